@@ -1,0 +1,12 @@
+#pragma once
+// The debug channel and the modal notice.
+#include <string_view>
+
+namespace tolvex {
+
+// Writes a line to standard error when TOLVEX_DEBUG is set; silent otherwise.
+void WriteDebugLine(std::string_view text);
+// Shows a message box and returns when it is closed; headless, a line on standard error.
+void Notify(std::string_view text);
+
+}  // namespace tolvex

@@ -1,0 +1,83 @@
+#pragma once
+// The screen and immediate-mode drawing with one global drawing state.
+#include <string_view>
+
+#include "platform/Image.h"
+
+struct SDL_Renderer;
+
+namespace tolvex {
+
+class Font;
+
+// The five blend modes the game's effects and layers name by number.
+enum BlendMode : int { kBlendMask = 1, kBlendSolid = 2, kBlendAlpha = 3, kBlendLight = 4, kBlendShade = 5 };
+
+// Which SDL renderer OpenScreen uses; the caller tries them in this order.
+enum class RendererKind { Accelerated, Software };
+
+// Opens a window (depth 0) or full screen (depth 32) with the given renderer;
+// false when it cannot be opened. hertz paces Flip(-1).
+bool OpenScreen(int width, int height, int depth, int hertz, RendererKind kind);
+// Opens an offscreen back buffer drawn by the software renderer: no window, no video driver.
+bool OpenHeadlessScreen(int width, int height);
+// Closes the screen and its window.
+void CloseScreen();
+bool IsHeadless();
+SDL_Renderer* ScreenRenderer();
+int ScreenWidth();
+int ScreenHeight();
+void SetWindowTitle(std::string_view title);
+// The desktop's size and colour depth, for first-run defaults.
+void DesktopMode(int& width, int& height, int& depth);
+void SetMouseVisible(bool visible);
+
+// Clears the back buffer to black.
+void Cls();
+// Presents the back buffer: sync 0 at once, −1 paced to the screen's hertz.
+void Flip(int sync);
+
+// The drawing state read by every draw call.
+struct DrawState {
+  int r = 255, g = 255, b = 255;
+  float alpha = 1.0f;
+  int blend = kBlendSolid;
+  float rotation = 0.0f;
+  float scaleX = 1.0f, scaleY = 1.0f;
+  int viewX = 0, viewY = 0, viewWidth = 0, viewHeight = 0;
+  const Font* font = nullptr;
+};
+const DrawState& CurrentDrawState();
+// Back to white, alpha 1, solid, no rotation, scale 1, whole-screen viewport.
+void ResetDrawState();
+
+void SetColor(int r, int g, int b);
+void SetAlpha(float alpha);
+float GetAlpha();
+void SetBlend(int mode);
+void SetRotation(float degrees);
+float GetRotation();
+void SetScale(float sx, float sy);
+void SetViewport(int x, int y, int width, int height);
+void SetFont(const Font* font);
+
+// Draws a frame so that its handle lands on (x, y), rotated and scaled about it.
+void DrawImage(const Image& image, float x, float y, int frame = 0);
+void DrawImage(const ImagePtr& image, float x, float y, int frame = 0);
+// Draws the part (sx, sy, sw, sh) of the image's strip with its top-left at
+// offset (u, v) from the pivot (x, y); rotation and scale turn about the pivot.
+void DrawImageRect(const Image& image, int sx, int sy, int sw, int sh, float x, float y, float u, float v);
+// Repeats the frame over the whole viewport, one copy's handle at (x, y).
+void DrawTiled(const ImagePtr& image, float x, float y, int frame = 0);
+void DrawText(std::string_view text, float x, float y);
+float TextWidth(std::string_view text);
+float TextHeight(std::string_view text);
+void DrawRect(float x, float y, float width, float height);
+void DrawLine(float x1, float y1, float x2, float y2);
+void DrawOval(float x, float y, float width, float height);
+void Plot(float x, float y);
+
+// Copies a rectangle of the back buffer into a picture.
+Pixmap GrabPixmap(int x, int y, int width, int height);
+
+}  // namespace tolvex

@@ -1,0 +1,100 @@
+#pragma once
+// Images (drawable, with frames and a handle) and pictures (CPU pixel arrays).
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string_view>
+#include <vector>
+
+struct SDL_Texture;
+struct SDL_Renderer;
+
+namespace tolvex {
+
+// A CPU-side picture: 32-bit ARGB pixels (straight alpha), row by row.
+struct Pixmap {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;
+
+  Pixmap() = default;
+  Pixmap(int w, int h) : width(w), height(h), pixels(static_cast<std::size_t>(w) * h, 0u) {}
+  std::uint32_t At(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+  std::uint32_t& At(int x, int y) { return pixels[static_cast<std::size_t>(y) * width + x]; }
+};
+using PixmapPtr = std::shared_ptr<Pixmap>;
+
+// Which pixels of one frame are solid (alpha >= 128), one byte per pixel;
+// built once per frame and used by the pixel-exact overlap test.
+struct SolidMask {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint8_t> solid;
+  bool At(int x, int y) const { return solid[static_cast<std::size_t>(y) * width + x] != 0; }
+};
+
+// A drawable image: one or more frames of equal size cut from a strip, a
+// handle point, and the decoded pixels kept for reads, gradients and hit tests.
+class Image {
+ public:
+  // Frames are cut left to right, row by row, from the strip's pixels.
+  Image(Pixmap strip, int frameWidth, int frameHeight, int firstFrame, int frameCount);
+  ~Image();
+  Image(const Image&) = delete;
+  Image& operator=(const Image&) = delete;
+
+  int Width() const { return frameWidth_; }
+  int Height() const { return frameHeight_; }
+  int FrameCount() const { return frameCount_; }
+  float HandleX() const { return handleX_; }
+  float HandleY() const { return handleY_; }
+  void SetHandle(float x, float y) { handleX_ = x; handleY_ = y; }
+
+  // ARGB of pixel (x, y) of a frame; 0 outside the frame.
+  std::uint32_t Pixel(int frame, int x, int y) const;
+  // The solid-pixel mask of a frame (built on first use).
+  const SolidMask& Mask(int frame) const;
+  // The strip position of a frame's top-left pixel.
+  int FrameLeft(int frame) const;
+  int FrameTop(int frame) const;
+
+  // The texture holding the whole strip, created on first use for the
+  // current renderer; the mask variant keeps only solid pixels (blend mode 1).
+  SDL_Texture* Texture(SDL_Renderer* renderer) const;
+  SDL_Texture* MaskTexture(SDL_Renderer* renderer) const;
+
+ private:
+  Pixmap strip_;
+  int frameWidth_, frameHeight_, firstFrame_, frameCount_, framesPerRow_;
+  float handleX_ = 0, handleY_ = 0;
+  mutable std::vector<SolidMask> masks_;
+  struct TextureSlot;
+  mutable std::unique_ptr<TextureSlot> texture_, maskTexture_;
+};
+using ImagePtr = std::shared_ptr<Image>;
+
+// Decodes PNG or JPEG bytes; nothing for data that is not a whole, valid image.
+std::shared_ptr<Pixmap> DecodeImageFile(std::span<const unsigned char> bytes);
+
+// Loads an image from a file path or an "incbin::" name; null when it cannot
+// be read. flags −1 are the default flags (smooth filtering).
+ImagePtr LoadImage(std::string_view url, int flags = -1);
+// Loads a strip and cuts frameCount frames of the given size from firstFrame on.
+ImagePtr LoadImageStrip(std::string_view url, int frameWidth, int frameHeight, int firstFrame,
+                        int frameCount, int flags = -1);
+// An image made from a picture already in memory (one frame).
+ImagePtr CreateImageFromPixmap(Pixmap pixmap);
+
+void CentreHandle(const ImagePtr& image);
+void SetHandle(const ImagePtr& image, float x, float y);
+int ImageWidth(const ImagePtr& image);
+int ImageHeight(const ImagePtr& image);
+
+// Loads a picture; null when the file cannot be read.
+PixmapPtr LoadPixmap(std::string_view url);
+// ARGB of a picture's pixel; 0 outside it or for a missing picture.
+std::uint32_t ReadPixel(const PixmapPtr& picture, int x, int y);
+// Saves a picture as PNG with a compression level 0..9; false on failure.
+bool SavePicturePng(const Pixmap& picture, std::string_view path, int level);
+
+}  // namespace tolvex

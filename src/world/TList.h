@@ -1,0 +1,137 @@
+#pragma once
+// The one list type of the game: a doubly linked list of shared objects whose
+// entries unlink themselves in O(1) and whose walks tolerate change.
+//
+// Walking rules every list relies on:
+//  - an entry removed before the walk reaches it is skipped;
+//  - an entry that removes itself while visited does not disturb the walk;
+//  - entries appended at the back during a walk are reached in the same walk;
+//  - entries inserted at the front during a walk are not.
+// A removed entry keeps its forward pointer, so a walk standing on it goes on.
+#include <cstddef>
+#include <memory>
+
+namespace tolvex {
+
+template <class T>
+class TList;
+
+// One entry of a TList; its owner keeps it to unlink itself later.
+template <class T>
+class TLink {
+ public:
+  // The object while the entry is in its list; null once removed.
+  const std::shared_ptr<T>& Value() const { return value_; }
+  bool Linked() const { return list_ != nullptr; }
+  // Takes the entry out of its list; a second call does nothing.
+  void Remove() {
+    if (list_) list_->Unlink(this);
+  }
+
+ private:
+  friend class TList<T>;
+  std::shared_ptr<T> value_;
+  std::shared_ptr<TLink> next_;
+  TLink* prev_ = nullptr;
+  TList<T>* list_ = nullptr;
+};
+
+template <class T>
+class TList {
+ public:
+  using Link = TLink<T>;
+  using LinkPtr = std::shared_ptr<Link>;
+
+  TList() : head_(std::make_shared<Link>()), tail_(head_.get()) {}
+  ~TList() { Clear(); }
+  TList(const TList&) = delete;
+  TList& operator=(const TList&) = delete;
+
+  // Appends at the back and returns the new entry.
+  LinkPtr AddLast(std::shared_ptr<T> value) {
+    auto link = MakeLink(std::move(value));
+    link->prev_ = tail_;
+    tail_->next_ = link;
+    tail_ = link.get();
+    return link;
+  }
+
+  // Inserts at the front and returns the new entry.
+  LinkPtr AddFirst(std::shared_ptr<T> value) {
+    auto link = MakeLink(std::move(value));
+    link->prev_ = head_.get();
+    link->next_ = std::move(head_->next_);
+    if (link->next_) link->next_->prev_ = link.get();
+    else tail_ = link.get();
+    head_->next_ = link;
+    return link;
+  }
+
+  // Unlinks every entry.
+  void Clear() {
+    while (head_->next_) Unlink(head_->next_.get());
+  }
+
+  bool Empty() const { return head_->next_ == nullptr; }
+  std::size_t Count() const { return count_; }
+  // The first object, or null.
+  std::shared_ptr<T> First() const { return head_->next_ ? head_->next_->value_ : nullptr; }
+  std::shared_ptr<T> Last() const { return tail_ != head_.get() ? tail_->value_ : nullptr; }
+
+  // A walk over the linked entries that follows the rules above. It holds the
+  // entry it stands on, so that entry's forward pointer stays valid.
+  class Iterator {
+   public:
+    explicit Iterator(std::shared_ptr<Link> at) : at_(std::move(at)) { SkipRemoved(); }
+    // A copy, so an object that removes itself while visited stays alive
+    // until the visitor lets go of it.
+    std::shared_ptr<T> operator*() const { return at_->value_; }
+    Iterator& operator++() {
+      at_ = at_->next_;
+      SkipRemoved();
+      return *this;
+    }
+    bool operator==(const Iterator& other) const { return at_ == other.at_; }
+    bool operator!=(const Iterator& other) const { return at_ != other.at_; }
+
+   private:
+    void SkipRemoved() {
+      while (at_ && !at_->Linked()) at_ = at_->next_;
+    }
+    std::shared_ptr<Link> at_;
+  };
+
+  Iterator begin() const { return Iterator(head_->next_); }
+  Iterator end() const { return Iterator(nullptr); }
+
+ private:
+  friend class TLink<T>;
+
+  LinkPtr MakeLink(std::shared_ptr<T> value) {
+    auto link = std::make_shared<Link>();
+    link->value_ = std::move(value);
+    link->list_ = this;
+    ++count_;
+    return link;
+  }
+
+  // Bridges over the entry; the entry keeps its forward pointer for walks
+  // standing on it, and drops its object so nothing is kept alive by it.
+  void Unlink(Link* link) {
+    const LinkPtr keep = link->prev_->next_;  // the entry itself, alive until we are done
+    Link* prev = link->prev_;
+    if (link->next_) link->next_->prev_ = prev;
+    else tail_ = prev;
+    prev->next_ = link->next_;
+    link->prev_ = nullptr;
+    link->list_ = nullptr;
+    link->value_.reset();
+    --count_;
+  }
+
+  LinkPtr head_;  // sentinel
+  Link* tail_;
+  std::size_t count_ = 0;
+};
+
+}  // namespace tolvex
