@@ -71,7 +71,9 @@ class TGun : public std::enable_shared_from_this<TGun> {
 
  private:
   void ProcessAutomatic(const TShip& ship);
-  void ProcessAntiRocket(const TShip& ship, const TShip* target);
+  // Level 4: hostile rockets first, then the target ship, then the closest ship.
+  void ProcessAntiRocket(const TShip* target);
+  // Aims straight at the closest other ship and fires if it lies between minDistance and the range.
   void FireAtClosestShip(float minDistance);
   void DrawAimHelp(const TShip& ship);
 };

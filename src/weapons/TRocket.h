@@ -59,7 +59,8 @@ class TRocket : public TGObject {
   // Explodes on the target when the sprites touch.
   void TargetHitCheck();
 
-  // Every rocket in the world, in world-list order (hit tests walk these, not the whole world).
+  // Every rocket in the world, in world-list order (hit tests walk these, not the
+  // whole world); a slot of a rocket that left is null until the next launch compacts it.
   static const std::vector<TRocket*>& Flying();
 
  private:
