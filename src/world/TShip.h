@@ -162,6 +162,9 @@ class TShip : public TGObject {
   void DropReferences();
 };
 
+// How long the player has stood still, ms; past 5 s every enemy fires a rocket at it.
+extern int PlayerIdleTime;
+
 // Runs one reward command ("key,value") on the player's ship.
 void RunRewardCommand(std::string_view command);
 
