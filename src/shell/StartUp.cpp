@@ -2,6 +2,9 @@
 
 #include <SDL.h>
 
+#include "content/GunTable.h"
+#include "content/TShipInfo.h"
+#include "content/GunTable.h"
 #include "platform/Clock.h"
 #include "platform/Diagnostics.h"
 #include "platform/Files.h"
@@ -12,6 +15,8 @@
 #include "shell/Globals.h"
 #include "shell/Screenshots.h"
 #include "shell/ShellSounds.h"
+#include "weapons/WeaponImages.h"
+#include "world/DebrisImages.h"
 #include "world/TUniverse.h"
 
 namespace tolvex {
@@ -78,9 +83,17 @@ bool StartUp(const LaunchOptions& options) {
   // 12.
   ShowLoadingScreen();
   // 13–16. Particle engine settings, the effect table, the gun table and the ambient layers come here.
+  // 15. The gun table, after the effects its shots explode with.
+  CreateGunTable();
+  // 15. The gun table, after the effect table (gun types hold their hit effects).
+  CreateGunTable();
   // 17. Interface images and fonts come here; then the shell's sound effects.
+  LoadWeaponImages();
+  LoadDebrisImages();
   LoadShellSounds();
   // 18–20. The music playlist, the ship table and the stage table come here.
+  // 19. The ship table, after the gun table (ship types mount guns by ID).
+  CreateShipTable();
   // 21.
   ResetFrameTimer();
   SetGameState(options.start);
