@@ -4,7 +4,6 @@
 
 #include "content/GunTable.h"
 #include "content/TShipInfo.h"
-#include "content/GunTable.h"
 #include "platform/Clock.h"
 #include "platform/Diagnostics.h"
 #include "platform/Files.h"
@@ -83,8 +82,6 @@ bool StartUp(const LaunchOptions& options) {
   // 12.
   ShowLoadingScreen();
   // 13–16. Particle engine settings, the effect table, the gun table and the ambient layers come here.
-  // 15. The gun table, after the effects its shots explode with.
-  CreateGunTable();
   // 15. The gun table, after the effect table (gun types hold their hit effects).
   CreateGunTable();
   // 17. Interface images and fonts come here; then the shell's sound effects.
