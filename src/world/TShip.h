@@ -101,6 +101,8 @@ class TShip : public TGObject {
   void MeltWithUniverse() override;
   // Leaves the game: dead, debris, guns gone, rewards dropped, player death handled.
   void Remove() override;
+  // The ship's fields under the game's own names, for a state dump.
+  void Describe(nlohmann::json& out) const override;
 
   // Score, scaled by the difficulty; a dead ship scores nothing.
   void AddPoints(int n);
