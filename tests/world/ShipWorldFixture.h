@@ -47,6 +47,7 @@ class ShipWorldTest : public ::testing::Test {
     std::filesystem::remove_all(folder_);
   }
 
+ public:
   static void SetFrame(int ms) {
     FrameTime = ms;
     FrameRate = 1000.0f / static_cast<float>(ms);
