@@ -1,0 +1,52 @@
+// Explosions: a sharp blast, a long low rumble and the crackle of burning debris dying away.
+#include "Curves.h"
+#include "Effects.h"
+#include "Filter.h"
+#include "Instruments.h"
+#include "Noise.h"
+#include "Recipe.h"
+
+namespace tolvex::sfx {
+namespace {
+
+// How one explosion is put together; the big and the medium one differ only in these.
+struct Blast {
+  double seconds;          // whole length before the room tail
+  double subFrom, subTo;   // the falling sine under everything, Hz
+  double rumbleCutoff;     // where the brown-noise rumble's low-pass starts closing, Hz
+  double rumbleDecay;      // seconds for the rumble to fall by e
+  double crackleGain;      // loudness of the debris crackle
+  double drive;            // saturation: more is crunchier
+  std::uint64_t seed;
+};
+
+Signal explosion(const Blast& b) {
+  Signal out = boom(b.subFrom, b.subTo, b.seconds * 0.6);
+  Signal rumble = filtered(brownNoise(b.seconds, b.seed), FilterKind::LowPass,
+                           expSweep(b.rumbleCutoff, 120, b.seconds * 0.7), 0.9);
+  applyGain(rumble, attackDecay(0.01, b.rumbleDecay));
+  mixInto(out, rumble, 1.6);
+  Signal crack = filtered(whiteNoise(0.35, b.seed + 1), FilterKind::LowPass, expSweep(5000, 500, 0.2));
+  applyGain(crack, attackDecay(0.002, 0.07));
+  mixInto(out, crack, 0.6);
+  const Curve density = segments({{0.0, 40}, {0.25, 220}, {b.seconds * 0.55, 80}, {b.seconds, 4}});
+  Signal debris = filtered(crackle(b.seconds, b.seed + 2, density), FilterKind::BandPass, 2200.0, 0.7);
+  applyGain(debris, segments({{0.0, 0.0}, {0.1, 1.0}, {b.seconds, 0.0}}));
+  mixInto(out, debris, b.crackleGain);
+  saturate(out, b.drive);
+  return reverb(out, 0.6, 0.2, 0.3);
+}
+
+// Rockets and the large blasts: long, deep and rolling.
+Signal bigExplosion() { return explosion({2.0, 70, 30, 700, 0.55, 0.4, 1.4, 1074}); }
+
+// A ship breaking apart: shorter, higher and crunchier.
+Signal mediumExplosion() { return explosion({1.2, 95, 45, 1000, 0.3, 0.5, 2.4, 6}); }
+
+}  // namespace
+
+std::vector<SoundRecipe> explosionRecipes() {
+  return {{"Explosio-Ulvo-1074.wav", bigExplosion}, {"aexplo6.wav", mediumExplosion}};
+}
+
+}  // namespace tolvex::sfx
