@@ -69,7 +69,7 @@ Signal bigFanfare() {
   mixInto(out, brassChord({48, 60, 64, 67, 72}, 1.6, 0.25), 1.0, 0.36);
   mixInto(out, boom(70, 45, 1.2), 0.8, 0.36);
   Signal cymbal = filtered(whiteNoise(1.4, 91), FilterKind::HighPass, 5000.0);
-  applyGain(cymbal, attackDecay(0.005, 0.45));
+  strike(cymbal, 0.005, 0.45);
   mixInto(out, cymbal, 0.25, 0.36);
   mixInto(out, bell(noteHz(84), 1.2), 0.15, 0.36);
   return reverb(out, 0.7, 0.25, 0.4);

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "Master.h"
+
 namespace tolvex::sfx {
 
 Curve constant(double value) {
@@ -34,6 +36,11 @@ Curve attackDecay(double attack, double decay) {
     if (t < attack) return t / attack;
     return std::exp(-(t - attack) / decay);
   };
+}
+
+void strike(Signal& signal, double attack, double decay) {
+  applyGain(signal, attackDecay(attack, decay));
+  fadeEdges(signal, 0.0, timeOf(signal.size()) / 5.0);
 }
 
 Curve vibrato(Curve base, double rate, double depth) {

@@ -20,6 +20,10 @@ Curve segments(std::vector<std::pair<double, double>> points);
 // Rises linearly over `attack` seconds, then falls as exp(-t / decay).
 Curve attackDecay(double attack, double decay);
 
+// Gives a sound a struck shape: the attack-decay curve above, then a fade to silence over its
+// last fifth, so a layer never stops with a click however short it is cut.
+void strike(Signal& signal, double attack, double decay);
+
 // Adds a sine wobble of `depth` (a fraction of the value) at `rate` Hz to a curve.
 Curve vibrato(Curve base, double rate, double depth);
 

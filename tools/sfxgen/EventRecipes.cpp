@@ -17,7 +17,7 @@ Signal rocketLaunch() {
   Signal out = filtered(whiteNoise(seconds, 3), FilterKind::BandPass, band, 1.5);
   applyGain(out, segments({{0.0, 0.0}, {0.04, 1.0}, {0.3, 0.7}, {seconds, 0.0}}));
   Signal roar = filtered(brownNoise(seconds, 4), FilterKind::LowPass, 600.0);
-  applyGain(roar, attackDecay(0.01, 0.25));
+  strike(roar, 0.01, 0.25);
   mixInto(out, roar, 1.2);
   mixInto(out, boom(120, 50, 0.25), 0.8);
   saturate(out, 1.2);

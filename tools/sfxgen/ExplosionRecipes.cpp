@@ -24,10 +24,10 @@ Signal explosion(const Blast& b) {
   Signal out = boom(b.subFrom, b.subTo, b.seconds * 0.6);
   Signal rumble = filtered(brownNoise(b.seconds, b.seed), FilterKind::LowPass,
                            expSweep(b.rumbleCutoff, 120, b.seconds * 0.7), 0.9);
-  applyGain(rumble, attackDecay(0.01, b.rumbleDecay));
+  strike(rumble, 0.01, b.rumbleDecay);
   mixInto(out, rumble, 1.6);
   Signal crack = filtered(whiteNoise(0.35, b.seed + 1), FilterKind::LowPass, expSweep(5000, 500, 0.2));
-  applyGain(crack, attackDecay(0.002, 0.07));
+  strike(crack, 0.002, 0.07);
   mixInto(out, crack, 0.6);
   const Curve density = segments({{0.0, 40}, {0.25, 220}, {b.seconds * 0.55, 80}, {b.seconds, 4}});
   Signal debris = filtered(crackle(b.seconds, b.seed + 2, density), FilterKind::BandPass, 2200.0, 0.7);

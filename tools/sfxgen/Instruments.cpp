@@ -21,7 +21,7 @@ Signal bell(double frequency, double seconds) {
   Signal out(samplesFor(seconds), 0.0);
   for (const Partial& p : kPartials) {
     Signal partial = tone(Wave::Sine, constant(frequency * p.ratio), seconds);
-    applyGain(partial, attackDecay(0.002, p.decay * seconds));
+    strike(partial, 0.004, p.decay * seconds);
     mixInto(out, partial, p.gain);
   }
   return out;
@@ -48,7 +48,7 @@ Signal brassChord(std::initializer_list<int> midiNotes, double seconds, double g
 
 Signal boom(double from, double to, double seconds) {
   Signal out = tone(Wave::Sine, expSweep(from, to, seconds), seconds);
-  applyGain(out, attackDecay(0.004, seconds / 3.0));
+  strike(out, 0.004, seconds / 3.0);
   return out;
 }
 

@@ -10,7 +10,8 @@ namespace tolvex::sfx {
 // Frequency in Hz of a MIDI note number (69 = A4 = 440 Hz).
 double noteHz(int midiNote);
 
-// A struck bell: a few slightly inharmonic partials, the higher ones dying first.
+// A struck bell: a few slightly inharmonic partials, the higher ones dying first; it fades
+// to silence by the end of `seconds`, as every block here does, so layers never click off.
 Signal bell(double frequency, double seconds);
 
 // A brass note: two detuned saws whose filter opens at the attack, with a late vibrato.

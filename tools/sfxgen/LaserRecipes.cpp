@@ -17,14 +17,14 @@ namespace {
 Signal zap(Wave wave, double from, double to, double seconds, double decay, double brightness) {
   Signal out = tone(wave, expSweep(from, to, seconds), seconds);
   out = filtered(out, FilterKind::LowPass, expSweep(brightness, brightness * 0.3, seconds), 1.2);
-  applyGain(out, attackDecay(0.002, decay));
+  strike(out, 0.002, decay);
   return out;
 }
 
 // A burst of band-passed noise: the hiss and crack at the muzzle.
 Signal noiseBurst(double seconds, std::uint64_t seed, double centre, double q, double decay) {
   Signal out = filtered(whiteNoise(seconds, seed), FilterKind::BandPass, centre, q);
-  applyGain(out, attackDecay(0.001, decay));
+  strike(out, 0.001, decay);
   return out;
 }
 
@@ -47,7 +47,7 @@ Signal doubleLaser() {
 Signal redLaser() {
   Signal out = tone(Wave::Saw, vibrato(expSweep(2600, 220, 0.3), 35, 0.05), 0.32);
   out = filtered(out, FilterKind::LowPass, expSweep(7000, 1500, 0.3), 1.4);
-  applyGain(out, attackDecay(0.002, 0.09));
+  strike(out, 0.002, 0.09);
   mixInto(out, zap(Wave::Sine, 420, 90, 0.3, 0.08, 2000), 0.6);
   return out;
 }
@@ -67,7 +67,7 @@ Signal orangeLaser() {
   Signal out = multiply(tone(Wave::Sine, expSweep(1400, 420, seconds), seconds),
                         tone(Wave::Sine, constant(310), seconds));
   mixInto(out, zap(Wave::Triangle, 1400, 420, seconds, 0.06, 8000), 0.4);
-  applyGain(out, attackDecay(0.002, 0.07));
+  strike(out, 0.002, 0.07);
   return out;
 }
 
@@ -81,9 +81,9 @@ Signal lavaBlade() {
   }
   out = filtered(out, FilterKind::LowPass, expSweep(5000, 400, seconds), 1.0);
   saturate(out, 3.0);
-  applyGain(out, attackDecay(0.003, 0.14));
+  strike(out, 0.003, 0.14);
   Signal hiss = filtered(whiteNoise(seconds, 37), FilterKind::BandPass, expSweep(3000, 600, seconds), 1.5);
-  applyGain(hiss, attackDecay(0.005, 0.1));
+  strike(hiss, 0.005, 0.1);
   mixInto(out, hiss, 0.5);
   mixInto(out, boom(90, 40, 0.3), 0.7);
   return out;
@@ -114,7 +114,7 @@ Signal retroLoopTwo() {
 Signal blueLaser() {
   const double seconds = 0.25;
   Signal out = fmTone(expSweep(2600, 650, seconds), 1.5, expSweep(3.0, 0.5, seconds), seconds);
-  applyGain(out, attackDecay(0.002, 0.08));
+  strike(out, 0.002, 0.08);
   mixInto(out, zap(Wave::Sine, 5200, 1300, 0.1, 0.03, 12000), 0.25);
   return out;
 }
@@ -129,10 +129,10 @@ Signal destructor() {
   }
   out = filtered(out, FilterKind::LowPass, expSweep(6000, 300, seconds), 1.3);
   saturate(out, 4.0);
-  applyGain(out, attackDecay(0.003, 0.2));
+  strike(out, 0.003, 0.2);
   mixInto(out, boom(110, 35, 0.6), 0.9);
   Signal blast = filtered(whiteNoise(0.2, 41), FilterKind::LowPass, expSweep(4000, 500, 0.2));
-  applyGain(blast, attackDecay(0.001, 0.04));
+  strike(blast, 0.001, 0.04);
   mixInto(out, blast, 0.6);
   return reverb(out, 0.3, 0.15, 0.15);
 }
@@ -154,7 +154,7 @@ Signal slowLaser() {
   Signal body = tone(Wave::Saw, vibrato(expSweep(640, 180, seconds), 22, 0.25), seconds);
   mixInto(out, filtered(body, FilterKind::LowPass, 2500.0), 0.6);
   mixInto(out, filtered(whiteNoise(seconds, 67), FilterKind::BandPass, expSweep(2000, 300, seconds), 2.0), 0.4);
-  applyGain(out, attackDecay(0.02, 0.25));
+  strike(out, 0.02, 0.25);
   saturate(out, 1.5);
   return out;
 }
