@@ -114,13 +114,25 @@ TEST(SfxFolder, EveryGunSoundsDifferent) {
   }
 }
 
-TEST(SfxFolder, ExplosionsAreLowerThanEveryLaser) {
-  double brightestExplosion = 0.0;
+TEST(SfxFolder, ExplosionsCarryMostOfTheirEnergyInTheBass) {
   for (const char* name : {"Explosio-Ulvo-1074.wav", "aexplo6.wav"}) {
-    brightestExplosion = std::max(brightestExplosion, weightedZeroCrossingRate(samplesOf(name), 44100));
+    EXPECT_GT(lowBandShare(samplesOf(name), 300.0), 0.6) << name;
+  }
+}
+
+TEST(SfxFolder, ExplosionsAreBassierThanEveryGun) {
+  double leastBassyExplosion = 1.0;
+  for (const char* name : {"Explosio-Ulvo-1074.wav", "aexplo6.wav"}) {
+    leastBassyExplosion = std::min(leastBassyExplosion, lowBandShare(samplesOf(name), 300.0));
   }
   for (const std::string& name : laserNames()) {
-    EXPECT_LT(brightestExplosion, weightedZeroCrossingRate(samplesOf(name), 44100)) << name;
+    EXPECT_LT(lowBandShare(samplesOf(name), 300.0) + 0.1, leastBassyExplosion) << name;
+  }
+}
+
+TEST(SfxFolder, QuickZapsAreMostlyTreble) {
+  for (const char* name : {"alternatelaser_1c.wav", "shortshot.wav", "Laser_1.wav", "getpoint.wav"}) {
+    EXPECT_LT(lowBandShare(samplesOf(name), 300.0), 0.1) << name;
   }
 }
 

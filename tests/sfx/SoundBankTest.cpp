@@ -2,6 +2,9 @@
 // that still come out when there is no speech engine.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <set>
 
 #include "Master.h"
@@ -30,6 +33,16 @@ TEST(SoundBank, RendersTheSameSamplesEveryTime) {
   const auto all = allRecipes(none);
   for (const char* name : {"Explosio-Ulvo-1074.wav", "alternatelaser_1a.wav", "ELAUGH.WAV"}) {
     EXPECT_EQ(render(recipeNamed(all, name)).samples, render(recipeNamed(all, name)).samples) << name;
+  }
+}
+
+TEST(SoundBank, TheRunFolderHoldsExactlyWhatTheRecipesMakeNow) {
+  // Catches a stale folder as well as any output that is not reproducible byte for byte.
+  const Speech engine(TOLVEX_ESPEAK_NG);
+  for (const SoundRecipe& recipe : allRecipes(engine)) {
+    std::ifstream in(std::filesystem::path(TOLVEX_SFX_DIR) / recipe.fileName, std::ios::binary);
+    const std::vector<std::uint8_t> onDisk{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    EXPECT_TRUE(onDisk == encodeWav(render(recipe))) << recipe.fileName;
   }
 }
 

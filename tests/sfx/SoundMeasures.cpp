@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "Filter.h"
+
 namespace tolvex::sfx {
 
 const std::vector<std::string>& allSfxNames() {
@@ -63,6 +65,19 @@ double weightedZeroCrossingRate(const std::vector<std::int16_t>& samples, int sa
     totalEnergy += energy;
   }
   return totalEnergy > 0.0 ? weightedRate / totalEnergy : 0.0;
+}
+
+double lowBandShare(const std::vector<std::int16_t>& samples, double cutoffHz) {
+  // Two sections in a row, so the treble falls off steeply enough to measure.
+  Biquad first(FilterKind::LowPass, cutoffHz, 0.707), second(FilterKind::LowPass, cutoffHz, 0.707);
+  double all = 0.0, low = 0.0;
+  for (std::int16_t s : samples) {
+    const double x = s / 32768.0;
+    const double y = second.process(first.process(x));
+    all += x * x;
+    low += y * y;
+  }
+  return all > 0.0 ? low / all : 0.0;
 }
 
 }  // namespace tolvex::sfx

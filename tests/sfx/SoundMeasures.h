@@ -29,4 +29,8 @@ double meanStepOf(const std::vector<std::int16_t>& samples);
 // so the loud body of a sound counts and its quiet tail hardly does. A rough brightness.
 double weightedZeroCrossingRate(const std::vector<std::int16_t>& samples, int sampleRate);
 
+// Fraction of the sound's energy that a low-pass at `cutoffHz` lets through: near 1 for a
+// rumble, near 0 for a whistle.
+double lowBandShare(const std::vector<std::int16_t>& samples, double cutoffHz);
+
 }  // namespace tolvex::sfx

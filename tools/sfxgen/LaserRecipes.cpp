@@ -56,7 +56,7 @@ Signal redLaser() {
 Signal machineGun() {
   Signal out = noiseBurst(0.1, 23, 2500, 0.8, 0.015);
   mixInto(out, zap(Wave::Square, 900, 150, 0.06, 0.02, 4000), 0.5);
-  mixInto(out, boom(160, 60, 0.09), 0.8);
+  mixInto(out, boom(160, 60, 0.09), 0.5);
   saturate(out, 2.0);
   return out;
 }
