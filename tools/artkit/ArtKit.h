@@ -13,7 +13,12 @@
 //                    toImage(), fromImage(); addGlow() brightens around bright pixels.
 //   Color            double RGBA; Color::hex(0xRRGGBB), mix(a, b, t), ColorRamp{stops}.at(t),
 //                    setSource(cr, c), addStop(pattern, offset, c).
-//   Text             drawText(cr, face, px, text) with DejaVu faces from fonts-dejavu-core.
+//   Text             setFont(cr, "DejaVuSans-Bold.ttf", px), textPath / centredTextPath (fonts-dejavu-core).
+//
+// Build: in a generator's CMakeLists.txt write
+//   include(${PROJECT_SOURCE_DIR}/cmake/ArtGenerator.cmake)
+//   tolvex_add_art_generator(my_gen main.cpp ...)
+// The program gets the output folder (TOLVEX_GFX_DIR) as argv[1] and reruns when it is rebuilt.
 #pragma once
 
 #include "Canvas.h"
