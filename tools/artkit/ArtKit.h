@@ -11,6 +11,7 @@
 //                    per octave so the sum stays periodic. Map pixel x to x * px / width.
 //   FloatImage       premultiplied float RGBA for per-pixel work; boxBlur(img, r, passes, wrap),
 //                    toImage(), fromImage(); addGlow() brightens around bright pixels.
+//   renderField(w, h, samples, shader)  antialiased per-pixel art from a Color(x, y) function.
 //   Color            double RGBA; Color::hex(0xRRGGBB), mix(a, b, t), ColorRamp{stops}.at(t),
 //                    setSource(cr, c), addStop(pattern, offset, c).
 //   Text             setFont(cr, "DejaVuSans-Bold.ttf", px), textPath / centredTextPath (fonts-dejavu-core).
@@ -23,6 +24,7 @@
 
 #include "Canvas.h"
 #include "Color.h"
+#include "Field.h"
 #include "Filters.h"
 #include "ImageFile.h"
 #include "Noise.h"
