@@ -7,6 +7,7 @@
 #include "platform/Keys.h"
 #include "shell/Globals.h"
 #include "shell/Screenshots.h"
+#include "ui/TMessage.h"
 #include "world/TUniverse.h"
 
 namespace tolvex {
@@ -44,7 +45,8 @@ void StartGame() {
   // The player's ship is built here ("pj_modernx"), with its points, aim help, auto reload and
   // multikill best, and the camera is set to follow it.
   CameraTarget = nullptr;
-  // "Start Game" is announced here, and the first stage of the table selected.
+  TMessage::Add("Start Game", 5000, 2.0f, 0xF09300);
+  // The first stage of the table is selected here.
   Difficulty = 1.0f;
   BonusGunLevel = 1;
   CheatUsed = 0;
@@ -87,7 +89,8 @@ void DrawStateLayer() {
       // The menu buttons are drawn here.
       break;
     case kStateGame:
-      // The sliding menu, the player's HUD and the messages are drawn here.
+      // The sliding menu and the player's HUD are drawn here.
+      TMessage::DrawAll();
       break;
     default: break;
   }

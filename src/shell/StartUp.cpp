@@ -12,6 +12,10 @@
 #include "shell/Globals.h"
 #include "shell/Screenshots.h"
 #include "shell/ShellSounds.h"
+#include "shell/StateDump.h"
+#include "ui/GameFonts.h"
+#include "ui/MessageDump.h"
+#include "ui/TMessage.h"
 #include "world/TUniverse.h"
 
 namespace tolvex {
@@ -66,7 +70,9 @@ bool StartUp(const LaunchOptions& options) {
            ", please change graphicsmode in Options.ini file");
     return false;
   }
-  // 8. The messages are initialised here.
+  // 8.
+  TMessage::Init();
+  AddDumpSection(DumpMessages);
   // 9.
   SeedRandom(options.seed ? *options.seed : static_cast<std::uint32_t>(ClockMs()));
   // 10.
@@ -78,7 +84,8 @@ bool StartUp(const LaunchOptions& options) {
   // 12.
   ShowLoadingScreen();
   // 13–16. Particle engine settings, the effect table, the gun table and the ambient layers come here.
-  // 17. Interface images and fonts come here; then the shell's sound effects.
+  // 17. Interface images come here; then the three fonts and the shell's sound effects.
+  LoadGameFonts();
   LoadShellSounds();
   // 18–20. The music playlist, the ship table and the stage table come here.
   // 21.
@@ -93,6 +100,8 @@ void ShutDown() {
   CameraTarget = nullptr;
   Universe.reset();
   Sounds() = ShellSounds{};
+  MessageList.Clear();
+  ResetGameFonts();
   CloseScreen();
   CloseAudio();
   SDL_Quit();
