@@ -41,7 +41,7 @@ void Flip(int sync);
 struct DrawState {
   int r = 255, g = 255, b = 255;
   float alpha = 1.0f;
-  int blend = kBlendSolid;
+  int blend = kBlendAlpha;
   float rotation = 0.0f;
   float scaleX = 1.0f, scaleY = 1.0f;
   int viewX = 0, viewY = 0, viewWidth = 0, viewHeight = 0;

@@ -63,12 +63,14 @@ class Image {
   SDL_Texture* Texture(SDL_Renderer* renderer) const;
   SDL_Texture* MaskTexture(SDL_Renderer* renderer) const;
 
+  // A texture tied to the renderer it was made for (opaque outside Image.cpp).
+  struct TextureSlot;
+
  private:
   Pixmap strip_;
   int frameWidth_, frameHeight_, firstFrame_, frameCount_, framesPerRow_;
   float handleX_ = 0, handleY_ = 0;
   mutable std::vector<SolidMask> masks_;
-  struct TextureSlot;
   mutable std::unique_ptr<TextureSlot> texture_, maskTexture_;
 };
 using ImagePtr = std::shared_ptr<Image>;

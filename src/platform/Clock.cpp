@@ -1,0 +1,65 @@
+#include "platform/Clock.h"
+
+#include <SDL.h>
+
+#include <cmath>
+#include <numbers>
+#include <random>
+
+namespace tolvex {
+
+namespace {
+
+struct ClockState {
+  int stepMs = 0;  // 0: the real clock
+  int steppedNow = 0;
+};
+
+ClockState& TheClock() {
+  static ClockState clock;
+  return clock;
+}
+
+std::mt19937& Generator() {
+  static std::mt19937 generator(12345u);
+  return generator;
+}
+
+constexpr float kRadiansPerDegree = std::numbers::pi_v<float> / 180.0f;
+
+}  // namespace
+
+int ClockMs() {
+  const auto& clock = TheClock();
+  return clock.stepMs > 0 ? clock.steppedNow : static_cast<int>(SDL_GetTicks());
+}
+
+void UseSteppedClock(int stepMs) {
+  TheClock().stepMs = stepMs;
+  TheClock().steppedNow = 0;
+}
+
+void AdvanceClock() {
+  auto& clock = TheClock();
+  if (clock.stepMs > 0) clock.steppedNow += clock.stepMs;
+}
+
+void SeedRandom(std::uint32_t seed) { Generator().seed(seed); }
+
+int RandomInt(int a, int b) {
+  if (a > b) std::swap(a, b);
+  return std::uniform_int_distribution<int>(a, b)(Generator());
+}
+
+float RandomFloat(float a, float b) {
+  if (a > b) std::swap(a, b);
+  if (a == b) return a;
+  const float value = std::uniform_real_distribution<float>(a, b)(Generator());
+  return value < b ? value : a;  // the float distribution may round up to b
+}
+
+float SinDeg(float degrees) { return std::sin(degrees * kRadiansPerDegree); }
+float CosDeg(float degrees) { return std::cos(degrees * kRadiansPerDegree); }
+float ATan2Deg(float y, float x) { return std::atan2(y, x) / kRadiansPerDegree; }
+
+}  // namespace tolvex

@@ -1,0 +1,176 @@
+#include "platform/Image.h"
+
+#include <SDL.h>
+#include <png.h>
+
+#include <algorithm>
+
+#include "platform/EmbeddedFiles.h"
+#include "platform/Files.h"
+#include "platform/RendererSession.h"
+
+namespace tolvex {
+
+// A texture and the renderer session it belongs to.
+struct Image::TextureSlot {
+  SDL_Texture* texture = nullptr;
+  int generation = -1;
+  ~TextureSlot() {
+    if (texture && generation == RendererGeneration()) SDL_DestroyTexture(texture);
+  }
+};
+
+Image::Image(Pixmap strip, int frameWidth, int frameHeight, int firstFrame, int frameCount)
+    : strip_(std::move(strip)),
+      frameWidth_(std::max(1, frameWidth)),
+      frameHeight_(std::max(1, frameHeight)),
+      firstFrame_(std::max(0, firstFrame)),
+      frameCount_(std::max(1, frameCount)),
+      framesPerRow_(std::max(1, strip_.width / frameWidth_)),
+      masks_(static_cast<std::size_t>(frameCount_)) {}
+
+Image::~Image() = default;
+
+int Image::FrameLeft(int frame) const { return ((firstFrame_ + frame) % framesPerRow_) * frameWidth_; }
+int Image::FrameTop(int frame) const { return ((firstFrame_ + frame) / framesPerRow_) * frameHeight_; }
+
+std::uint32_t Image::Pixel(int frame, int x, int y) const {
+  if (frame < 0 || frame >= frameCount_ || x < 0 || y < 0 || x >= frameWidth_ || y >= frameHeight_) return 0;
+  const int sx = FrameLeft(frame) + x, sy = FrameTop(frame) + y;
+  if (sx >= strip_.width || sy >= strip_.height) return 0;
+  return strip_.At(sx, sy);
+}
+
+const SolidMask& Image::Mask(int frame) const {
+  SolidMask& mask = masks_[static_cast<std::size_t>(std::clamp(frame, 0, frameCount_ - 1))];
+  if (mask.width == 0) {
+    mask.width = frameWidth_;
+    mask.height = frameHeight_;
+    mask.solid.resize(static_cast<std::size_t>(frameWidth_) * frameHeight_);
+    for (int y = 0; y < frameHeight_; ++y) {
+      for (int x = 0; x < frameWidth_; ++x) {
+        mask.solid[static_cast<std::size_t>(y) * frameWidth_ + x] = (Pixel(frame, x, y) >> 24) >= 128;
+      }
+    }
+  }
+  return mask;
+}
+
+namespace {
+
+SDL_Texture* Upload(SDL_Renderer* renderer, const Pixmap& pixels) {
+  SDL_Texture* texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
+                                           pixels.width, pixels.height);
+  if (!texture) return nullptr;
+  SDL_UpdateTexture(texture, nullptr, pixels.pixels.data(), pixels.width * 4);
+  SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_BLEND);
+  SDL_SetTextureScaleMode(texture, SDL_ScaleModeLinear);
+  return texture;
+}
+
+SDL_Texture* SlotTexture(std::unique_ptr<Image::TextureSlot>& slot, SDL_Renderer* renderer,
+                         const auto& makePixels) {
+  if (!renderer) return nullptr;
+  if (!slot || slot->generation != RendererGeneration()) {
+    slot = std::make_unique<Image::TextureSlot>();
+    slot->generation = RendererGeneration();
+    slot->texture = Upload(renderer, makePixels());
+  }
+  return slot->texture;
+}
+
+}  // namespace
+
+SDL_Texture* Image::Texture(SDL_Renderer* renderer) const {
+  return SlotTexture(texture_, renderer, [this]() -> const Pixmap& { return strip_; });
+}
+
+SDL_Texture* Image::MaskTexture(SDL_Renderer* renderer) const {
+  return SlotTexture(maskTexture_, renderer, [this] {
+    Pixmap solid = strip_;
+    for (auto& pixel : solid.pixels) pixel = (pixel >> 24) >= 128 ? (pixel | 0xFF000000u) : 0u;
+    return solid;
+  });
+}
+
+namespace {
+
+std::vector<unsigned char> ReadWholeFile(std::string_view path) {
+  std::ifstream in(NativePath(path), std::ios::binary);
+  return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+PixmapPtr LoadPixmap(std::string_view url) {
+  if (IsEmbeddedUrl(url)) {
+    const auto bytes = FindEmbeddedFile(url);
+    return bytes ? DecodeImageFile(*bytes) : nullptr;
+  }
+  const auto bytes = ReadWholeFile(url);
+  return DecodeImageFile(bytes);
+}
+
+ImagePtr LoadImageStrip(std::string_view url, int frameWidth, int frameHeight, int firstFrame, int frameCount,
+                        int) {
+  auto pixmap = LoadPixmap(url);
+  if (!pixmap) return nullptr;
+  return std::make_shared<Image>(std::move(*pixmap), frameWidth, frameHeight, firstFrame, frameCount);
+}
+
+ImagePtr LoadImage(std::string_view url, int) {
+  auto pixmap = LoadPixmap(url);
+  if (!pixmap) return nullptr;
+  return CreateImageFromPixmap(std::move(*pixmap));
+}
+
+ImagePtr CreateImageFromPixmap(Pixmap pixmap) {
+  const int w = pixmap.width, h = pixmap.height;
+  return std::make_shared<Image>(std::move(pixmap), w, h, 0, 1);
+}
+
+void CentreHandle(const ImagePtr& image) {
+  if (image) image->SetHandle(static_cast<float>(image->Width() / 2), static_cast<float>(image->Height() / 2));
+}
+
+void SetHandle(const ImagePtr& image, float x, float y) {
+  if (image) image->SetHandle(x, y);
+}
+
+int ImageWidth(const ImagePtr& image) { return image ? image->Width() : 0; }
+int ImageHeight(const ImagePtr& image) { return image ? image->Height() : 0; }
+
+std::uint32_t ReadPixel(const PixmapPtr& picture, int x, int y) {
+  if (!picture || x < 0 || y < 0 || x >= picture->width || y >= picture->height) return 0;
+  return picture->At(x, y);
+}
+
+bool SavePicturePng(const Pixmap& picture, std::string_view path, int level) {
+  FILE* file = std::fopen(NativePath(path).c_str(), "wb");
+  if (!file) return false;
+  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+  png_infop info = png ? png_create_info_struct(png) : nullptr;
+  bool ok = false;
+  std::vector<unsigned char> row(static_cast<std::size_t>(picture.width) * 4);
+  if (info && !setjmp(png_jmpbuf(png))) {
+    png_init_io(png, file);
+    png_set_compression_level(png, std::clamp(level, 0, 9));
+    png_set_IHDR(png, info, picture.width, picture.height, 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    for (int y = 0; y < picture.height; ++y) {
+      for (int x = 0; x < picture.width; ++x) {
+        const std::uint32_t p = picture.At(x, y);
+        unsigned char* out = &row[static_cast<std::size_t>(x) * 4];
+        out[0] = (p >> 16) & 255, out[1] = (p >> 8) & 255, out[2] = p & 255, out[3] = p >> 24;
+      }
+      png_write_row(png, row.data());
+    }
+    png_write_end(png, nullptr);
+    ok = true;
+  }
+  png_destroy_write_struct(&png, info ? &info : nullptr);
+  return std::fclose(file) == 0 && ok;
+}
+
+}  // namespace tolvex

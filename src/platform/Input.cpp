@@ -1,0 +1,166 @@
+#include "platform/Input.h"
+
+#include <SDL.h>
+
+#include <array>
+#include <deque>
+#include <utility>
+
+#include "platform/Keys.h"
+
+namespace tolvex {
+
+namespace {
+
+struct InputState {
+  std::array<int, kKeyCount> presses{};
+  std::array<bool, kKeyCount> held{};
+  std::array<int, 4> buttonPresses{};
+  std::array<bool, 4> buttonHeld{};
+  std::deque<int> typed;
+  float pointerX = 0, pointerY = 0;
+  bool closeRequested = false;
+};
+
+InputState& State() {
+  static InputState state;
+  return state;
+}
+
+bool ValidKey(int key) { return key > 0 && key < kKeyCount; }
+bool ValidButton(int button) { return button >= 1 && button <= 3; }
+
+// The virtual-key number of an SDL key; 0 for keys the game does not know.
+int VirtualKeyOf(SDL_Keycode key) {
+  if (key >= SDLK_a && key <= SDLK_z) return KEY_A + (key - SDLK_a);
+  if (key >= SDLK_0 && key <= SDLK_9) return KEY_0 + (key - SDLK_0);
+  if (key >= SDLK_F1 && key <= SDLK_F12) return KEY_F1 + (key - SDLK_F1);
+  switch (key) {
+    case SDLK_BACKSPACE: return KEY_BACKSPACE;
+    case SDLK_TAB: return KEY_TAB;
+    case SDLK_RETURN: case SDLK_KP_ENTER: return KEY_ENTER;
+    case SDLK_ESCAPE: return KEY_ESCAPE;
+    case SDLK_SPACE: return KEY_SPACE;
+    case SDLK_PAGEUP: return KEY_PAGEUP;
+    case SDLK_PAGEDOWN: return KEY_PAGEDOWN;
+    case SDLK_END: return KEY_END;
+    case SDLK_HOME: return KEY_HOME;
+    case SDLK_LEFT: return KEY_LEFT;
+    case SDLK_UP: return KEY_UP;
+    case SDLK_RIGHT: return KEY_RIGHT;
+    case SDLK_DOWN: return KEY_DOWN;
+    case SDLK_INSERT: return KEY_INSERT;
+    case SDLK_DELETE: return KEY_DELETE;
+    case SDLK_LSHIFT: return KEY_LSHIFT;
+    case SDLK_RSHIFT: return KEY_RSHIFT;
+    case SDLK_LCTRL: return KEY_LCONTROL;
+    case SDLK_RCTRL: return KEY_RCONTROL;
+    case SDLK_LALT: return KEY_LALT;
+    case SDLK_RALT: return KEY_RALT;
+    default: return 0;
+  }
+}
+
+void HandleEvent(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_KEYDOWN:
+      if (!event.key.repeat) FeedKey(VirtualKeyOf(event.key.keysym.sym), true);
+      break;
+    case SDL_KEYUP: FeedKey(VirtualKeyOf(event.key.keysym.sym), false); break;
+    case SDL_TEXTINPUT: FeedText(event.text.text); break;
+    case SDL_MOUSEMOTION: FeedMouseMove(static_cast<float>(event.motion.x), static_cast<float>(event.motion.y)); break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+      // SDL numbers left, middle, right; the game numbers left, right, middle.
+      const int button = event.button.button == SDL_BUTTON_RIGHT ? 2 : event.button.button == SDL_BUTTON_MIDDLE ? 3 : 1;
+      FeedButton(button, event.type == SDL_MOUSEBUTTONDOWN);
+      break;
+    }
+    case SDL_QUIT: FeedCloseRequest(); break;
+    default: break;
+  }
+}
+
+}  // namespace
+
+int KeyPressed(int key) {
+  if (!ValidKey(key)) return 0;
+  return std::exchange(State().presses[key], 0);
+}
+
+bool KeyHeld(int key) { return ValidKey(key) && State().held[key]; }
+
+void ClearKeyPresses() {
+  auto& s = State();
+  s.presses.fill(0);
+  s.buttonPresses.fill(0);
+  s.typed.clear();
+}
+
+int NextTypedChar() {
+  auto& typed = State().typed;
+  if (typed.empty()) return 0;
+  const int code = typed.front();
+  typed.pop_front();
+  return code;
+}
+
+float PointerX() { return State().pointerX; }
+float PointerY() { return State().pointerY; }
+
+void MoveMouse(float x, float y) {
+  State().pointerX = x, State().pointerY = y;
+  if (SDL_Window* window = SDL_GetMouseFocus()) SDL_WarpMouseInWindow(window, static_cast<int>(x), static_cast<int>(y));
+}
+
+int ButtonPressed(int button) {
+  if (!ValidButton(button)) return 0;
+  return std::exchange(State().buttonPresses[button], 0);
+}
+
+bool ButtonHeld(int button) { return ValidButton(button) && State().buttonHeld[button]; }
+
+bool CloseRequested() { return State().closeRequested; }
+
+void PumpEvents() {
+  SDL_Event event;
+  while (SDL_PollEvent(&event)) HandleEvent(event);
+}
+
+void FeedKey(int key, bool down) {
+  if (!ValidKey(key)) return;
+  auto& s = State();
+  if (down) ++s.presses[key];
+  s.held[key] = down;
+}
+
+void FeedButton(int button, bool down) {
+  if (!ValidButton(button)) return;
+  auto& s = State();
+  if (down) ++s.buttonPresses[button];
+  s.buttonHeld[button] = down;
+}
+
+void FeedMouseMove(float x, float y) { State().pointerX = x, State().pointerY = y; }
+
+void FeedText(std::string_view utf8) {
+  // Decode UTF-8; the game's text is Latin-1, so code points above 255 are dropped.
+  auto& typed = State().typed;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    const int length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : (lead >> 3) == 30 ? 4 : 1;
+    if (length == 2 && i + 1 < utf8.size()) {
+      const int code = ((lead & 0x1F) << 6) | (static_cast<unsigned char>(utf8[i + 1]) & 0x3F);
+      if (code <= 255) typed.push_back(code);
+    } else if (length == 1 && lead < 0x80) {
+      typed.push_back(lead);
+    }
+    i += static_cast<std::size_t>(length);
+  }
+}
+
+void FeedCloseRequest() { State().closeRequested = true; }
+
+void ResetInput() { State() = InputState{}; }
+
+}  // namespace tolvex

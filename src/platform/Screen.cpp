@@ -1,0 +1,141 @@
+// The window (or offscreen back buffer) and its SDL renderer.
+#include <SDL.h>
+
+#include "platform/Graphics.h"
+#include "platform/Input.h"
+#include "platform/RendererSession.h"
+
+namespace tolvex {
+
+namespace {
+
+struct ScreenState {
+  SDL_Window* window = nullptr;
+  SDL_Surface* surface = nullptr;  // the back buffer of a headless screen
+  SDL_Renderer* renderer = nullptr;
+  int width = 0, height = 0, hertz = 60;
+  Uint32 lastPacedFlip = 0;
+  std::string title = "Tolvex";
+};
+
+ScreenState& Screen() {
+  static ScreenState screen;
+  return screen;
+}
+
+int& Generation() {
+  static int generation = 0;
+  return generation;
+}
+
+void Opened(int width, int height, int hertz) {
+  auto& screen = Screen();
+  screen.width = width, screen.height = height, screen.hertz = hertz > 0 ? hertz : 60;
+  NextRendererGeneration();
+  SDL_SetRenderDrawBlendMode(screen.renderer, SDL_BLENDMODE_BLEND);
+  ResetDrawState();
+}
+
+}  // namespace
+
+int RendererGeneration() { return Generation(); }
+void NextRendererGeneration() { ++Generation(); }
+
+bool OpenScreen(int width, int height, int depth, int hertz, RendererKind kind) {
+  CloseScreen();
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  auto& screen = Screen();
+  const Uint32 flags = depth == 0 ? SDL_WINDOW_SHOWN : (SDL_WINDOW_SHOWN | SDL_WINDOW_FULLSCREEN);
+  screen.window = SDL_CreateWindow(screen.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
+                                   height, flags);
+  if (!screen.window) return false;
+  const Uint32 rendererFlags = kind == RendererKind::Accelerated ? SDL_RENDERER_ACCELERATED : SDL_RENDERER_SOFTWARE;
+  screen.renderer = SDL_CreateRenderer(screen.window, -1, rendererFlags);
+  if (!screen.renderer) {
+    CloseScreen();
+    return false;
+  }
+  Opened(width, height, hertz);
+  return true;
+}
+
+bool OpenHeadlessScreen(int width, int height) {
+  CloseScreen();
+  auto& screen = Screen();
+  screen.surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+  if (!screen.surface) return false;
+  screen.renderer = SDL_CreateSoftwareRenderer(screen.surface);
+  if (!screen.renderer) {
+    CloseScreen();
+    return false;
+  }
+  Opened(width, height, 60);
+  return true;
+}
+
+void CloseScreen() {
+  auto& screen = Screen();
+  if (screen.renderer) SDL_DestroyRenderer(screen.renderer);
+  if (screen.window) SDL_DestroyWindow(screen.window);
+  if (screen.surface) SDL_FreeSurface(screen.surface);
+  if (screen.renderer || screen.window || screen.surface) NextRendererGeneration();
+  screen.renderer = nullptr, screen.window = nullptr, screen.surface = nullptr;
+}
+
+bool IsHeadless() { return Screen().surface != nullptr; }
+SDL_Renderer* ScreenRenderer() { return Screen().renderer; }
+int ScreenWidth() { return Screen().width; }
+int ScreenHeight() { return Screen().height; }
+
+void SetWindowTitle(std::string_view title) {
+  auto& screen = Screen();
+  screen.title = std::string(title);
+  if (screen.window) SDL_SetWindowTitle(screen.window, screen.title.c_str());
+}
+
+void DesktopMode(int& width, int& height, int& depth) {
+  SDL_DisplayMode mode;
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) == 0 && SDL_GetDesktopDisplayMode(0, &mode) == 0) {
+    width = mode.w, height = mode.h, depth = SDL_BITSPERPIXEL(mode.format) == 24 ? 32 : SDL_BITSPERPIXEL(mode.format);
+    return;
+  }
+  width = 1024, height = 768, depth = 32;
+}
+
+void SetMouseVisible(bool visible) {
+  if (Screen().window) SDL_ShowCursor(visible ? SDL_ENABLE : SDL_DISABLE);
+}
+
+void Cls() {
+  auto* renderer = Screen().renderer;
+  if (!renderer) return;
+  SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+  SDL_RenderClear(renderer);
+}
+
+void Flip(int sync) {
+  auto& screen = Screen();
+  if (!screen.renderer) return;
+  if (sync != 0 && !screen.surface) {
+    // Pace to the screen's rate: wait until one period has passed since the last paced flip.
+    const Uint32 period = 1000u / static_cast<Uint32>(screen.hertz);
+    const Uint32 elapsed = SDL_GetTicks() - screen.lastPacedFlip;
+    if (elapsed < period) SDL_Delay(period - elapsed);
+    screen.lastPacedFlip = SDL_GetTicks();
+  }
+  SDL_RenderPresent(screen.renderer);
+  if (screen.window) PumpEvents();
+}
+
+Pixmap GrabPixmap(int x, int y, int width, int height) {
+  Pixmap picture(std::max(0, width), std::max(0, height));
+  auto* renderer = Screen().renderer;
+  if (!renderer || picture.pixels.empty()) return picture;
+  const SDL_Rect area{x, y, width, height};
+  SDL_RenderReadPixels(renderer, &area, SDL_PIXELFORMAT_ARGB8888, picture.pixels.data(), width * 4);
+  // The back buffer's alpha means nothing once shown; a picture of it is opaque.
+  for (auto& pixel : picture.pixels) pixel |= 0xFF000000u;
+  return picture;
+}
+
+}  // namespace tolvex
