@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <memory>
 
+#include <nlohmann/json_fwd.hpp>
+
 #include "world/TList.h"
 
 namespace tolvex {
@@ -37,6 +39,8 @@ class TGObject : public std::enable_shared_from_this<TGObject> {
   virtual void MeltWithUniverse();
   // Takes the object out of the world; nothing happens when it is not in it.
   virtual void Remove();
+  // Writes the object's fields, under the game's own names, for a state dump.
+  virtual void Describe(nlohmann::json& out) const;
 
  private:
   ObjectKind kind_;

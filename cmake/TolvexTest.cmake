@@ -1,0 +1,10 @@
+# A GoogleTest program over the game library. Tests run without a display or a
+# sound card, inside the build folder.
+function(tolvex_add_test_program name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE tolvex_core GTest::gtest_main GTest::gmock)
+  gtest_discover_tests(${name}
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+    PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy"
+    DISCOVERY_TIMEOUT 60)
+endfunction()

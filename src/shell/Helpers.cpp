@@ -1,0 +1,64 @@
+#include "shell/Helpers.h"
+
+#include <cmath>
+
+#include "platform/Clock.h"
+#include "platform/Graphics.h"
+#include "shell/Globals.h"
+
+namespace tolvex {
+
+float Distance(float x1, float y1, float x2, float y2) { return std::sqrt((x1 - x2) * (x1 - x2) + (y1 - y2) * (y1 - y2)); }
+
+float AngleTo(float x1, float y1, float x2, float y2) {
+  return std::fmod(ATan2Deg(y2 - y1, x2 - x1) + 450.0f, 360.0f);
+}
+
+bool IsOnScreen(float x, float y, int margin) {
+  const float sx = x - CameraX, sy = y - CameraY;
+  return !(sx + margin < 0 || sx - margin > GfxWidth || sy + margin < 0 || sy - margin > GfxHeight);
+}
+
+void SetColorRGB(int rgb) { SetColor((rgb >> 16) & 255, (rgb >> 8) & 255, rgb & 255); }
+
+std::string RankTitle(int n) {
+  static const char* const kTitles[] = {"Nobody",
+                                        "Apprentice of destruction",
+                                        "Master of destruction",
+                                        "King of destruction",
+                                        "Emperor of destruction",
+                                        "God of destruction",
+                                        "God of slaughter",
+                                        "Armageddon"};
+  const int q = n / 5, r = n % 5;
+  std::string title;
+  int extra = r;
+  if (q == 0 && n >= 2) {
+    title = "Multikill";
+    extra = r - 2;
+  } else if (q >= 8) {
+    title = "Armageddon";
+    extra = (q - 7) * 5;
+  } else {
+    title = kTitles[q < 0 ? 0 : q];
+  }
+  return extra > 0 ? title + " + " + std::to_string(extra) : title;
+}
+
+// v = distance from the screen centre / (2 × screen width): silent beyond two
+// screen widths, so fights just off screen are still heard, faintly.
+float SoundAttenuation(int dx, int dy, int screenWidth) {
+  const float squared = static_cast<float>(dx) * dx + static_cast<float>(dy) * dy;
+  return std::sqrt(squared) / (2.0f * static_cast<float>(screenWidth));
+}
+
+void PlaySoundAt(const SoundPtr& sound, int x, int y) {
+  const int dx = static_cast<int>(x - CameraX - GfxWidth / 2);
+  const int dy = static_cast<int>(y - CameraY - GfxHeight / 2);
+  const float v = SoundAttenuation(dx, dy, GfxWidth);
+  if (v >= 1.0f) return;
+  const Channel channel = PlaySound(sound);
+  SetChannelVolume(channel, (1.0f - v) * SfxVolume);
+}
+
+}  // namespace tolvex

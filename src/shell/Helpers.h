@@ -1,0 +1,23 @@
+#pragma once
+// Small helpers of the shell that nearly every part of the game uses.
+#include <string>
+
+#include "platform/Sound.h"
+
+namespace tolvex {
+
+float Distance(float x1, float y1, float x2, float y2);
+// The compass bearing from point 1 to point 2, 0..360 (0 up, clockwise).
+float AngleTo(float x1, float y1, float x2, float y2);
+// False when the world point is more than margin pixels outside the screen.
+bool IsOnScreen(float x, float y, int margin);
+// Sets the drawing colour from 0xRRGGBB (the top byte is ignored).
+void SetColorRGB(int rgb);
+// The pilot's rank for a multikill count, e.g. "Apprentice of destruction + 2".
+std::string RankTitle(int n);
+// The attenuation of a sound dx, dy pixels from the screen centre: 0 there, 1 at the edge of hearing.
+float SoundAttenuation(int dx, int dy, int screenWidth);
+// Plays a sound effect for an event at a world point, quieter with distance from the screen centre.
+void PlaySoundAt(const SoundPtr& sound, int x, int y);
+
+}  // namespace tolvex

@@ -1,0 +1,39 @@
+#pragma once
+// Scripted input for headless runs: events tied to the frame before which they arrive.
+#include <string>
+#include <vector>
+
+namespace tolvex {
+
+// One scripted event.
+struct ScriptEvent {
+  enum class Type { Key, Mouse, Button, Text } type = Type::Key;
+  int frame = 0;
+  int code = 0;  // key or button number
+  bool down = false;
+  float x = 0, y = 0;
+  std::string text;
+};
+
+// A parsed script, or the one-line reason it is malformed.
+struct ParsedScript {
+  std::vector<ScriptEvent> events;
+  std::string error;
+};
+
+// Parses the script's text: one event per line; blank lines and lines starting with "#" are skipped.
+ParsedScript ParseInputScript(const std::string& text);
+
+// Feeds a script's events to the input layer as frames begin.
+class InputScriptPlayer {
+ public:
+  explicit InputScriptPlayer(std::vector<ScriptEvent> events);
+  // Delivers every event of frames up to and including this one not yet delivered.
+  void BeforeFrame(int frame);
+
+ private:
+  std::vector<ScriptEvent> events_;  // sorted by frame, stable
+  std::size_t next_ = 0;
+};
+
+}  // namespace tolvex

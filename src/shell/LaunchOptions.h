@@ -1,0 +1,42 @@
+#pragma once
+// The command line: headless and deterministic runs, scripted input, pictures and dumps.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "shell/Globals.h"
+
+namespace tolvex {
+
+// A file to write after a given frame.
+struct FrameFile {
+  int frame = 0;
+  std::string path;
+};
+
+// Everything the command line can ask for.
+struct LaunchOptions {
+  bool headless = false;
+  int width = 0, height = 0;  // 0: from the settings (headless default 1280×720)
+  int frames = 0;             // 0: run until quit
+  int frameMs = 0;            // 0: the real clock
+  std::optional<std::uint32_t> seed;
+  GameStateId start = kStateMainMenu;
+  std::string inputScript;
+  std::vector<FrameFile> screenshots;
+  std::vector<FrameFile> dumps;
+  bool listAssets = false;
+  bool showHelp = false;
+};
+
+// The parsed options, or the one-line reason the command line is wrong.
+struct ParsedLaunch {
+  LaunchOptions options;
+  std::string error;
+};
+
+ParsedLaunch ParseLaunchOptions(const std::vector<std::string>& args);
+// The usage text printed by --help.
+std::string LaunchUsage();
+
+}  // namespace tolvex

@@ -1,0 +1,51 @@
+#include "shell/MainLoop.h"
+
+#include "platform/Clock.h"
+#include "platform/Graphics.h"
+#include "platform/Input.h"
+#include "shell/FrameSteps.h"
+#include "shell/GameStates.h"
+#include "shell/Globals.h"
+#include "shell/Screenshots.h"
+#include "world/TUniverse.h"
+
+namespace tolvex {
+
+void RunFrame(FrameHooks& hooks, int frame) {
+  AdvanceClock();
+  hooks.BeforeFrame(frame);
+  UpdateMouse();                    // 1
+  UpdateFrameTimer();               // 2
+  // 3. The music steps here.
+  Universe->Process();              // 4
+  // 5–6. Background objects and the stage runner step here.
+  Cls();                            // 7
+  UpdateCamera();                   // 8
+  ApplyCamera();
+  // 9–11. The ambient layers, the particle camera and the messages step here.
+  // 12. Ambient layer 0, the background objects and ambient layer 1 are drawn here.
+  SetBlend(kBlendAlpha);
+  SetAlpha(1);
+  Universe->Draw();                 // 13
+  // 14–15. The particles and ambient layer 2 are drawn here.
+  if (ScreenshotRequested) {        // 16
+    TakeScreenshot();
+    ScreenshotRequested = 0;
+  }
+  SetRotation(0);                   // 17
+  SetColor(255, 255, 255);
+  DrawStateLayer();                 // 18
+  hooks.BeforePresent(frame);
+  Flip(0);                          // 19
+  ProcessStateInput();              // 20
+  hooks.AfterFrame(frame);
+}
+
+void RunMainLoop(FrameHooks& hooks) {
+  for (int frame = 1; !QuitGame && !CloseRequested(); ++frame) {
+    RunFrame(hooks, frame);
+    if (hooks.Finished(frame)) break;
+  }
+}
+
+}  // namespace tolvex

@@ -1,0 +1,16 @@
+#pragma once
+// Screenshots into the "screenshots" folder, and the loading screen's pick among them.
+#include <string>
+
+#include "platform/Image.h"
+
+namespace tolvex {
+
+// Saves the whole back buffer as the next free "pic" + number + ".png"; returns the file name ("" on failure).
+std::string TakeScreenshot();
+// Asks for a screenshot of this frame before the interface is drawn.
+void RequestScreenshot();
+// A random earlier screenshot as an image, or null when there is none.
+ImagePtr PickStartupBackground();
+
+}  // namespace tolvex

@@ -1,0 +1,101 @@
+#include "shell/StartUp.h"
+
+#include <SDL.h>
+
+#include "platform/Clock.h"
+#include "platform/Diagnostics.h"
+#include "platform/Files.h"
+#include "platform/Graphics.h"
+#include "platform/Input.h"
+#include "shell/FrameSteps.h"
+#include "shell/GameStates.h"
+#include "shell/Globals.h"
+#include "shell/Screenshots.h"
+#include "shell/ShellSounds.h"
+#include "world/TUniverse.h"
+
+namespace tolvex {
+
+namespace {
+
+constexpr const char* kWindowTitle = "Tolvex 1.07";
+
+// Tries the accelerated renderer, then the software one; headless runs draw offscreen.
+bool OpenGraphicsMode(bool headless) {
+  if (headless) return OpenHeadlessScreen(GfxWidth, GfxHeight);
+  return OpenScreen(GfxWidth, GfxHeight, GfxDepth, 60, RendererKind::Accelerated) ||
+         OpenScreen(GfxWidth, GfxHeight, GfxDepth, 60, RendererKind::Software);
+}
+
+// The logo over a random earlier screenshot, shown while the tables are built.
+void ShowLoadingScreen() {
+  const ImagePtr logo = LoadImage("incbin::..\\gfx\\Logo.png");
+  CentreHandle(logo);
+  const ImagePtr background = PickStartupBackground();
+  CentreHandle(background);
+  Cls();
+  SetMouseVisible(false);
+  SetBlend(kBlendAlpha);
+  const float cx = static_cast<float>(GfxWidth / 2), cy = static_cast<float>(GfxHeight / 2);
+  DrawImage(background, cx, cy);
+  DrawImage(logo, cx, cy);
+  Flip(-1);
+}
+
+void ApplyScreenSize(const LaunchOptions& options) {
+  if (options.width > 0) {
+    GfxWidth = options.width;
+    GfxHeight = options.height;
+  }
+  if (options.headless) GfxDepth = 0;
+}
+
+}  // namespace
+
+bool StartUp(const LaunchOptions& options) {
+  // 1–2. The embedded files are linked in; the platform starts. The catalogues' lists live with their types.
+  SDL_Init(SDL_INIT_TIMER | SDL_INIT_EVENTS);
+  if (!options.headless) OpenAudio();
+  // 3.
+  SetWindowTitle(kWindowTitle);
+  // 4–6. The music engine, "Options.ini" and the online version check come here.
+  ApplyScreenSize(options);
+  // 7.
+  if (!OpenGraphicsMode(options.headless)) {
+    Notify("graphicsmode not possible: " + std::to_string(GfxWidth) + " x " + std::to_string(GfxHeight) +
+           ", please change graphicsmode in Options.ini file");
+    return false;
+  }
+  // 8. The messages are initialised here.
+  // 9.
+  SeedRandom(options.seed ? *options.seed : static_cast<std::uint32_t>(ClockMs()));
+  // 10.
+  if (PathKind(ScreenshotDir) == 0) CreateFolder(ScreenshotDir);
+  if (PathKind(MusicDir) == 0) CreateFolder(MusicDir);
+  // 11.
+  ButtonsHit = {}, ButtonsDown = {};
+  Universe = std::make_unique<TUniverse>();
+  // 12.
+  ShowLoadingScreen();
+  // 13–16. Particle engine settings, the effect table, the gun table and the ambient layers come here.
+  // 17. Interface images and fonts come here; then the shell's sound effects.
+  LoadShellSounds();
+  // 18–20. The music playlist, the ship table and the stage table come here.
+  // 21.
+  ResetFrameTimer();
+  SetGameState(options.start);
+  return true;
+}
+
+void ShutDown() {
+  if (Universe) Universe->Clear();
+  Player = nullptr;
+  CameraTarget = nullptr;
+  Universe.reset();
+  Sounds() = ShellSounds{};
+  CloseScreen();
+  CloseAudio();
+  SDL_Quit();
+}
+
+}  // namespace tolvex
