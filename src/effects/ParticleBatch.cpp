@@ -61,12 +61,15 @@ void ParticleBatch::DrawImage(const Image& image, float x, float y) {
   const float u1 = u0 + w / textureWidth_;
   const float v1 = v0 + h / textureHeight_;
   const float corners[4][4] = {{0, 0, u0, v0}, {w, 0, u1, v0}, {w, h, u1, v1}, {0, h, u0, v1}};
+  // A mask is drawn opaque where it is solid, whatever the alpha.
+  SDL_Color colour = colour_;
+  if (blend_ == kBlendMask) colour.a = 255;
   const int first = static_cast<int>(vertices_.size());
   for (const auto& c : corners) {
     // Turned clockwise on screen (y grows downwards) about the handle.
     const float dx = c[0] - image.HandleX();
     const float dy = c[1] - image.HandleY();
-    vertices_.push_back({{x + dx * cos_ - dy * sin_, y + dx * sin_ + dy * cos_}, colour_, {c[2], c[3]}});
+    vertices_.push_back({{x + dx * cos_ - dy * sin_, y + dx * sin_ + dy * cos_}, colour, {c[2], c[3]}});
   }
   for (int i : {0, 1, 2, 0, 2, 3}) indices_.push_back(first + i);
 }

@@ -53,8 +53,6 @@ void SetParticleCamera(float x, float y) {
 
 void SetParticleDrawing(bool on) { Particles().drawing = on; }
 
-void SetParticleSoundPlayer(ParticleSoundPlayer player) { Particles().playSound = player; }
-
 void UpdateParticles() {
   ParticleEngine& engine = Particles();
   if (!engine.initialised) InitParticleEngine();

@@ -9,13 +9,9 @@
 
 #include "effects/ParticleBatch.h"
 #include "effects/TParticleInfo.h"
-#include "platform/Sound.h"
 #include "world/TList.h"
 
 namespace tolvex {
-
-// Plays a particle's sound for an event at a world point (whole pixels).
-using ParticleSoundPlayer = void (*)(const SoundPtr& sound, int x, int y);
 
 // The engine's state; one instance for the program.
 struct ParticleEngine {
@@ -29,7 +25,6 @@ struct ParticleEngine {
   int drawn = 0;
   // Switched on by the main loop at the start of every frame.
   bool drawing = false;
-  ParticleSoundPlayer playSound = nullptr;
   // Sprites of this frame, drawn in creation order.
   ParticleBatch batch;
 };
@@ -48,8 +43,6 @@ void SetParticleScreen(int width, int height);
 void SetParticleCamera(float x, float y);
 // Lets particles draw this frame; the main loop switches it on when a frame begins.
 void SetParticleDrawing(bool on);
-// How particle sounds are heard (the game's positional sound); none plays nothing.
-void SetParticleSoundPlayer(ParticleSoundPlayer player);
 // Ages, moves, draws and lets emit every live particle, once per frame.
 void UpdateParticles();
 // Live particles in the list.

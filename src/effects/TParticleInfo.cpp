@@ -8,6 +8,7 @@
 #include "effects/TParticle.h"
 #include "platform/Clock.h"
 #include "platform/Diagnostics.h"
+#include "shell/Helpers.h"
 
 namespace tolvex {
 
@@ -91,9 +92,7 @@ TParticlePtr TParticleInfo::CreateParticle(float x, float y, float direction, co
   if (ConnectedToPivot && pivot) particle->Pivot = pivot;
   particle->Info = shared_from_this();
   particle->Link = engine.particles->AddLast(particle);
-  if (SoundEffect && engine.playSound) {
-    engine.playSound(SoundEffect, static_cast<int>(particle->Pos[0]), static_cast<int>(particle->Pos[1]));
-  }
+  if (SoundEffect) PlaySoundAt(SoundEffect, static_cast<int>(particle->Pos[0]), static_cast<int>(particle->Pos[1]));
   return particle;
 }
 

@@ -140,7 +140,7 @@ TEST_F(AmbientTest, TiledLayerCoversTheScreenTintedAndFaded) {
   a->FadeInOut(1, 200);
   TAmbient::Update();  // viewpower 0.5
   TAmbient::DrawLayers(0);
-  for (const auto [x, y] : {std::pair{0, 0}, {39, 29}, {20, 15}}) {
+  for (const auto& [x, y] : {std::pair{0, 0}, {39, 29}, {20, 15}}) {
     const std::uint32_t pixel = ScreenPixel(x, y);
     EXPECT_EQ((pixel >> 16) & 255, 0u);
     EXPECT_NEAR(static_cast<int>((pixel >> 8) & 255), 128, 2);

@@ -8,6 +8,7 @@
 #include "effects/ParticleEffects.h"
 #include "effects/ParticleEngine.h"
 #include "effects/TEmitterInfo.h"
+#include "effects/TParticle.h"
 #include "effects/TParticleInfo.h"
 
 namespace tolvex::test {
