@@ -91,7 +91,8 @@ void DrawStateLayer() {
       // The menu buttons are drawn here.
       break;
     case kStateGame:
-      // The sliding menu, the player's HUD and the messages are drawn here.
+      // The sliding menu and the player's HUD are drawn here.
+      TMessage::DrawAll();
       break;
     default: break;
   }

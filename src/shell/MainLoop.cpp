@@ -7,6 +7,7 @@
 #include "shell/GameStates.h"
 #include "shell/Globals.h"
 #include "shell/Screenshots.h"
+#include "ui/TMessage.h"
 #include "world/TUniverse.h"
 
 namespace tolvex {
@@ -22,7 +23,8 @@ void RunFrame(FrameHooks& hooks, int frame) {
   Cls();                            // 7
   UpdateCamera();                   // 8
   ApplyCamera();
-  // 9–11. The ambient layers, the particle camera and the messages step here.
+  // 9–10. The ambient layers and the particle camera step here.
+  TMessage::ProcessAll();           // 11
   // 12. Ambient layer 0, the background objects and ambient layer 1 are drawn here.
   SetBlend(kBlendAlpha);
   SetAlpha(1);

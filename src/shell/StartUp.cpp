@@ -14,6 +14,10 @@
 #include "shell/Globals.h"
 #include "shell/Screenshots.h"
 #include "shell/ShellSounds.h"
+#include "shell/StateDump.h"
+#include "ui/GameFonts.h"
+#include "ui/MessageDump.h"
+#include "ui/TMessage.h"
 #include "weapons/WeaponImages.h"
 #include "world/DebrisImages.h"
 #include "world/TUniverse.h"
@@ -70,7 +74,9 @@ bool StartUp(const LaunchOptions& options) {
            ", please change graphicsmode in Options.ini file");
     return false;
   }
-  // 8. The messages are initialised here.
+  // 8.
+  TMessage::Init();
+  AddDumpSection(DumpMessages);
   // 9.
   SeedRandom(options.seed ? *options.seed : static_cast<std::uint32_t>(ClockMs()));
   // 10.
@@ -84,9 +90,10 @@ bool StartUp(const LaunchOptions& options) {
   // 13–16. Particle engine settings, the effect table, the gun table and the ambient layers come here.
   // 15. The gun table, after the effect table (gun types hold their hit effects).
   CreateGunTable();
-  // 17. Interface images and fonts come here; then the shell's sound effects.
+  // 17. Interface images come here; then the three fonts and the shell's sound effects.
   LoadWeaponImages();
   LoadDebrisImages();
+  LoadGameFonts();
   LoadShellSounds();
   // 18–20. The music playlist, the ship table and the stage table come here.
   // 19. The ship table, after the gun table (ship types mount guns by ID).
@@ -103,6 +110,8 @@ void ShutDown() {
   CameraTarget = nullptr;
   Universe.reset();
   Sounds() = ShellSounds{};
+  MessageList.Clear();
+  ResetGameFonts();
   CloseScreen();
   CloseAudio();
   SDL_Quit();
