@@ -69,7 +69,7 @@ void writeOverlays(const std::string& dir) {
     };
     for (const WispStyle& w : wisps) writePng(dir + "/" + w.file, toImage(renderWisps(w)));
     writePng(dir + "/Dust1.png", toImage(renderDust(401, 9000, 0.55, 0.55, 0.16)));
-    writePng(dir + "/Dust2.png", toImage(renderDust(402, 420, 1.6, 0.35, 0.0)));
+    writePng(dir + "/Dust2.png", toImage(renderDust(402, 1400, 1.5, 0.5, 0.05)));
 }
 
 }  // namespace tolvex::art
