@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -28,15 +29,34 @@ struct P2 {
     double x, y;
 };
 
-// A jagged outline inside the ellipse that fills the sprite.
+// A torn plate outline inside the ellipse that fills the sprite: a few broken corners, every edge
+// ragged with small teeth.
 std::vector<P2> shardOutline(art::Rng& rng, double w, double h) {
-    const int n = 7 + rng.below(5);
-    std::vector<P2> pts;
+    const int corners = 4 + rng.below(3);
     const double phase = rng.range(0, 2 * kPi);
-    for (int i = 0; i < n; ++i) {
-        const double a = phase + 2 * kPi * (i + rng.range(-0.3, 0.3)) / n;
-        const double r = (i % 2 == 0) ? rng.range(0.75, 1.0) : rng.range(0.35, 0.7);
-        pts.push_back({w / 2 + std::cos(a) * r * (w / 2 - 1.2), h / 2 + std::sin(a) * r * (h / 2 - 1.2)});
+    std::vector<P2> base;
+    for (int i = 0; i < corners; ++i) {
+        const double a = phase + 2 * kPi * (i + rng.range(-0.2, 0.2)) / corners;
+        const double r = rng.range(0.7, 1.0);
+        base.push_back({w / 2 + std::cos(a) * r * (w / 2 - 1.5), h / 2 + std::sin(a) * r * (h / 2 - 1.5)});
+    }
+    const double tooth = std::min(w, h) * 0.07 + 0.4;
+    std::vector<P2> pts;
+    for (int i = 0; i < corners; ++i) {
+        const P2 a = base[i], b = base[(i + 1) % corners];
+        const double len = std::hypot(b.x - a.x, b.y - a.y);
+        const double nx = (a.y - b.y) / len, ny = (b.x - a.x) / len;
+        const int teeth = 1 + static_cast<int>(len / 6);
+        pts.push_back(a);
+        for (int k = 1; k <= teeth; ++k) {
+            const double t = static_cast<double>(k) / (teeth + 1);
+            const double off = rng.range(-tooth, tooth);
+            pts.push_back({a.x + (b.x - a.x) * t + nx * off, a.y + (b.y - a.y) * t + ny * off});
+        }
+    }
+    for (P2& p : pts) {
+        p.x = std::clamp(p.x, 0.8, w - 0.8);
+        p.y = std::clamp(p.y, 0.8, h - 0.8);
     }
     return pts;
 }
@@ -47,32 +67,35 @@ void tracePolygon(cairo_t* cr, const std::vector<P2>& pts) {
     cairo_close_path(cr);
 }
 
-// Facets fanned from an off-centre point, each lit by how much it faces the top-left light.
-void facets(cairo_t* cr, art::Rng& rng, const std::vector<P2>& pts, P2 apex) {
-    const Color metal = Color::hex(0x8a9098);
-    for (std::size_t i = 0; i < pts.size(); ++i) {
-        const P2& a = pts[i];
-        const P2& b = pts[(i + 1) % pts.size()];
-        const double mx = (a.x + b.x) / 2 - apex.x, my = (a.y + b.y) / 2 - apex.y;
-        const double len = std::hypot(mx, my) + 1e-9;
-        const double facing = (-mx - my) / (len * std::sqrt(2.0));  // towards the top-left
-        const double lit = 0.62 + 0.38 * facing + rng.range(-0.08, 0.08);
-        cairo_move_to(cr, apex.x, apex.y);
-        cairo_line_to(cr, a.x, a.y);
-        cairo_line_to(cr, b.x, b.y);
-        cairo_close_path(cr);
-        art::setSource(cr, metal.scaled(lit));
-        cairo_fill_preserve(cr);
-        cairo_set_line_width(cr, 0.3);
-        art::setSource(cr, metal.scaled(lit * 0.8));
-        cairo_stroke(cr);
-    }
+// The plate lit from the top-left, bent along a fold so one side turns away from the light.
+void foldedPlate(cairo_t* cr, art::Rng& rng, double w, double h) {
+    const Color metal = Color::hex(0x9ea5ae).scaled(rng.range(0.85, 1.1));
+    cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, w, h);
+    art::addStop(g, 0, art::mix(metal, Color{1, 1, 1, 1}, 0.3));
+    art::addStop(g, 1, metal.scaled(0.6));
+    cairo_rectangle(cr, 0, 0, w, h);
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+    const double x0 = rng.range(0.2, 0.8) * w, x1 = rng.range(0.2, 0.8) * w;
+    cairo_move_to(cr, x0, 0);
+    cairo_line_to(cr, x1, h);
+    cairo_line_to(cr, w, h);
+    cairo_line_to(cr, w, 0);
+    cairo_close_path(cr);
+    cairo_set_source_rgba(cr, 0.05, 0.06, 0.08, 0.42);
+    cairo_fill(cr);
+    cairo_move_to(cr, x0, 0);
+    cairo_line_to(cr, x1, h);
+    cairo_set_line_width(cr, 0.7);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.45);
+    cairo_stroke(cr);
 }
 
 // Charred edges: a dark burn creeping in from the outline, with a few embers.
 void burn(cairo_t* cr, art::Rng& rng, const std::vector<P2>& pts, double size) {
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    for (auto [width, alpha] : {std::pair{size * 0.28, 0.25}, {size * 0.16, 0.4}, {size * 0.07, 0.7}}) {
+    for (auto [width, alpha] : {std::pair{size * 0.2, 0.16}, {size * 0.1, 0.28}, {size * 0.045, 0.55}}) {
         tracePolygon(cr, pts);
         cairo_set_line_width(cr, width);
         cairo_set_source_rgba(cr, 0.09, 0.06, 0.04, alpha);
@@ -100,7 +123,7 @@ art::Image paintShard(int index, int w, int h) {
     cairo_save(cr);
     tracePolygon(cr, pts);
     cairo_clip(cr);
-    facets(cr, rng, pts, {w * rng.range(0.35, 0.55), h * rng.range(0.35, 0.55)});
+    foldedPlate(cr, rng, w, h);
     if (rng.uniform() < 0.55) {
         const Color paint = Color::hex(kPaint[rng.below(5)]);
         const double y = h * rng.range(0.3, 0.6);

@@ -59,7 +59,7 @@ ShipDesign praecox() {
     d.cockpits = {{0, -138, 10, 6}};
     d.engines = {{18, 159, 12, 0.7}, {44, 159, 11, 0.6}};
     d.lights = {S(56, 128), S(27, -130)};
-    d.greebles = 60;
+    d.greebles = 45;
     d.socketRadius = 7;
     return d;
 }

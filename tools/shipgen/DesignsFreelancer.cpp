@@ -91,7 +91,7 @@ ShipDesign kail() {
     d.cockpits = {{0, -84, 6, 12}};
     d.engines = {{22, 163, 12, 0.5}, {0, 157, 10, 0.6}};
     d.lights = {S(71, 46), S(37, -118)};
-    d.greebles = 90;
+    d.greebles = 60;
     d.socketRadius = 6;
     return d;
 }
@@ -113,7 +113,7 @@ ShipDesign coloss() {
     d.cockpits = {{0, -160, 9, 12}};
     d.engines = {{112, 146, 16, 0.5}, {24, 183, 14, 0.35}};
     d.lights = {S(136, -80), S(136, 120)};
-    d.greebles = 170;
+    d.greebles = 110;
     d.socketRadius = 7;
     return d;
 }

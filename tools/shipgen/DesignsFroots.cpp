@@ -22,7 +22,7 @@ ShipDesign avocada() {
     d.cockpits = {{0, -76, 9, 10}};
     d.engines = {{40, 103, 12, 0.5}, {0, 112, 10, 0.3}};
     d.lights = {S(94, 36)};
-    d.greebles = 40;
+    d.greebles = 12;
     d.socketRadius = 7;
     return d;
 }

@@ -60,18 +60,19 @@ ShipDesign mothership() {
     ShipDesign d = design("Mothership.png", 500, 280, "Moonlancer");
     d.parts = {
         crescent(0, -80, 210, 70, 84, false, Material::Hull),
-        box(218, 0, 18, 44, 8, Material::Second, 3),
+        box(196, -2, 16, 8, 3, Material::Dark),
+        box(216, 0, 18, 44, 8, Material::Second, 3),
         ellipse(0, 30, 62, 56, Material::Second, true),
         hull({S(0, -125), P(14, -110), P(22, -60), P(26, 0), S(0, 10)}, 3),
     };
     d.parts[0].seams = 4;
     d.decos = {stripe({S(60, 80), S(200, -20), S(206, -14), S(64, 90)}, Material::Trim, 0),
-               stripe({S(204, -44), S(236, -44), S(236, -36), S(204, -36)}, Material::Trim, 1),
+               stripe({S(198, -44), S(234, -44), S(234, -36), S(198, -36)}, Material::Trim, 2),
                vents(150, 30, 6, 5, 14, 0), vents(60, 100, 5, 4, 18, 0), rivets(S(40, 120), S(140, 80), 12, 0)};
     d.cockpits = {{0, -84, 8, 16}, {0, 26, 22, 18}};
-    d.engines = {{90, 118, 14, 0.5}, {40, 128, 12, 0.4}, {218, 46, 12, 0.5}};
-    d.lights = {S(236, -40), S(208, -60)};
-    d.greebles = 140;
+    d.engines = {{90, 118, 14, 0.5}, {40, 128, 12, 0.4}, {216, 46, 12, 0.5}};
+    d.lights = {S(233, -40), S(208, -60)};
+    d.greebles = 80;
     d.socketRadius = 7;
     return d;
 }

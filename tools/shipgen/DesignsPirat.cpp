@@ -38,7 +38,7 @@ ShipDesign courgon() {
     d.engines = {{8, 101, 9, 1.0}, {34, 93, 6, 0.8}};
     d.lights = {S(53, -46)};
     d.patched = true;
-    d.greebles = 30;
+    d.greebles = 25;
     d.socketRadius = 6;
     return d;
 }

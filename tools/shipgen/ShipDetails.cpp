@@ -138,12 +138,12 @@ void plate(cairo_t* cr, double x, double y, double w, double h, const Color& c) 
     cairo_move_to(cr, x, y + h);
     cairo_line_to(cr, x, y);
     cairo_line_to(cr, x + w, y);
-    cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.28);
     cairo_stroke(cr);
     cairo_move_to(cr, x + w, y);
     cairo_line_to(cr, x + w, y + h);
     cairo_line_to(cr, x, y + h);
-    cairo_set_source_rgba(cr, 0, 0, 0, 0.45);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.38);
     cairo_stroke(cr);
 }
 
@@ -308,16 +308,26 @@ void drawGreebles(cairo_t* cr, const ShipDesign& design, art::Rng& rng) {
         tracePart(cr, part);
         double x0, y0, x1, y1;
         cairo_fill_extents(cr, &x0, &y0, &x1, &y1);
-        const double w = std::round(rng.range(2, 7)), h = std::round(rng.range(2, 6));
-        const double x = std::round(rng.range(x0, x1 - w)), y = std::round(rng.range(y0, y1 - h));
-        const double m = 1.5;
+        // Plates come in a few standard sizes on a 2-px grid, so they read as fitted equipment.
+        const double w = 3 + 2 * rng.below(4), h = 2 + 2 * rng.below(3);
+        const double x = 2 * std::round(rng.range(x0, x1 - w) / 2), y = 2 * std::round(rng.range(y0, y1 - h) / 2);
+        const double m = 2.5;
         if (!insidePart(cr, part, x - m, y - m) || !insidePart(cr, part, x + w + m, y - m) ||
             !insidePart(cr, part, x - m, y + h + m) || !insidePart(cr, part, x + w + m, y + h + m))
             continue;
         const Color base = materialColor(pal, part.material);
-        const double pick = rng.uniform();
-        const Color c = pick < 0.4 ? base.scaled(0.8) : pick < 0.75 ? base.scaled(1.12) : pal.dark.scaled(1.4);
-        plate(cr, x, y, w, h, c);
+        if (rng.uniform() < 0.18) {
+            plate(cr, x, y, w, h, pal.dark.scaled(1.5));
+            for (double vy = y + 1; vy < y + h; vy += 2) {
+                cairo_move_to(cr, x + 1, vy);
+                cairo_line_to(cr, x + w - 1, vy);
+            }
+            cairo_set_line_width(cr, 0.6);
+            cairo_set_source_rgba(cr, 0, 0, 0, 0.6);
+            cairo_stroke(cr);
+        } else {
+            plate(cr, x, y, w, h, base.scaled(rng.uniform() < 0.5 ? rng.range(0.86, 0.94) : rng.range(1.05, 1.12)));
+        }
         ++placed;
     }
 }

@@ -32,11 +32,12 @@ void halo(cairo_t* cr, double x, double y, double rx, double ry, const Color& c,
     cairo_restore(cr);
 }
 
-// The exhaust plume of one nozzle: a long soft teardrop behind it.
-void plume(cairo_t* cr, const Palette& pal, const Engine& e, double x) {
-    const double len = e.w * 2.6 * e.plume;
-    halo(cr, x, e.y + len * 0.35, e.w * 0.75, len * 0.75, pal.engine, 0.9);
-    halo(cr, x, e.y + e.w * 0.2, e.w * 0.45, e.w * 0.7, art::mix(pal.engine, Color{1, 1, 1, 1}, 0.6), 1.0);
+// The exhaust plume of one nozzle: a soft teardrop behind it, as long as the sprite leaves room for.
+void plume(cairo_t* cr, const ShipDesign& d, const Engine& e, double x) {
+    const double room = d.height / 2.0 - e.y;
+    const double len = std::clamp(std::min(e.w * 2.6 * e.plume, room + 3), e.w * 0.8, e.w * 4.0);
+    halo(cr, x, e.y + 0.5, e.w * 0.85, len, d.palette.engine, 1.0);
+    halo(cr, x, e.y + 0.5, e.w * 0.5, std::min(len, e.w * 0.9), art::mix(d.palette.engine, Color{1, 1, 1, 1}, 0.7), 1.0);
 }
 
 // The violet aura around a special edition: its silhouette, blurred.
@@ -80,8 +81,8 @@ art::Image paintGlow(const ShipDesign& d) {
     cairo_translate(cr, d.width / 2.0, d.height / 2.0);
     const Palette& pal = d.palette;
     for (const Engine& e : d.engines) {
-        plume(cr, pal, e, e.x);
-        if (e.x != 0) plume(cr, pal, e, -e.x);
+        plume(cr, d, e, e.x);
+        if (e.x != 0) plume(cr, d, e, -e.x);
     }
     for (const Pt& l : d.lights) {
         halo(cr, l.x, l.y, 3.5, 3.5, Color::hex(0x40ff60), 0.8);

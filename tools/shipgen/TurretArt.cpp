@@ -98,68 +98,78 @@ void base(cairo_t* cr, double cx, double cy, double r, const Color& energy) {
     cairo_set_line_width(cr, 0.8);
     cairo_set_source_rgba(cr, 0.02, 0.02, 0.04, 1);
     cairo_stroke(cr);
-    muzzle(cr, cx, cy, r * 0.38, energy);
+    cairo_arc(cr, cx, cy, r * 0.68, 0, 2 * kPi);
+    cairo_set_line_width(cr, 0.8);
+    art::setSource(cr, energy.scaled(0.75));
+    cairo_stroke(cr);
+    muzzle(cr, cx, cy, r * 0.36, energy);
 }
 
-void barrels(cairo_t* cr, const TurretSpec& t, const Color& energy) {
+// A muzzle collar with the energy glowing in its mouth.
+void muzzleCollar(cairo_t* cr, double cx, double top, double bw, const Color& energy) {
+    metalBar(cr, cx - bw * 0.7, top, bw * 1.4, 2.2, Color::hex(0x9aa3ae));
+    muzzle(cr, cx, top + 1.1, bw * 0.42, energy);
+}
+
+// One straight barrel from the top edge down to y, with energy coils.
+void barrel(cairo_t* cr, double cx, double top, double bottom, double bw, const Color& energy, int coils) {
+    metalBar(cr, cx - bw / 2, top + 1, bw, bottom - top - 1, Color::hex(0x88919c));
+    for (int i = 1; i <= coils; ++i) coil(cr, cx - bw / 2, top + 3 + (bottom - top - 5) * i / (coils + 1.0), bw, 1.0, energy);
+    muzzleCollar(cr, cx, top, bw, energy);
+}
+
+// The armoured housing the barrels come out of, just above the base.
+void shoulder(cairo_t* cr, double cx, double y, double w, double h, const Color& energy) {
+    metalBar(cr, cx - w / 2, y, w, h, Color::hex(0x565e68));
+    coil(cr, cx - w * 0.3, y + h * 0.35, w * 0.6, 0.9, energy.scaled(0.9));
+}
+
+void barrels(cairo_t* cr, const TurretSpec& t, const Color& energy, double r) {
     const double cx = t.width / 2.0;
-    const double top = 0.8;
-    const double len = t.pivotY - top;
-    const Color steel = Color::hex(0x8a939e);
+    const double top = 0.5;
+    const double py = t.pivotY;
+    const double w = t.width;
     switch (t.barrel) {
         case Barrel::Double:
-            for (double side : {-1.0, 1.0}) {
-                const double bx = cx + side * t.width * 0.2 - t.width * 0.09;
-                metalBar(cr, bx, top, t.width * 0.18, len, steel);
-                for (double f = 0.3; f < 0.85; f += 0.25) coil(cr, bx, top + len * f, t.width * 0.18, 1.0, energy);
-                muzzle(cr, bx + t.width * 0.09, top + 1.2, t.width * 0.1, energy);
-            }
+            for (double side : {-1.0, 1.0}) barrel(cr, cx + side * w * 0.2, top, py - r * 0.5, w * 0.2, energy, t.height > 40 ? 4 : 2);
+            shoulder(cr, cx, py - r - 3.5, w * 0.7, 4.5, energy);
             break;
         case Barrel::Single:
-        case Barrel::Slim: {
-            const double bw = t.barrel == Barrel::Slim ? t.width * 0.26 : t.width * 0.3;
-            metalBar(cr, cx - bw / 2, top, bw, len, steel);
-            coil(cr, cx - bw / 2, top + len * 0.35, bw, 1.2, energy);
-            coil(cr, cx - bw / 2, top + len * 0.6, bw, 1.0, energy);
-            muzzle(cr, cx, top + 1.3, bw * 0.45, energy);
+        case Barrel::Slim:
+            barrel(cr, cx, top, py - r * 0.5, w * (t.barrel == Barrel::Slim ? 0.3 : 0.3), energy, 2);
+            shoulder(cr, cx, py - r - 3, w * 0.55, 4, energy);
             break;
-        }
-        case Barrel::Heavy: {
-            const double bw = t.width * 0.42;
-            metalBar(cr, cx - bw / 2, top + len * 0.3, bw, len * 0.7, steel.scaled(0.8));
-            metalBar(cr, cx - bw * 0.32, top, bw * 0.64, len * 0.4, steel);
-            coil(cr, cx - bw / 2, top + len * 0.45, bw, 1.4, energy);
-            muzzle(cr, cx, top + 1.4, bw * 0.3, energy);
+        case Barrel::Heavy:
+            barrel(cr, cx, top, py - r * 0.5, w * 0.34, energy, 1);
+            shoulder(cr, cx, py - r - 6, w * 0.62, 7, energy);
             break;
-        }
-        case Barrel::Gun: {
-            const double bw = t.width * 0.2;
-            metalBar(cr, cx - bw / 2, top, bw, len, Color::hex(0x5a6068));
-            metalBar(cr, cx - bw * 0.8, top, bw * 1.6, 2.4, Color::hex(0x3a3e44));
-            metalBar(cr, cx - t.width * 0.32, t.pivotY - len * 0.45, t.width * 0.64, len * 0.3, steel);
-            coil(cr, cx - t.width * 0.32, t.pivotY - len * 0.32, t.width * 0.64, 0.8, energy);
+        case Barrel::Gun:
+            for (double side : {-1.0, 1.0}) {
+                metalBar(cr, cx + side * 1.3 - 0.9, top + 1, 1.8, py - top - 2, Color::hex(0x5a6068));
+            }
+            metalBar(cr, cx - 2.6, top, 5.2, 2, Color::hex(0x3a3e44));
+            shoulder(cr, cx, py - r - 5, w * 0.66, 6, energy);
             break;
-        }
         case Barrel::Ball:
-            metalBar(cr, cx - 1.6, top + 2, 3.2, len - 2, steel);
-            muzzle(cr, cx, top + 3.5, 3.2, energy);
+            barrel(cr, cx, top + 2, py - r * 0.5, 3.2, energy, 0);
+            muzzle(cr, cx, top + 3.5, 3.4, energy);
             break;
         case Barrel::Blade:
             for (double side : {-1.0, 1.0}) {
-                const double bx = cx + side * t.width * 0.26;
-                cairo_move_to(cr, bx - 2, t.pivotY - 2);
+                const double bx = cx + side * w * 0.26;
+                cairo_move_to(cr, bx - 2, py - 2);
                 cairo_line_to(cr, bx + side * 1.5 - 1.2, top);
                 cairo_line_to(cr, bx + side * 1.5 + 1.2, top);
-                cairo_line_to(cr, bx + 2, t.pivotY - 2);
+                cairo_line_to(cr, bx + 2, py - 2);
                 cairo_close_path(cr);
-                art::setSource(cr, steel.scaled(0.7));
+                art::setSource(cr, Color::hex(0x5c646e));
                 cairo_fill_preserve(cr);
                 cairo_set_line_width(cr, 0.6);
                 cairo_set_source_rgba(cr, 0, 0, 0, 0.9);
                 cairo_stroke(cr);
             }
-            cairo_rectangle(cr, cx - t.width * 0.2, top + 4, t.width * 0.4, len - 8);
-            cairo_pattern_t* lava = cairo_pattern_create_linear(0, top, 0, t.pivotY);
+            cairo_rectangle(cr, cx - w * 0.2, top + 4, w * 0.4, py - top - 8);
+            cairo_pattern_t* lava = cairo_pattern_create_linear(0, top, 0, py);
             art::addStop(lava, 0, Color{1, 0.95, 0.7, 1});
             art::addStop(lava, 0.5, energy);
             art::addStop(lava, 1, energy.scaled(0.5));
@@ -175,7 +185,7 @@ art::Image paintTurret(const TurretSpec& t) {
     cairo_t* cr = canvas.cr();
     const Color energy = Color::hex(t.energy);
     const double r = std::min(t.width / 2.0 - 0.6, t.barrel == Barrel::Blade ? 9.0 : 6.5);
-    barrels(cr, t, energy);
+    barrels(cr, t, energy, r);
     base(cr, t.width / 2.0, t.pivotY, r, energy);
     return canvas.image();
 }
