@@ -61,7 +61,7 @@ ShipDesign droneB3() {
         ellipse(0, 0, 12, 12, Material::Hull, true),
     };
     d.decos = {spot(11, -20, 1.3, 0), vents(0, 6, 2, 2.2, 6, 2)};
-    d.engines = {{9, 19, 4, 0.8}};
+    d.engines = {{6, 13.5, 4, 0.9}};
     d.socketRadius = 4.5;
     return d;
 }
