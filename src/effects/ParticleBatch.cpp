@@ -1,0 +1,100 @@
+#include "effects/ParticleBatch.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "platform/Graphics.h"
+
+namespace tolvex {
+
+namespace {
+
+SDL_BlendMode SdlBlend(int mode) {
+  switch (mode) {
+    case kBlendSolid: return SDL_BLENDMODE_NONE;
+    case kBlendLight: return SDL_BLENDMODE_ADD;
+    case kBlendShade: return SDL_BLENDMODE_MOD;
+    default: return SDL_BLENDMODE_BLEND;
+  }
+}
+
+std::uint8_t AlphaByte(float alpha) {
+  return static_cast<std::uint8_t>(std::clamp(alpha, 0.0f, 1.0f) * 255.0f + 0.5f);
+}
+
+}  // namespace
+
+void ParticleBatch::SetRotation(float degrees) {
+  if (degrees == rotation_) return;
+  rotation_ = degrees;
+  const float radians = degrees * std::numbers::pi_v<float> / 180.0f;
+  cos_ = std::cos(radians);
+  sin_ = std::sin(radians);
+}
+
+void ParticleBatch::SetBlend(int mode) { blend_ = mode; }
+
+void ParticleBatch::SetColor(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+  colour_.r = r;
+  colour_.g = g;
+  colour_.b = b;
+}
+
+void ParticleBatch::SetAlpha(float alpha) { colour_.a = AlphaByte(alpha); }
+
+void ParticleBatch::DrawImage(const Image& image, float x, float y) {
+  SDL_Renderer* renderer = ScreenRenderer();
+  if (!renderer) return;
+  if (renderer != renderer_) {
+    Flush();
+    renderer_ = renderer;
+  }
+  SDL_Texture* texture = blend_ == kBlendMask ? image.MaskTexture(renderer) : image.Texture(renderer);
+  if (!texture) return;
+  if (texture != texture_ || blend_ != runBlend_) StartRun(texture, blend_);
+
+  const float w = static_cast<float>(image.Width());
+  const float h = static_cast<float>(image.Height());
+  const float u0 = static_cast<float>(image.FrameLeft(0)) / textureWidth_;
+  const float v0 = static_cast<float>(image.FrameTop(0)) / textureHeight_;
+  const float u1 = u0 + w / textureWidth_;
+  const float v1 = v0 + h / textureHeight_;
+  const float corners[4][4] = {{0, 0, u0, v0}, {w, 0, u1, v0}, {w, h, u1, v1}, {0, h, u0, v1}};
+  // A mask is drawn opaque where it is solid, whatever the alpha.
+  SDL_Color colour = colour_;
+  if (blend_ == kBlendMask) colour.a = 255;
+  const int first = static_cast<int>(vertices_.size());
+  for (const auto& c : corners) {
+    // Turned clockwise on screen (y grows downwards) about the handle.
+    const float dx = c[0] - image.HandleX();
+    const float dy = c[1] - image.HandleY();
+    vertices_.push_back({{x + dx * cos_ - dy * sin_, y + dx * sin_ + dy * cos_}, colour, {c[2], c[3]}});
+  }
+  for (int i : {0, 1, 2, 0, 2, 3}) indices_.push_back(first + i);
+}
+
+void ParticleBatch::StartRun(SDL_Texture* texture, int blend) {
+  Flush();
+  texture_ = texture;
+  runBlend_ = blend;
+  int tw = 1, th = 1;
+  SDL_QueryTexture(texture, nullptr, nullptr, &tw, &th);
+  textureWidth_ = static_cast<float>(tw);
+  textureHeight_ = static_cast<float>(th);
+  SDL_SetTextureBlendMode(texture, SdlBlend(blend));
+  SDL_SetTextureColorMod(texture, 255, 255, 255);
+  SDL_SetTextureAlphaMod(texture, 255);
+}
+
+void ParticleBatch::Flush() {
+  if (!indices_.empty() && renderer_ && texture_) {
+    SDL_RenderGeometry(renderer_, texture_, vertices_.data(), static_cast<int>(vertices_.size()),
+                       indices_.data(), static_cast<int>(indices_.size()));
+  }
+  vertices_.clear();
+  indices_.clear();
+  texture_ = nullptr;
+}
+
+}  // namespace tolvex

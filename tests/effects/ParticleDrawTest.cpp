@@ -1,0 +1,149 @@
+// Drawing particles: culling at the screen edge, gradients, rotation, handles.
+#include <gtest/gtest.h>
+
+#include "EffectsTestEnv.h"
+#include "effects/ParticleEngine.h"
+#include "effects/TParticle.h"
+#include "effects/TParticleInfo.h"
+#include "platform/Graphics.h"
+
+namespace tolvex::test {
+namespace {
+
+class ParticleDrawTest : public EffectsTest {
+ protected:
+  void SetUp() override {
+    EffectsTest::SetUp();
+    OpenScreen(100, 80);
+    SetParticleScreen(100, 80);
+    SetParticleDrawing(true);
+    info = TParticleInfo::Create("dot", 100000, 100000, 0, 0, 0, 0, 0, false);
+  }
+
+  // Gives the effect a sprite with a centred handle, as loading a sprite does.
+  void Sprite(int w, int h, std::uint32_t argb, int blend) {
+    info->Image = SolidImage(w, h, argb);
+    CentreHandle(info->Image);
+    info->ImageRadius = 5;
+    info->BlendMode = static_cast<std::uint8_t>(blend);
+  }
+
+  TParticleInfoPtr info;
+};
+
+TEST_F(ParticleDrawTest, ParticleTouchingTheEdgeIsDrawn) {
+  Sprite(4, 4, 0xFFFFFFFF, 3);
+  info->CreateParticle(-5, 40, 0, nullptr);      // sx + R = 0
+  info->CreateParticle(-5.01f, 40, 0, nullptr);  // just outside
+  info->CreateParticle(105, 40, 0, nullptr);     // sx − R = W
+  info->CreateParticle(50, 85.01f, 0, nullptr);  // below
+  UpdateParticles();
+  EXPECT_EQ(Particles().drawn, 2);
+}
+
+TEST_F(ParticleDrawTest, CullingUsesTheCamera) {
+  Sprite(4, 4, 0xFFFFFFFF, 3);
+  SetParticleCamera(1000, 0);
+  info->CreateParticle(1050, 40, 0, nullptr);
+  info->CreateParticle(50, 40, 0, nullptr);
+  UpdateParticles();
+  EXPECT_EQ(Particles().drawn, 1);
+  EXPECT_EQ(ScreenPixel(50, 40) & 0xFFFFFF, 0xFFFFFFu);
+}
+
+TEST_F(ParticleDrawTest, WithoutGradientDrawnWhiteAndOpaque) {
+  Sprite(4, 4, 0xFFFFFFFF, 3);
+  info->CreateParticle(50, 40, 0, nullptr);
+  UpdateParticles();
+  EXPECT_EQ(ScreenPixel(50, 40) & 0xFFFFFF, 0xFFFFFFu);
+  EXPECT_EQ(ScreenPixel(55, 40) & 0xFFFFFF, 0u);
+}
+
+TEST_F(ParticleDrawTest, GradientColumnFollowsTheLifeFraction) {
+  Sprite(4, 4, 0xFFFFFFFF, 3);
+  info->LiveTime = {32, 32};
+  info->Gradient = std::make_shared<Pixmap>(256, 1);
+  info->Gradient->At(128, 0) = 0xFFFF0000;  // t = 0.5: ceil(127.5) = 128
+  info->Gradient->At(255, 0) = 0xFF0000FF;  // t = 1
+  info->CreateParticle(50, 40, 0, nullptr);
+  UpdateParticles();
+  EXPECT_EQ(ScreenPixel(50, 40) & 0xFFFFFF, 0xFF0000u);
+  Cls();
+  UpdateParticles();
+  EXPECT_EQ(ScreenPixel(50, 40) & 0xFFFFFF, 0x0000FFu);
+}
+
+TEST_F(ParticleDrawTest, GradientAlphaFadesTheSprite) {
+  Sprite(4, 4, 0xFFFFFFFF, 3);
+  info->Gradient = std::make_shared<Pixmap>(256, 1);
+  for (auto& pixel : info->Gradient->pixels) pixel = 0x80FFFFFF;
+  info->CreateParticle(50, 40, 0, nullptr);
+  UpdateParticles();
+  const std::uint32_t red = (ScreenPixel(50, 40) >> 16) & 255;
+  EXPECT_NEAR(static_cast<int>(red), 128, 2);
+}
+
+TEST_F(ParticleDrawTest, LightBlendAddsUp) {
+  Sprite(4, 4, 0xFF404040, 4);
+  info->CreateParticle(50, 40, 0, nullptr);
+  info->CreateParticle(50, 40, 0, nullptr);
+  UpdateParticles();
+  EXPECT_NEAR(static_cast<int>(ScreenPixel(50, 40) & 255), 0x80, 2);
+}
+
+TEST_F(ParticleDrawTest, RotationTurnsClockwiseAboutTheHandle) {
+  info->Image = SolidImage(2, 20, 0xFFFFFFFF);
+  info->Image->SetHandle(1, 0);  // hangs down from the position
+  info->ImageRadius = 10;
+  info->BlendMode = 3;
+  info->CreateParticle(50, 40, 0, nullptr);
+  UpdateParticles();
+  EXPECT_EQ(ScreenPixel(50, 55) & 0xFFFFFF, 0xFFFFFFu);
+  EXPECT_EQ(ScreenPixel(50, 30) & 0xFFFFFF, 0u);
+  Cls();
+  Particles().particles->First()->Direction = 90;  // hangs to the left now
+  UpdateParticles();
+  EXPECT_EQ(ScreenPixel(35, 40) & 0xFFFFFF, 0xFFFFFFu);
+  EXPECT_EQ(ScreenPixel(50, 55) & 0xFFFFFF, 0u);
+}
+
+TEST_F(ParticleDrawTest, LaterParticlesAreDrawnOnTop) {
+  Sprite(4, 4, 0xFFFF0000, 3);
+  const auto green = TParticleInfo::Create("green", 100000, 100000, 0, 0, 0, 0, 0, false);
+  green->Image = SolidImage(4, 4, 0xFF00FF00);
+  CentreHandle(green->Image);
+  green->ImageRadius = 3;
+  green->BlendMode = 3;
+  info->CreateParticle(50, 40, 0, nullptr);
+  green->CreateParticle(50, 40, 0, nullptr);
+  info->CreateParticle(60, 40, 0, nullptr);
+  UpdateParticles();
+  EXPECT_EQ(ScreenPixel(50, 40) & 0xFFFFFF, 0x00FF00u);
+  EXPECT_EQ(ScreenPixel(60, 40) & 0xFFFFFF, 0xFF0000u);
+}
+
+TEST_F(ParticleDrawTest, UpdateLeavesTheDrawingStateReset) {
+  Sprite(4, 4, 0xFFFFFFFF, 4);
+  info->CreateParticle(50, 40, 0, nullptr);
+  SetRotation(33);
+  SetScale(2, 2);
+  SetColor(1, 2, 3);
+  UpdateParticles();
+  const DrawState& s = CurrentDrawState();
+  EXPECT_EQ(s.rotation, 0);
+  EXPECT_EQ(s.scaleX, 1);
+  EXPECT_EQ(s.blend, kBlendAlpha);
+  EXPECT_EQ(s.alpha, 1);
+  EXPECT_EQ(s.r + s.g + s.b, 3 * 255);
+}
+
+TEST_F(ParticleDrawTest, EffectWithoutImageMovesButIsNeverDrawn) {
+  info->MoveSpeed = {100, 100};
+  const auto p = info->CreateParticle(50, 40, 90, nullptr);
+  UpdateParticles();
+  EXPECT_EQ(Particles().drawn, 0);
+  EXPECT_GT(p->Pos[0], 50);
+}
+
+}  // namespace
+}  // namespace tolvex::test
