@@ -132,6 +132,8 @@ void FeedKey(int key, bool down) {
   auto& s = State();
   if (down) ++s.presses[key];
   s.held[key] = down;
+  // Backspace and Enter also arrive as typed characters (8 and 13), as text editing expects.
+  if (down && (key == KEY_BACKSPACE || key == KEY_ENTER)) s.typed.push_back(key);
 }
 
 void FeedButton(int button, bool down) {
