@@ -10,6 +10,7 @@
 #include "platform/Overlap.h"
 #include "shell/Globals.h"
 #include "shell/Helpers.h"
+#include "weapons/KillCredit.h"
 #include "weapons/WeaponImages.h"
 #include "weapons/WorldWalk.h"
 #include "world/TShip.h"
@@ -213,7 +214,7 @@ void TRocket::TargetHitCheck() {
   if (Source) Source->AddHP(Damage / 10 / target.armor);
   target.DealDamage(Damage);
   // Rockets credit a kill only below 0 hit points (shots already at 0).
-  if (target.HP < 0 && Source) {
+  if (Source && target.HP < 0 && FirstCreditFor(Target)) {
     Source->AddKill(Target);
     if (Source == Player) target.GiveRewards();
   }

@@ -8,6 +8,7 @@
 #include "platform/Overlap.h"
 #include "shell/Globals.h"
 #include "shell/Helpers.h"
+#include "weapons/KillCredit.h"
 #include "weapons/WeaponImages.h"
 #include "weapons/WorldWalk.h"
 #include "world/TShip.h"
@@ -106,14 +107,17 @@ bool TShot::TargetHitCheck(TShip& ship) {
   if (firer) firer->AddHP(Damage / 10 / ship.armor);
   LiveTime = -1;
   ship.DealDamage(Damage);
-  if (firer && ship.HP <= 0) {
-    const auto victim = std::static_pointer_cast<TShip>(ship.shared_from_this());
-    firer->AddKill(victim);
-    if (firer == Player) victim->GiveRewards();
-  }
+  if (firer && ship.HP <= 0) CreditKill(*firer, ship);
   ship.Speed_x += SinDeg(Direction) * Damage / ship.Mass * 10;
   ship.Speed_y -= CosDeg(Direction) * Damage / ship.Mass * 10;
   return true;
+}
+
+void TShot::CreditKill(TShip& firer, TShip& victim) {
+  const auto fallen = std::static_pointer_cast<TShip>(victim.shared_from_this());
+  if (!FirstCreditFor(fallen)) return;
+  firer.AddKill(fallen);
+  if (&firer == Player.get()) fallen->GiveRewards();
 }
 
 bool TShot::RocketHitCheck(TRocket& rocket) {

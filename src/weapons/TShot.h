@@ -48,6 +48,8 @@ class TShot : public TGObject {
   void Move();
   void HitShips(TShip& firer);
   void HitRockets(const TShip& firer);
+  // Books the kill for the firer and, for the player, pays the victim's rewards.
+  void CreditKill(TShip& firer, TShip& victim);
 };
 
 }  // namespace tolvex

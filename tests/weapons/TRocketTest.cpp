@@ -112,6 +112,20 @@ TEST_F(RocketTest, RocketKillsOnlyBelowZero) {
   EXPECT_EQ(ship->Kills, 1);
 }
 
+TEST_F(RocketTest, AShipAlreadyCreditedIsNotCreditedAgain) {
+  const TShipPtr ship = MakeShip(0, 0);
+  const TShipPtr target = MakeShip(0, -1000, 60);
+  // 60 → 0 (not yet a rocket kill) → −60 (the kill) → −120 (still in the world this frame).
+  for (int i = 0; i < 3; ++i) {
+    const TRocketPtr rocket = TRocket::Create(ship, 0, 100, target, 1);
+    rocket->searchtimecounter = 0;
+    rocket->X = target->X, rocket->Y = target->Y;
+    rocket->Steering();
+  }
+  EXPECT_FLOAT_EQ(target->HP, -120);
+  EXPECT_EQ(ship->Kills, 1);
+}
+
 TEST_F(RocketTest, HitsOnlyItsOwnTarget) {
   const TShipPtr ship = MakeShip(0, 0);
   const TShipPtr target = MakeShip(0, -1000);

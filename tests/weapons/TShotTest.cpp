@@ -84,6 +84,18 @@ TEST_F(ShotTest, ShotKillsAtExactlyZero) {
   EXPECT_EQ(firer_->Kills, 1);
 }
 
+TEST_F(ShotTest, AShipLeftAtZeroIsHitAgainButPaysItsKillOnce) {
+  const TShipPtr target = MakeShip(0, -200, 5);
+  target->AddReward("points,100");
+  firer_->KI = kKIPlayer;
+  Player = firer_;
+  ShotAt(0, -170)->Steering();
+  ShotAt(0, -170)->Steering();  // the same frame: the ship is still in the world at 0
+  EXPECT_FLOAT_EQ(target->HP, -5);
+  EXPECT_EQ(firer_->Kills, 1);
+  EXPECT_FLOAT_EQ(firer_->Points, 100);
+}
+
 TEST_F(ShotTest, ShipWithNegativeHitPointsIsNotHitButZeroIs) {
   const TShipPtr target = MakeShip(0, -200, -0.5f);
   const TShotPtr shot = ShotAt(0, -170);
