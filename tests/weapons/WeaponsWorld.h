@@ -79,10 +79,13 @@ class WeaponsWorld : public ::testing::Test {
     SetFrame(10);
   }
   // Drops the world without the ships' own removal (no debris, no game over);
-  // targets are let go first so no two ships keep each other alive.
+  // targets and buddies are let go first so no two ships keep each other alive.
   void TearDown() override {
     for (const TGObjectPtr object : TUniverse::WorldList()) {
-      if (object->Kind() == ObjectKind::Ship) static_cast<TShip&>(*object).KI_target.reset();
+      if (object->Kind() != ObjectKind::Ship) continue;
+      auto& ship = static_cast<TShip&>(*object);
+      ship.KI_target.reset();
+      ship.BuddyList.Clear();
     }
     Universe = std::make_unique<TUniverse>();
     Player.reset();
