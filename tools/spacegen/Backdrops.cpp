@@ -26,15 +26,15 @@ struct Mood {
     StarfieldStyle stars;
 };
 
-// Light of the clouds at one pixel, before the soft glow, stars and dust lanes.
-Color cloudLight(const Mood& m, const NebulaField& clouds, double x, double y) {
-    const double d = clouds.density(x, y);
+// Light of the clouds at one pixel, before the soft glow, stars and dust lanes; `gather` is the
+// cloud region mask at that pixel.
+Color cloudLight(const Mood& m, const NebulaField& clouds, double x, double y, double gather) {
+    const NebulaField::Sample s = clouds.sample(x, y);
     const double broad = clouds.broad(x, y);
-    const double gather = smoothstep(0.1, 0.8, clouds.region(x, y));
-    const double cloud = gather * std::pow(clamp01((d - 0.22) / 0.55), 1.6);
+    const double cloud = gather * std::pow(clamp01((s.density - 0.22) / 0.55), 1.6);
     const Color neb = mix(m.nebula.at(clamp01(0.35 + 0.75 * cloud + 0.12 * broad)), m.accent,
                           0.45 * smoothstep(-0.2, 0.6, broad) * (1 - cloud));
-    const double fil = clouds.filaments(x, y) * cloud * m.filamentStrength;
+    const double fil = s.filaments * cloud * m.filamentStrength;
     const Color hot = m.nebula.at(0.95);
     const double k = cloud * m.nebulaStrength;
     return {neb.r * k + hot.r * fil, neb.g * k + hot.g * fil, neb.b * k + hot.b * fil, 1.0};
@@ -42,17 +42,18 @@ Color cloudLight(const Mood& m, const NebulaField& clouds, double x, double y) {
 
 Image renderBackdrop(const Mood& m) {
     const NebulaField clouds(m.seed, m.width, m.height, m.cells, m.warp);
-    const NebulaField dust(m.seed + 101, m.width, m.height, m.cells * 2, m.warp * 0.8, 5);
+    const NebulaField dust(m.seed + 101, m.width, m.height, m.cells * 2, m.warp * 0.8, 4);
     FloatImage light(m.width, m.height);
     std::vector<float> gather(static_cast<std::size_t>(m.width) * m.height);
     for (int y = 0; y < m.height; ++y) {
         for (int x = 0; x < m.width; ++x) {
-            const Color c = cloudLight(m, clouds, x + 0.5, y + 0.5);
+            const double region = clouds.region(x + 0.5, y + 0.5);
+            const Color c = cloudLight(m, clouds, x + 0.5, y + 0.5, smoothstep(0.1, 0.8, region));
             float* p = light.at(x, y);
             p[0] = static_cast<float>(c.r);
             p[1] = static_cast<float>(c.g);
             p[2] = static_cast<float>(c.b);
-            gather[static_cast<std::size_t>(y) * m.width + x] = static_cast<float>(clouds.region(x + 0.5, y + 0.5));
+            gather[static_cast<std::size_t>(y) * m.width + x] = static_cast<float>(region);
         }
     }
     FloatImage haze = light;  // light scattered around the clouds: a wide soft glow that wraps
