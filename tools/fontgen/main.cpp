@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
         const GameFont fonts[] = {
             {"font", {"DejaVuSans.ttf", 12.5, 12, false}},                 // HUD and panels: plain, legible
             {"font2", {"DejaVuSans-Bold.ttf", 12.5, 12, false}},           // messages: bolder
-            {"font3", {"DejaVuSansCondensed-Bold.ttf", 13.5, 12, true}},   // alarms: condensed with a glow
+            {"font3", {"DejaVuSansCondensed-Bold.ttf", 12.8, 12, true}},   // alarms: condensed with a glow
         };
         const auto metrics = tolvex::art::encodeFontMetrics();
         for (const GameFont& f : fonts) {
