@@ -3,6 +3,9 @@
 
 #include <cmath>
 #include <filesystem>
+#include <string>
+
+#include <unistd.h>
 
 #include "ArtKit.h"
 
@@ -68,8 +71,10 @@ TEST(Rng, KeepsUniformAndBelowInsideTheirRanges) {
     EXPECT_NEAR(sum / 10000, 0.5, 0.02);
 }
 
-// A temporary file path for round trips.
-std::string tempFile(const char* name) { return (std::filesystem::temp_directory_path() / name).string(); }
+// A temporary file path for round trips, unique to this process.
+std::string tempFile(const std::string& name) {
+    return (std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + "_" + name)).string();
+}
 
 TEST(ImageFiles, PngKeepsStraightAlphaPixelsExactly) {
     art::Image img(5, 3);
