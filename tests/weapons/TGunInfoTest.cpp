@@ -92,7 +92,9 @@ TEST_F(GunInfoTest, RegistryKeepsCreationOrderAndTheLastTypeOfAnId) {
 
 TEST_F(GunInfoTest, UnknownIdsYieldNothing) {
   CreateType("MG-500+");
+  ::testing::internal::CaptureStderr();
   EXPECT_EQ(TGunInfo::Get("MG-500"), nullptr);
+  EXPECT_EQ(::testing::internal::GetCapturedStderr(), "Error: TGunInfo\\Function Get(): No match on ID MG-500\n");
   EXPECT_EQ(TGunInfo::Get("mg-500+"), nullptr);
   EXPECT_EQ(TGunInfo::DEBUG_GetTacticPoints("MG-500"), 0);
 }
