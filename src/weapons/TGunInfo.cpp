@@ -24,11 +24,15 @@ ImagePtr LoadTurretImage(std::string_view path, int yAlign) {
 // An empty or missing path leaves the gun type silent.
 SoundPtr LoadOptionalSound(std::string_view path) { return path.empty() ? nullptr : LoadSound(path, 0); }
 
+// Shots a minute; a gun type without reload time has none to report instead of a division by 0.
+int ShotsPerMinute(int reloadtime) { return reloadtime > 0 ? 60000 / reloadtime : 0; }
+
 void WriteWorthOf(GameFile& file, const TGunInfo& info) {
+  const int damagePerMinute = info.Reloadtime > 0 ? static_cast<int>(info.Damage * 60000 / info.Reloadtime) : 0;
   file.WriteLine("Waffenprofil: " + info.ID);
-  file.WriteLine("Schaden/Minute: " + std::to_string(static_cast<int>(info.Damage * 60000 / info.Reloadtime)));
+  file.WriteLine("Schaden/Minute: " + std::to_string(damagePerMinute));
   file.WriteLine("Geschwindigkeit: " + std::to_string(static_cast<int>(info.Speed)) + " p/sec");
-  file.WriteLine("Frequenz: " + std::to_string(60000 / info.Reloadtime));
+  file.WriteLine("Frequenz: " + std::to_string(ShotsPerMinute(info.Reloadtime)));
   file.WriteLine("Reichweite: " + std::to_string(static_cast<int>(info.Speed * info.LiveTime / 1000)));
   file.WriteLine("Taktische Punktzahl: " + std::to_string(info.Tactic_points));
   file.WriteLine("");
@@ -54,9 +58,10 @@ void TGunInfo::Reset() {
 float TGunInfo::RangeOf(float speed, int liveTime) { return static_cast<float>(liveTime) / 1000 * speed + 100; }
 
 int TGunInfo::TacticPointsOf(float damage, float speed, int liveTime, int reloadtime) {
+  if (reloadtime <= 0) return 0;
   // Damage per second × shots per second / 2 × flight distance in kpx × speed in kpx/s, scaled by 1000.
   const double perSecond = static_cast<double>(damage) * 60000 / reloadtime / 1000;
-  const double frequency = static_cast<double>(60000 / reloadtime) / 2000;
+  const double frequency = static_cast<double>(ShotsPerMinute(reloadtime)) / 2000;
   const double flight = static_cast<double>(speed) * liveTime / 1000000;
   const double velocity = static_cast<double>(speed) / 1000;
   return static_cast<int>(perSecond * frequency * flight * velocity * 1000);

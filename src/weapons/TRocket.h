@@ -50,6 +50,8 @@ class TRocket : public TGObject {
   // Search, guidance, speed-up, movement, exhaust, lifetime.
   void Steering() override;
   void Draw() override;
+  // Kind, hit points, lifetime and target for a state dump.
+  void Describe(nlohmann::json& out) const override;
   // Shots reduce the rocket's hit points.
   void DealDamage(float amount) override;
   // Enters the world at the back and joins the list of flying rockets.

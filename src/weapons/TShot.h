@@ -37,6 +37,8 @@ class TShot : public TGObject {
   void Steering() override;
   // Fading sprite, with a shine under double damage.
   void Draw() override;
+  // The gun type, lifetime and damage for a state dump.
+  void Describe(nlohmann::json& out) const override;
   // Pixel-exact hit on a ship, with heal, damage, kill credit, rewards and push.
   bool TargetHitCheck(TShip& ship);
   // Pixel-exact hit on a rocket; the shot flies on.

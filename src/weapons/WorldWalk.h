@@ -1,8 +1,13 @@
 #pragma once
 // Fast walks over the ships and the rockets of the world, in world-list order.
-// Ships always enter the world list at the front, so they form its head: a
-// ship walk stops at the first object that is not a ship. Rockets are walked
-// through their own list of flying rockets instead of the whole world.
+// Ships always enter the world list at the front, so they form its head and a
+// new ship always changes the list's first entry: the ships are kept in a
+// snapshot that is rebuilt only when that first entry changes, and walks skip
+// ships removed since. Rockets are walked through their own list of flying
+// rockets. Both walks stay free of allocation and reference counting.
+// A visitor that changes the world must end the walk (return true).
+#include <vector>
+
 #include "weapons/TRocket.h"
 #include "world/TShip.h"
 #include "world/TUniverse.h"
@@ -15,12 +20,16 @@ inline float SquaredDistance(float x1, float y1, float x2, float y2) {
   return dx * dx + dy * dy;
 }
 
+// The ships at the head of the world list, newest first; some may have left since.
+const std::vector<TShipPtr>& ShipsInWorld();
+
 // Calls visit(TShip&) for every ship in the world until it returns true.
 template <class Visit>
 void ForEachShip(Visit&& visit) {
-  for (const TGObjectPtr object : TUniverse::WorldList()) {
-    if (object->Kind() != ObjectKind::Ship) return;
-    if (visit(static_cast<TShip&>(*object))) return;
+  const std::vector<TShipPtr>& ships = ShipsInWorld();
+  for (const TShipPtr& ship : ships) {
+    if (!ship->Link || !ship->Link->Linked()) continue;
+    if (visit(*ship)) return;
   }
 }
 

@@ -14,7 +14,7 @@ constexpr int kLabel = 30;
 
 // Where one entry goes and how large it is drawn.
 struct Placement {
-    double x, y, scale;
+    double x, y, scale, stretch;  // stretch: extra vertical scale so 1-px gradients show as bands
 };
 
 double displayScale(const Image& img, int maxCell, double zoom) {
@@ -22,19 +22,22 @@ double displayScale(const Image& img, int maxCell, double zoom) {
     return std::min(zoom, fit);
 }
 
+double verticalStretch(const Image& img, double scale) { return img.height * scale < 16 ? 16 / (img.height * scale) : 1; }
+
 std::vector<Placement> layout(const std::vector<SheetEntry>& entries, int sheetWidth, int maxCell, double zoom,
                               double& height) {
     std::vector<Placement> out;
     double x = kGap, y = kGap, rowHeight = 0;
     for (const SheetEntry& e : entries) {
         const double s = displayScale(e.image, maxCell, zoom);
-        const double w = std::max(e.image.width * s, 120.0), h = e.image.height * s + kLabel;
+        const double w = std::max(e.image.width * s, 120.0);
+        const double h = e.image.height * s * verticalStretch(e.image, s) + kLabel;
         if (x + w > sheetWidth - kGap && x > kGap) {
             x = kGap;
             y += rowHeight + kGap;
             rowHeight = 0;
         }
-        out.push_back({x, y, s});
+        out.push_back({x, y, s, verticalStretch(e.image, s)});
         x += w + kGap;
         rowHeight = std::max(rowHeight, h);
     }
@@ -57,14 +60,14 @@ void drawChecks(cairo_t* cr, double x, double y, double w, double h) {
 }
 
 void drawEntry(cairo_t* cr, const SheetEntry& e, const Placement& p) {
-    const double w = e.image.width * p.scale, h = e.image.height * p.scale;
+    const double w = e.image.width * p.scale, h = e.image.height * p.scale * p.stretch;
     drawChecks(cr, p.x, p.y, w, h);
     const SurfacePtr s = surfaceFromImage(e.image);
     cairo_save(cr);
     cairo_translate(cr, p.x, p.y);
-    cairo_scale(cr, p.scale, p.scale);
+    cairo_scale(cr, p.scale, p.scale * p.stretch);
     cairo_set_source_surface(cr, s.get(), 0, 0);
-    cairo_pattern_set_filter(cairo_get_source(cr), p.scale > 1 ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_GOOD);
+    cairo_pattern_set_filter(cairo_get_source(cr), p.scale > 1 || p.stretch > 1 ? CAIRO_FILTER_NEAREST : CAIRO_FILTER_GOOD);
     cairo_paint(cr);
     cairo_restore(cr);
     setFont(cr, "DejaVuSans.ttf", 11);

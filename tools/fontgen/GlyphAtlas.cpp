@@ -58,10 +58,13 @@ FT_GlyphSlot renderGlyph(FT_Face face, unsigned glyphIndex, double squeeze) {
 Cell renderCell(FT_Face face, const GlyphRecord& r, const FontStyle& style) {
     const unsigned index = FT_Get_Char_Index(face, static_cast<FT_ULong>(r.code));
     if (index == 0) throw std::runtime_error("the face lacks character " + std::to_string(r.code));
-    const int room = std::max(1, r.width - 1 - (style.halo ? 1 : 0));
+    // Leave at least one clear column so neighbouring letters never touch (two for haloed wide glyphs).
+    const int room = std::max(1, r.width - 1 - (style.halo && r.width > 5 ? 1 : 0));
     FT_GlyphSlot slot = renderGlyph(face, index, 1.0);
-    if (static_cast<int>(slot->bitmap.width) > room)
-        slot = renderGlyph(face, index, static_cast<double>(room) / slot->bitmap.width);
+    const int natural = static_cast<int>(slot->bitmap.width);
+    for (double squeeze = static_cast<double>(room) / natural; static_cast<int>(slot->bitmap.width) > room;
+         squeeze *= 0.94)
+        slot = renderGlyph(face, index, squeeze);
     Cell cell{r.width, std::vector<float>(static_cast<std::size_t>(r.width) * kFontLineHeight, 0.f)};
     const FT_Bitmap& bm = slot->bitmap;
     const int left = (r.width - static_cast<int>(bm.width)) / 2;

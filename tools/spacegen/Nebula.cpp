@@ -6,7 +6,7 @@
 namespace tolvex::art {
 
 NebulaField::NebulaField(std::uint64_t seed, int width, int height, int cellsAcross, double warp, int octaves)
-    : noise_(seed), warpX_(seed * 31 + 7), warpY_(seed * 57 + 13), width_(width), height_(height),
+    : noise_(seed), warpX_(seed * 31 + 7), warpY_(seed * 57 + 13), region_(seed * 91 + 29), width_(width), height_(height),
       periodX_(cellsAcross),
       periodY_(std::max(1, static_cast<int>(std::lround(cellsAcross * static_cast<double>(height) / width)))),
       warp_(warp), octaves_(octaves) {}
@@ -32,6 +32,11 @@ double NebulaField::filaments(double x, double y) const {
 
 double NebulaField::broad(double x, double y) const {
     return warpX_.fbm(x * periodX_ / width_ + 0.5, y * periodY_ / height_ + 0.5, periodX_, periodY_, 2);
+}
+
+double NebulaField::region(double x, double y) const {
+    const int py = std::max(1, static_cast<int>(std::lround(2.0 * height_ / width_)));
+    return 0.5 + 0.5 * region_.fbm(x * 2 / width_, y * py / height_, 2, py, 3) * 1.6;
 }
 
 }  // namespace tolvex::art

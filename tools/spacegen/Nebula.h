@@ -22,12 +22,17 @@ public:
     // A smooth large-scale variation in [-1, 1] (for colour drift and star density).
     double broad(double x, double y) const;
 
+    // Where the clouds gather, in [0, 1]: a very low-frequency mask (two cells across the image),
+    // so a backdrop has crowded regions and open black space.
+    double region(double x, double y) const;
+
 private:
     void warped(double x, double y, double& u, double& v) const;
 
     TileNoise noise_;
     TileNoise warpX_;
     TileNoise warpY_;
+    TileNoise region_;
     int width_, height_, periodX_, periodY_;
     double warp_;
     int octaves_;

@@ -29,12 +29,16 @@ FloatImage renderWisps(const WispStyle& s) {
         for (int x = 0; x < kSize; ++x) {
             const double px = x + 0.5, py = y + 0.5;
             const double d = field.density(px, py);
-            const double body = std::pow(smoothstep(s.cloudLow, s.cloudHigh, d), 1.5) * s.cloudAlpha;
-            const double veins = field.filaments(px, py) * smoothstep(s.cloudLow - 0.05, s.cloudHigh, d) * s.filamentAlpha;
+            const double gather = smoothstep(0.15, 0.8, field.region(px, py));
+            const double body = gather * std::pow(clamp01((d - s.cloudLow) / (s.cloudHigh - s.cloudLow)), 1.6);
+            const double veins = field.filaments(px, py) * body * s.filamentAlpha;
             const Color c = mix(s.paleA, s.paleB, 0.5 + 0.5 * field.broad(px, py));
-            img.blendOver(x, y, c.withAlpha(clamp01(body + veins)));
+            img.blendOver(x, y, c.withAlpha(clamp01(body * s.cloudAlpha + veins)));
         }
     }
+    FloatImage haze = img;  // a soft veil around the wisps; wraps so the layer keeps tiling
+    boxBlur(haze, 14, 3, true);
+    for (std::size_t i = 0; i < img.px.size(); ++i) img.px[i] = 0.7f * img.px[i] + 0.6f * haze.px[i];
     return img;
 }
 
@@ -63,13 +67,13 @@ FloatImage renderDust(std::uint64_t seed, int specks, double speckSize, double s
 
 void writeOverlays(const std::string& dir) {
     const WispStyle wisps[] = {
-        {"bg1alter.png", 301, 3, 1.6, 0.5, 0.88, 0.42, 0.25, Color::hex(0xdde6ff), Color::hex(0xffffff)},
-        {"bg1alter2.png", 302, 5, 2.0, 0.45, 0.8, 0.18, 0.45, Color::hex(0xe8f0ff), Color::hex(0xf8f0ff)},
-        {"bg1alter3.png", 303, 2, 2.6, 0.42, 0.9, 0.38, 0.15, Color::hex(0xffffff), Color::hex(0xe4ecff)},
+        {"bg1alter.png", 301, 3, 1.0, 0.4, 0.9, 0.45, 0.2, Color::hex(0xdde6ff), Color::hex(0xffffff)},
+        {"bg1alter2.png", 302, 5, 1.3, 0.42, 0.85, 0.3, 0.35, Color::hex(0xe8f0ff), Color::hex(0xf8f0ff)},
+        {"bg1alter3.png", 303, 2, 1.6, 0.35, 0.9, 0.4, 0.1, Color::hex(0xffffff), Color::hex(0xe4ecff)},
     };
     for (const WispStyle& w : wisps) writePng(dir + "/" + w.file, toImage(renderWisps(w)));
     writePng(dir + "/Dust1.png", toImage(renderDust(401, 9000, 0.55, 0.55, 0.16)));
-    writePng(dir + "/Dust2.png", toImage(renderDust(402, 420, 1.6, 0.35, 0.0)));
+    writePng(dir + "/Dust2.png", toImage(renderDust(402, 1400, 1.5, 0.5, 0.05)));
 }
 
 }  // namespace tolvex::art
