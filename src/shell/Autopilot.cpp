@@ -1,6 +1,7 @@
 #include "shell/Autopilot.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 #include "platform/Clock.h"
@@ -9,6 +10,8 @@
 #include "shell/GameStates.h"
 #include "shell/Globals.h"
 #include "shell/Helpers.h"
+#include "weapons/TGun.h"
+#include "weapons/TGunInfo.h"
 #include "world/TShip.h"
 #include "world/TUniverse.h"
 
@@ -16,11 +19,14 @@ namespace tolvex {
 
 namespace {
 
-// Ranges of the pilot's habits, in world pixels.
-constexpr float kCloseIn = 700;    // farther: fly straight at the target
-constexpr float kTooClose = 320;   // nearer: back away sideways
-constexpr float kGunRange = 1800;  // hold the guns down inside this
+// Ranges of the pilot's habits, in world pixels: it keeps its targets at the reach of its
+// hand-aimed gun, outside the short reach of most enemy turrets.
+constexpr float kCloseIn = 1300;   // farther: fly straight at the target
+constexpr float kTooClose = 850;   // nearer: back away sideways
+constexpr float kGunRange = 2200;  // hold the guns down inside this
 constexpr float kHeavyRocketRange = 3000;
+// Shot speed assumed when the ship has no hand-aimed gun, px/s.
+constexpr float kDefaultShotSpeed = 1200;
 // A target this much farther than the nearest enemy is given up for it.
 constexpr float kSwitchFactor = 1.5f;
 constexpr float kSwitchMargin = 300;
@@ -52,6 +58,28 @@ bool WorthSwitching(const TShip& player, const TShip& target, const TShip& neare
   const float toTarget = Distance(player.X, player.Y, target.X, target.Y);
   const float toNearest = Distance(player.X, player.Y, nearest.X, nearest.Y);
   return toTarget > kSwitchFactor * toNearest + kSwitchMargin;
+}
+
+// The speed of the ship's hand-aimed gun's shots, px/s.
+float ManualShotSpeed(const TShip& ship) {
+  for (const auto gun : ship.TGunList)
+    if (gun->KI_Level == kGunManual && gun->Info) return gun->Info->Speed;
+  return kDefaultShotSpeed;
+}
+
+// Where to aim, relative to the ship, so a shot of the given speed meets the target. Shots carry
+// the ship's drift, so only the target's motion relative to the ship matters.
+void InterceptVector(const TShip& ship, const TShip& target, float shotSpeed, float& ax, float& ay) {
+  const float rx = target.X - ship.X, ry = target.Y - ship.Y;
+  const float vx = (target.Speed_x - ship.Speed_x) * 70, vy = (target.Speed_y - ship.Speed_y) * 70;
+  const float a = vx * vx + vy * vy - shotSpeed * shotSpeed;
+  const float b = 2 * (rx * vx + ry * vy);
+  const float c = rx * rx + ry * ry;
+  float t = std::sqrt(c) / shotSpeed;
+  const float disc = b * b - 4 * a * c;
+  if (a < 0 && disc >= 0) t = (-b - std::sqrt(disc)) / (2 * a);  // the one positive root
+  ax = rx + vx * t;
+  ay = ry + vy * t;
 }
 
 // Puts the pointer along (dx, dy) from the ship's screen point, pulled in to stay on the screen.
@@ -87,8 +115,11 @@ PilotHands PilotBrain::Decide(const TShip& player, int now) {
     return hands;
   }
   const float dist = Distance(player.X, player.Y, aim->X, aim->Y);
-  // The pointer sits on the target: the ship turns to it and the hand-aimed gun points at it.
-  PointAlong(hands, sx, sy, aim->X - player.X, aim->Y - player.Y);
+  // The pointer sits where the shots will meet the target: the ship turns that way and the
+  // hand-aimed gun, which aims from the screen's centre, points there.
+  float ax = 0, ay = 0;
+  InterceptVector(player, *aim, ManualShotSpeed(player), ax, ay);
+  PointAlong(hands, sx, sy, ax, ay);
   hands.forward = dist > kTooClose;
   hands.back = !hands.forward;
   hands.strafeRight = dist < kCloseIn;
