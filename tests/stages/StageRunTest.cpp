@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
+#include <set>
+#include <string>
 
 namespace tolvex {
 namespace {
@@ -72,6 +74,27 @@ TEST_F(StageRun, TheAutopilotFliesFromTheFirstStageIntoTheNext) {
   EXPECT_GE(after["player"]["Kills"].get<int>(), 10);
   EXPECT_LT(after["level"]["age"].get<int>(), kDumpEvery * kFrameMs);
   EXPECT_TRUE(after["level"]["conclude"].back()["aktive"]) << "the new stage's exit is armed";
+}
+
+TEST_F(StageRun, BehindTheMainMenuTheNamelessStageKeepsTenShipsOfManyFactionsFighting) {
+  ASSERT_EQ(Run("--headless --size 640x480 --seed 3 --frame-ms 16 --frames 3000 --dump 3000:dump3000.json"), 0);
+  const auto dump = Dump(3000);
+  EXPECT_EQ(dump["state"], 1);
+  EXPECT_EQ(dump["stage"], "");
+  EXPECT_EQ(dump["level"]["index"], 0);
+  EXPECT_TRUE(dump["level"]["conclude"].empty());
+  std::set<std::string> types;
+  int ships = 0, kills = 0;
+  for (const auto& object : dump["objects"]) {
+    if (object["kind"] != "ship") continue;
+    ++ships;
+    EXPECT_EQ(object["KI"], 1);
+    types.insert(object["id"].get<std::string>());
+    kills += object["Kills"].get<int>();
+  }
+  EXPECT_EQ(ships, 10) << "the menu stage's cap";
+  EXPECT_GE(types.size(), 5u);
+  EXPECT_GT(kills, 0) << "with no player they fight each other";
 }
 
 }  // namespace
