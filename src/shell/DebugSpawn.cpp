@@ -10,7 +10,8 @@
 namespace tolvex {
 
 namespace {
-constexpr float kSpawnRadius = 900;
+// Close enough to be on screen at 1280 × 720 from the first frame.
+constexpr float kSpawnRadius = 350;
 }
 
 std::vector<std::string> ParseSpawnList(std::string_view list) {

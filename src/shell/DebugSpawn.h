@@ -11,7 +11,7 @@ namespace tolvex {
 std::vector<std::string> ParseSpawnList(std::string_view list);
 // Builds enemies of the given types on a ring of the given radius around the player.
 void SpawnShipsAroundPlayer(const std::vector<std::string>& typeIds, float radius);
-// Reads TOLVEX_SPAWN and spawns its ships 900 pixels around the player; nothing when unset.
+// Reads TOLVEX_SPAWN and spawns its ships 350 pixels around the player; nothing when unset.
 void SpawnDebugShips();
 
 }  // namespace tolvex

@@ -54,6 +54,14 @@ Placement HitPlacement(float x, float y, float rotation) {
   return Placement{static_cast<float>(static_cast<int>(x)), static_cast<float>(static_cast<int>(y)), 0, rotation};
 }
 
+// The distance from an image's handle to its farthest corner.
+float ReachOf(const ImagePtr& image) {
+  if (!image) return 0;
+  const float dx = std::max(image->HandleX(), static_cast<float>(image->Width()) - image->HandleX());
+  const float dy = std::max(image->HandleY(), static_cast<float>(image->Height()) - image->HandleY());
+  return std::sqrt(dx * dx + dy * dy);
+}
+
 void StartEffect(const std::shared_ptr<TParticleInfo>& effect, float x, float y, float direction) {
   if (effect) effect->CreateParticle(x, y, direction, nullptr);
 }
@@ -68,6 +76,7 @@ TRocketPtr TRocket::Create(const TGObjectPtr& source, float direction, float spe
                            const std::shared_ptr<TShip>& target, std::uint8_t typ) {
   auto rocket = std::make_shared<TRocket>();
   if (typ < RocketImages.size()) rocket->Image = RocketImages[typ];
+  rocket->hitReach_ = ReachOf(rocket->Image);
   if (source && source->Kind() == ObjectKind::Ship) rocket->Source = std::static_pointer_cast<TShip>(source);
   if (source) {
     rocket->X = source->X;

@@ -61,6 +61,9 @@ class TRocket : public TGObject {
   // Explodes on the target when the sprites touch.
   void TargetHitCheck();
 
+  // How far the sprite reaches from the rocket's position: no pixel of it lies farther.
+  float HitReach() const { return hitReach_; }
+
   // Every rocket in the world, in world-list order (hit tests walk these, not the
   // whole world); a slot of a rocket that left is null until the next launch compacts it.
   static const std::vector<TRocket*>& Flying();
@@ -70,6 +73,7 @@ class TRocket : public TGObject {
   void Guide();
   float AimPointHeading() const;
   void TurnTowards(float heading);
+  float hitReach_ = 0;
 };
 
 }  // namespace tolvex

@@ -75,10 +75,16 @@ void TShot::HitShips(TShip& firer) {
 
 void TShot::HitRockets(const TShip& firer) {
   const float reach = static_cast<float>(SourceInfo->ShotImgLength) + 100;
+  // The shot sprite lies within its diagonal of the shot's position; 2 px more cover truncation.
+  const float spriteReach = static_cast<float>(SourceInfo->ShotImgRadius) + 2;
   ForEachRocket([&](TRocket& rocket) {
     const TShip* source = rocket.Source.get();
     if (source == &firer) return false;
-    if (SquaredDistance(X, Y, rocket.X, rocket.Y) >= reach * reach) return false;
+    const float d2 = SquaredDistance(X, Y, rocket.X, rocket.Y);
+    if (d2 >= reach * reach) return false;
+    // Sprites whose reach circles do not meet cannot overlap: skip the pixel test.
+    const float touch = spriteReach + rocket.HitReach();
+    if (d2 >= touch * touch) return false;
     return !(source && firer.IsBuddy(source)) && RocketHitCheck(rocket);
   });
 }

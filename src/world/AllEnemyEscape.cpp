@@ -1,15 +1,15 @@
 // The world's order to every enemy to flee (the "cowards" cheat).
+#include "weapons/WorldWalk.h"
 #include "world/TShip.h"
 #include "world/TUniverse.h"
 
 namespace tolvex {
 
 void TUniverse::AllEnemyEscape() {
-  for (const TGObjectPtr object : WorldList()) {
-    if (object->Kind() != ObjectKind::Ship) continue;
-    auto& ship = static_cast<TShip&>(*object);
+  ForEachShip([](TShip& ship) {
     if (ship.KI == kKIEnemy) ship.Escape();
-  }
+    return false;
+  });
 }
 
 }  // namespace tolvex

@@ -9,6 +9,7 @@
 #include "ui/TMessage.h"
 #include "weapons/TGun.h"
 #include "weapons/TRocket.h"
+#include "weapons/WorldWalk.h"
 #include "world/TShip.h"
 #include "world/TUniverse.h"
 
@@ -86,13 +87,12 @@ void TShip::PunishIdlePlayer() {
   }
   PlayerIdleTime += FrameTime;
   if (PlayerIdleTime <= kIdleLimitMs) return;
-  for (const auto object : TUniverse::WorldList()) {
-    if (object->Kind() != ObjectKind::Ship) continue;
-    auto& ship = static_cast<TShip&>(*object);
-    if (ship.KI == kKIPlayer || IsBuddy(&ship)) continue;
-    TRocket::Create(object, ship.Rotation, ship.Speed + 100, Player,
-                    static_cast<std::uint8_t>(RandomInt(1, 2)));
-  }
+  ForEachShip([&](TShip& ship) {
+    if (ship.KI != kKIPlayer && !IsBuddy(&ship))
+      TRocket::Create(ship.shared_from_this(), ship.Rotation, ship.Speed + 100, Player,
+                      static_cast<std::uint8_t>(RandomInt(1, 2)));
+    return false;  // new rockets join the back of the world, the ships stay as they are
+  });
   PlayerIdleTime = 0;
 }
 

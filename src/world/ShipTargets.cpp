@@ -4,8 +4,8 @@
 
 #include "shell/Globals.h"
 #include "shell/Helpers.h"
+#include "weapons/WorldWalk.h"
 #include "world/TShip.h"
-#include "world/TUniverse.h"
 
 namespace tolvex {
 
@@ -13,11 +13,6 @@ namespace {
 
 constexpr int kTargetRethinkMs = 5000;
 constexpr float kStandingStill = 0.5f;
-
-// The ship behind a world-list entry, or null for shots and rockets.
-TShip* AsShip(const TGObjectPtr& object) {
-  return object->Kind() == ObjectKind::Ship ? static_cast<TShip*>(object.get()) : nullptr;
-}
 
 // Keeps the strictly nearest candidate to a point; ties keep the earlier one.
 struct NearestShip {
@@ -59,22 +54,21 @@ void TShip::FindTarget() {
 
 void TShip::FindNearestTarget() {
   NearestShip nearest{X, Y};
-  for (const auto object : TUniverse::WorldList()) {
-    TShip* ship = AsShip(object);
-    if (ship && ship != this && !IsBuddy(ship)) nearest.Offer(ship);
-  }
+  ForEachShip([&](TShip& ship) {
+    if (&ship != this && !IsBuddy(&ship)) nearest.Offer(&ship);
+    return false;
+  });
   KI_target = Shared(nearest.best);
 }
 
 void TShip::FindEnemyTarget() {
   NearestShip nearest{X, Y};
   int playerHunters = 0;
-  for (const auto object : TUniverse::WorldList()) {
-    TShip* ship = AsShip(object);
-    if (!ship) continue;
-    if (Player && ship->KI_target == Player) ++playerHunters;
-    if (ship != this && !IsBuddy(ship)) nearest.Offer(ship);
-  }
+  ForEachShip([&](TShip& ship) {
+    if (Player && ship.KI_target == Player) ++playerHunters;
+    if (&ship != this && !IsBuddy(&ship)) nearest.Offer(&ship);
+    return false;
+  });
   KI_target = Shared(nearest.best);
   if (!Player || Player->Dead) return;
   if (playerHunters < MaxPlayerAttackers) KI_target = Player;
@@ -84,21 +78,21 @@ void TShip::FindEnemyTarget() {
 void TShip::FindBuddyTarget() {
   if (Player) {
     NearestShip nearestToPlayer{Player->X, Player->Y};
-    for (const auto object : TUniverse::WorldList()) {
-      TShip* ship = AsShip(object);
-      if (ship && ship->KI != kKIPlayer && ship != this && !IsBuddy(ship) && ship->KI_target == Player)
-        nearestToPlayer.Offer(ship);
-    }
+    ForEachShip([&](TShip& ship) {
+      if (ship.KI != kKIPlayer && &ship != this && !IsBuddy(&ship) && ship.KI_target == Player)
+        nearestToPlayer.Offer(&ship);
+      return false;
+    });
     if (nearestToPlayer.best) {
       KI_target = Shared(nearestToPlayer.best);
       return;
     }
   }
   NearestShip nearest{X, Y};
-  for (const auto object : TUniverse::WorldList()) {
-    TShip* ship = AsShip(object);
-    if (ship && ship->KI != kKIPlayer && ship != this && !IsBuddy(ship)) nearest.Offer(ship);
-  }
+  ForEachShip([&](TShip& ship) {
+    if (ship.KI != kKIPlayer && &ship != this && !IsBuddy(&ship)) nearest.Offer(&ship);
+    return false;
+  });
   KI_target = Shared(nearest.best);
 }
 

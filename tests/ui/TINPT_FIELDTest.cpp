@@ -147,6 +147,14 @@ TEST_F(InputFieldTest, BackspaceDeletesBeforeTheCaret) {
   EXPECT_EQ(field->cursorposition, 1);
 }
 
+TEST_F(InputFieldTest, TheBackspaceAndEnterKeysReachTheFieldAsTypedCharacters) {
+  const auto field = ActiveField("abc");
+  EXPECT_EQ(KeyFrame(KEY_BACKSPACE), 1);
+  EXPECT_EQ(field->GetInput(), "ab");
+  EXPECT_EQ(KeyFrame(KEY_ENTER), 0);
+  EXPECT_EQ(field->aktive, 0);
+}
+
 TEST_F(InputFieldTest, DeleteAtTheEndChangesNothing) {
   const auto field = ActiveField("abc");
   KeyFrame(KEY_DELETE);

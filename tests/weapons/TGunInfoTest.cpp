@@ -68,6 +68,14 @@ TEST_F(GunInfoTest, DerivesRangeAndTacticalWorth) {
   EXPECT_EQ(TGunInfo::TacticPointsOf(1, 1000, 1000, 7), 36732);
 }
 
+TEST_F(GunInfoTest, GunWithoutReloadTimeHasNoWorthAndAReport) {
+  CreateType("Z", 1, 1000, 2000, 0);
+  EXPECT_EQ(TGunInfo::DEBUG_GetTacticPoints("Z"), 0);
+  const fs::path report = folder_ / "zero.txt";
+  TGunInfo::DEBUG_WriteWorth(report.string());
+  EXPECT_NE(ReadAll(report).find("Frequenz: 0\r\n"), std::string::npos);
+}
+
 TEST_F(GunInfoTest, RegistryKeepsCreationOrderAndTheLastTypeOfAnId) {
   const TGunInfoPtr first = CreateType("A", 1);
   CreateType("B", 2);
