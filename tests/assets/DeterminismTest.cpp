@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <string>
 
+#include <unistd.h>
+
 #include "AssetFiles.h"
 
 namespace tolvex::test {
@@ -14,7 +16,8 @@ namespace fs = std::filesystem;
 
 // Runs `generator` into a fresh folder and compares every file it writes with the build's copy.
 void expectSameFilesAsTheBuild(const std::string& generator, const std::string& label) {
-    const fs::path dir = fs::temp_directory_path() / ("tolvex_rerun_" + label);
+    // One folder per process: other build trees may run the same check at the same time.
+    const fs::path dir = fs::temp_directory_path() / ("tolvex_rerun_" + label + "_" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
     ASSERT_EQ(std::system((generator + " " + dir.string()).c_str()), 0) << generator;

@@ -167,6 +167,26 @@ TEST(FontTextures, GlyphsDoNotTouchTheCellsRightEdgeSoLettersKeepApart) {
     }
 }
 
+// The strongest alpha in rows [from, to) of a character's cell.
+int rowsInk(const art::Image& img, int code, int from, int to) {
+    for (const Record& r : expectedRecords()) {
+        if (r.code != code) continue;
+        int ink = 0;
+        for (int y = r.y + from; y < r.y + to; ++y)
+            for (int x = r.x; x < r.x + r.width; ++x) ink = std::max(ink, alphaAt(img, x, y));
+        return ink;
+    }
+    return -1;
+}
+
+TEST(FontTextures, CapitalUmlautsKeepTheirDotsAboveTheLetter) {
+    for (const char* font : kFonts) {
+        const art::Image img = loadGfx(std::string(font) + ".png");
+        EXPECT_LT(rowsInk(img, 'A', 0, 2), 60) << font << ": capitals leave the top rows for accents";
+        for (int code : {196, 214, 220}) EXPECT_GE(rowsInk(img, code, 0, 3), 100) << font << " lost the dots of " << code;
+    }
+}
+
 TEST(FontTextures, BoldMessagesFontIsHeavierThanThePlainOne) {
     auto ink = [](const art::Image& img) {
         long sum = 0;

@@ -55,13 +55,28 @@ FT_GlyphSlot renderGlyph(FT_Face face, unsigned glyphIndex, double squeeze) {
     return face->glyph;
 }
 
-Cell renderCell(FT_Face face, const GlyphRecord& r, const FontStyle& style) {
-    const unsigned index = FT_Get_Char_Index(face, static_cast<FT_ULong>(r.code));
-    if (index == 0) throw std::runtime_error("the face lacks character " + std::to_string(r.code));
+// How many columns a glyph would leave empty in its cell, or a large number if it does not fit.
+int emptyColumns(FT_Face face, unsigned index, int room) {
+    const int w = static_cast<int>(renderGlyph(face, index, 1.0)->bitmap.width);
+    return w > room ? 1000 + w : room - w;
+}
+
+Cell renderCell(FT_Face narrow, FT_Face wide, const GlyphRecord& r, const FontStyle& style) {
+    const auto code = static_cast<FT_ULong>(r.code);
     // Leave at least one clear column so neighbouring letters never touch (two for haloed wide glyphs).
     const int room = std::max(1, r.width - 1 - (style.halo && r.width > 5 ? 1 : 0));
+    // The monospaced sibling only stands in for a glyph that fits but leaves a hole.
+    FT_Face face = narrow;
+    const unsigned wideIndex = FT_Get_Char_Index(wide, code);
+    const int narrowGap = emptyColumns(narrow, FT_Get_Char_Index(narrow, code), room);
+    if (wideIndex != 0 && r.width >= 8 && narrowGap < 1000 && emptyColumns(wide, wideIndex, room) + 1 < narrowGap)
+        face = wide;
+    const unsigned index = FT_Get_Char_Index(face, code);
+    if (index == 0) throw std::runtime_error("the face lacks character " + std::to_string(r.code));
     FT_GlyphSlot slot = renderGlyph(face, index, 1.0);
     const int natural = static_cast<int>(slot->bitmap.width);
+    if (r.width >= 8 && natural > 0 && natural < room - 2)  // widen a thin letter a little
+        slot = renderGlyph(face, index, std::min(1.25, (room - 1.5) / natural));
     for (double squeeze = static_cast<double>(room) / natural; static_cast<int>(slot->bitmap.width) > room;
          squeeze *= 0.94)
         slot = renderGlyph(face, index, squeeze);
@@ -94,9 +109,10 @@ void addHalo(Cell& cell) {
 
 Image renderFontTexture(const FontStyle& style) {
     const FaceHandle face(style.faceFile, style.pixels);
+    const FaceHandle wide(style.wideFile, style.pixels);
     Image texture(kFontTextureWidth, kFontTextureHeight);
     for (const GlyphRecord& r : fontRecords()) {
-        Cell cell = renderCell(face.get(), r, style);
+        Cell cell = renderCell(face.get(), wide.get(), r, style);
         if (style.halo) addHalo(cell);
         for (int y = 0; y < kFontLineHeight; ++y) {
             for (int x = 0; x < r.width; ++x) {

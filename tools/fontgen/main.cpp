@@ -31,9 +31,12 @@ int main(int argc, char** argv) {
     try {
         const std::string dir = argv[1];
         const GameFont fonts[] = {
-            {"font", {"DejaVuSans.ttf", 12.5, 12, false}},                 // HUD and panels: plain, legible
-            {"font2", {"DejaVuSans-Bold.ttf", 12.5, 12, false}},           // messages: bolder
-            {"font3", {"DejaVuSansCondensed-Bold.ttf", 13.5, 12, true}},   // alarms: condensed with a glow
+            // HUD and panels: plain, legible.
+            {"font", {"DejaVuSans.ttf", "DejaVuSansMono.ttf", 12.5, 12, false}},
+            // Messages: bolder.
+            {"font2", {"DejaVuSans-Bold.ttf", "DejaVuSansMono-Bold.ttf", 12.5, 12, false}},
+            // Alarms: condensed capitals with a glow.
+            {"font3", {"DejaVuSansCondensed-Bold.ttf", "DejaVuSansMono-Bold.ttf", 12.8, 12, true}},
         };
         const auto metrics = tolvex::art::encodeFontMetrics();
         for (const GameFont& f : fonts) {

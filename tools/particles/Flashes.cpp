@@ -30,10 +30,9 @@ Image ringFlash() {
         const double r = std::hypot(x - 16, y - 16) / 16.0;
         const double a = std::atan2(y - 16, x - 16);
         const double core = std::exp(-r * r * 30);
-        const double ringR = 0.62 + 0.03 * std::sin(a * 7);
-        const double ring = 0.75 * std::exp(-std::pow((r - ringR) / 0.09, 2));
+        const double ring = 0.7 * std::exp(-std::pow((r - 0.6) / 0.08, 2)) * (0.85 + 0.15 * std::cos(3 * a));
         const double fill = 0.22 * std::exp(-r * r * 3) * (1 - smoothstep(0.5, 0.75, r));
-        const double sparks = 0.3 * std::pow(std::fabs(std::cos(4 * a)), 24) * std::exp(-std::pow((r - 0.8) / 0.12, 2));
+        const double sparks = 0.35 * std::pow(std::fabs(std::cos(3 * a + 0.4)), 30) * std::exp(-std::pow((r - 0.78) / 0.1, 2));
         const double edge = 1 - smoothstep(0.88, 1.0, r);
         return kWhite.withAlpha(clamp01((core + ring + fill + sparks) * edge));
     }));

@@ -23,11 +23,12 @@ double NebulaField::density(double x, double y) const {
     return 0.5 + 0.5 * noise_.fbm(u, v, periodX_, periodY_, octaves_, 0.55);
 }
 
-double NebulaField::filaments(double x, double y) const {
+NebulaField::Sample NebulaField::sample(double x, double y) const {
     double u, v;
     warped(x, y, u, v);
+    const double d = 0.5 + 0.5 * noise_.fbm(u, v, periodX_, periodY_, octaves_, 0.55);
     const double r = noise_.ridged(u * 2 + 0.37, v * 2 + 0.71, periodX_ * 2, periodY_ * 2, 4, 0.5);
-    return std::pow(r, 4.0);
+    return {d, std::pow(r, 4.0)};
 }
 
 double NebulaField::broad(double x, double y) const {

@@ -16,8 +16,11 @@ public:
     // Cloud density around [0, 1] (0.5 is the mean) at pixel (x, y).
     double density(double x, double y) const;
 
-    // Thin bright filaments in [0, 1] at pixel (x, y), sharing the warp of the clouds.
-    double filaments(double x, double y) const;
+    // Density and thin bright filaments in [0, 1] together, sharing one warp evaluation.
+    struct Sample {
+        double density, filaments;
+    };
+    Sample sample(double x, double y) const;
 
     // A smooth large-scale variation in [-1, 1] (for colour drift and star density).
     double broad(double x, double y) const;

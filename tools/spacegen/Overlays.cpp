@@ -28,10 +28,11 @@ FloatImage renderWisps(const WispStyle& s) {
     for (int y = 0; y < kSize; ++y) {
         for (int x = 0; x < kSize; ++x) {
             const double px = x + 0.5, py = y + 0.5;
-            const double d = field.density(px, py);
+            const NebulaField::Sample cloud = field.sample(px, py);
             const double gather = smoothstep(0.15, 0.8, field.region(px, py));
-            const double body = gather * std::pow(clamp01((d - s.cloudLow) / (s.cloudHigh - s.cloudLow)), 1.6);
-            const double veins = field.filaments(px, py) * body * s.filamentAlpha;
+            const double body =
+                gather * std::pow(clamp01((cloud.density - s.cloudLow) / (s.cloudHigh - s.cloudLow)), 1.6);
+            const double veins = cloud.filaments * body * s.filamentAlpha;
             const Color c = mix(s.paleA, s.paleB, 0.5 + 0.5 * field.broad(px, py));
             img.blendOver(x, y, c.withAlpha(clamp01(body * s.cloudAlpha + veins)));
         }

@@ -123,9 +123,10 @@ struct PlanetShader {
         }
         case Surface::Lava: {
             const double h = 0.5 + 0.5 * noise.fbm(u * 1.5, v * 3, 12, 12, 5);
-            const double veins = std::pow(noise.ridged(u * 2, v * 4, 16, 16, 4), 5);
-            albedo = def.palette.at(h * 0.5);
-            const double heat = clamp01(veins * 1.4 + smoothstep(0.7, 0.9, h) * 0.6);
+            const double active = smoothstep(0.4, 0.65, 0.5 + 0.5 * clouds.fbm(u * 0.5, v, 4, 4, 3));
+            const double veins = std::pow(noise.ridged(u * 2, v * 4, 16, 16, 4), 6) * (0.25 + 0.75 * active);
+            albedo = def.palette.at(h);
+            const double heat = clamp01(veins * 1.5 + smoothstep(0.72, 0.9, h) * active * 0.7);
             glow = Color::hex(0xff7a1a).withAlpha(heat);
             break;
         }

@@ -54,10 +54,10 @@ void addStars(FloatImage& sky, std::uint64_t seed, const StarfieldStyle& style,
     for (int i = 0; i < faint; ++i) {
         const double x = rng.range(0, sky.width), y = rng.range(0, sky.height);
         const double keep = rng.uniform();
-        const double b = std::pow(rng.uniform(), 5.0);  // most stars faint, a few bright
+        const double b = std::pow(rng.uniform(), 18.0);  // most stars faint, a few bright
         const Color c = starColour(rng, style);
         if (keep > densityAt(x, y)) continue;
-        const double intensity = (0.12 + 1.6 * b) * style.brightness;
+        const double intensity = (0.05 + 1.5 * b) * style.brightness;
         addSplat(sky, x, y, 0.45 + 0.5 * b, c, intensity);
     }
     for (int i = 0; i < style.brightStars; ++i) {
