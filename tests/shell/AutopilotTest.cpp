@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "../world/ShipWorldFixture.h"
+#include "../world/WorldCleanup.h"
 #include "platform/Keys.h"
 #include "shell/Autopilot.h"
 #include "shell/LaunchOptions.h"
@@ -16,6 +17,10 @@ class AutopilotTest : public ShipWorldTest {
     GfxWidth = 800, GfxHeight = 600;
     player = MakePlayer(1000, 1000);
     CameraX = 1000 - 400, CameraY = 1000 - 300;  // the player in the middle of the screen
+  }
+  void TearDown() override {
+    ForgetShipReferences();
+    ShipWorldTest::TearDown();
   }
   TShipPtr player;
   PilotBrain brain;

@@ -2,6 +2,7 @@
 // A fresh game world with no stages, for stage tests: frames run only the stage runner, so the
 // test decides every kill and point itself.
 #include "../world/ShipWorldFixture.h"
+#include "../world/WorldCleanup.h"
 #include "content/TShipInfo.h"
 #include "effects/TAmbient.h"
 #include "stages/Conditions.h"
@@ -18,6 +19,7 @@ class StageTest : public ShipWorldTest {
     TShipInfo::Reset();
   }
   void TearDown() override {
+    ForgetShipReferences();
     ResetStages();
     TAmbient::ResetActiveList();
     TShipInfo::Reset();

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "ShipWorldFixture.h"
+#include "WorldCleanup.h"
 #include "content/TShipInfo.h"
 #include "platform/Clock.h"
 #include "shell/Helpers.h"
@@ -13,6 +14,7 @@ namespace {
 class ShipAI : public ShipWorldTest {
  protected:
   void TearDown() override {
+    ForgetShipReferences();
     ShipWorldTest::TearDown();
     TShipInfo::Reset();
   }
