@@ -7,6 +7,7 @@
 #include "shell/GameStates.h"
 #include "shell/Globals.h"
 #include "shell/Screenshots.h"
+#include "stages/TLevel.h"
 #include "ui/TMessage.h"
 #include "world/TUniverse.h"
 
@@ -19,7 +20,8 @@ void RunFrame(FrameHooks& hooks, int frame) {
   UpdateFrameTimer();               // 2
   // 3. The music steps here.
   Universe->Process();              // 4
-  // 5–6. Background objects and the stage runner step here.
+  // 5. Background objects step here.
+  TLevel::RunLevels();              // 6
   Cls();                            // 7
   UpdateCamera();                   // 8
   ApplyCamera();

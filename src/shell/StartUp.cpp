@@ -15,6 +15,9 @@
 #include "shell/Screenshots.h"
 #include "shell/ShellSounds.h"
 #include "shell/StateDump.h"
+#include "stages/StageDump.h"
+#include "stages/StageTable.h"
+#include "stages/TLevel.h"
 #include "ui/GameFonts.h"
 #include "ui/MessageDump.h"
 #include "ui/TMessage.h"
@@ -98,6 +101,9 @@ bool StartUp(const LaunchOptions& options) {
   // 18–20. The music playlist, the ship table and the stage table come here.
   // 19. The ship table, after the gun table (ship types mount guns by ID).
   CreateShipTable();
+  // 20. The stage table, after the ship table (stages name ship types and factions).
+  CreateStageTable();
+  AddDumpSection(DumpStage);
   // 21.
   ResetFrameTimer();
   SetGameState(options.start);
@@ -106,6 +112,7 @@ bool StartUp(const LaunchOptions& options) {
 
 void ShutDown() {
   if (Universe) Universe->Clear();
+  ResetStages();
   Player = nullptr;
   CameraTarget = nullptr;
   Universe.reset();
