@@ -1,6 +1,8 @@
 #pragma once
-// Collects particle sprites into runs of one texture and blend mode and draws
-// each run with one geometry call, so thousands of particles cost few draws.
+// Draws particle sprites. On an accelerated renderer it collects them into runs
+// of one texture and blend mode and draws each run with one geometry call, so
+// thousands of particles cost few draws; the software renderer blits textured
+// triangles slowly, so there each sprite is copied at once instead.
 #include <cstdint>
 #include <vector>
 
@@ -12,6 +14,10 @@ namespace tolvex {
 
 class ParticleBatch {
  public:
+  // How sprites reach the screen: chosen by the renderer, or forced (tests, benchmarks).
+  enum class Mode { ByRenderer, Geometry, Copies };
+  void SetMode(Mode mode);
+
   // The state the next sprite is drawn with, as the drawing state would hold it.
   void SetRotation(float degrees);
   void SetBlend(int mode);
@@ -23,9 +29,15 @@ class ParticleBatch {
   void Flush();
 
  private:
+  void UseRenderer(SDL_Renderer* renderer);
   void StartRun(SDL_Texture* texture, int blend);
+  void Queue(const Image& image, SDL_Texture* texture, float x, float y);
+  void CopyNow(const Image& image, SDL_Texture* texture, float x, float y) const;
 
   SDL_Renderer* renderer_ = nullptr;
+  Mode mode_ = Mode::ByRenderer;
+  // Each sprite is copied at once (the software renderer's fastest way).
+  bool immediate_ = false;
   SDL_Texture* texture_ = nullptr;
   int runBlend_ = 0;
   float textureWidth_ = 1, textureHeight_ = 1;
