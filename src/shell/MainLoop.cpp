@@ -1,5 +1,9 @@
 #include "shell/MainLoop.h"
 
+#include "effects/EffectPreview.h"
+#include "effects/ParticleEngine.h"
+#include "effects/TAmbient.h"
+#include "effects/TBGObject.h"
 #include "platform/Clock.h"
 #include "platform/Graphics.h"
 #include "platform/Input.h"
@@ -18,16 +22,24 @@ void RunFrame(FrameHooks& hooks, int frame) {
   UpdateFrameTimer();               // 2
   // 3. The music steps here.
   Universe->Process();              // 4
-  // 5–6. Background objects and the stage runner step here.
+  TBGObject::ProcessAll();          // 5
+  // 6. The stage runner steps here.
+  RunEffectPreview();
   Cls();                            // 7
+  SetParticleDrawing(true);
   UpdateCamera();                   // 8
   ApplyCamera();
-  // 9–11. The ambient layers, the particle camera and the messages step here.
-  // 12. Ambient layer 0, the background objects and ambient layer 1 are drawn here.
+  TAmbient::Update();               // 9
+  SetParticleCamera(CameraX, CameraY);  // 10
+  // 11. The messages step here.
+  TAmbient::DrawLayers(0);          // 12
   SetBlend(kBlendAlpha);
   SetAlpha(1);
+  TBGObject::DrawAll();
+  TAmbient::DrawLayers(1);
   Universe->Draw();                 // 13
-  // 14–15. The particles and ambient layer 2 are drawn here.
+  UpdateParticles();                // 14
+  TAmbient::DrawLayers(2);          // 15
   if (ScreenshotRequested) {        // 16
     TakeScreenshot();
     ScreenshotRequested = 0;

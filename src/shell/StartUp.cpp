@@ -2,6 +2,14 @@
 
 #include <SDL.h>
 
+#include <nlohmann/json.hpp>
+
+#include "effects/AmbientTable.h"
+#include "effects/EffectPreview.h"
+#include "effects/ParticleEffects.h"
+#include "effects/ParticleEngine.h"
+#include "effects/TAmbient.h"
+#include "effects/TBGObject.h"
 #include "platform/Clock.h"
 #include "platform/Diagnostics.h"
 #include "platform/Files.h"
@@ -12,6 +20,7 @@
 #include "shell/Globals.h"
 #include "shell/Screenshots.h"
 #include "shell/ShellSounds.h"
+#include "shell/StateDump.h"
 #include "world/TUniverse.h"
 
 namespace tolvex {
@@ -77,7 +86,17 @@ bool StartUp(const LaunchOptions& options) {
   Universe = std::make_unique<TUniverse>();
   // 12.
   ShowLoadingScreen();
-  // 13–16. Particle engine settings, the effect table, the gun table and the ambient layers come here.
+  // 13.
+  SetParticleDebug(false);
+  SetParticleGravity(0, 0);
+  SetParticleScreen(GfxWidth, GfxHeight);
+  // 14.
+  CreateParticleEffects();
+  AddDumpSection([](nlohmann::json& dump) { dump["particles"] = ParticleCount(); });
+  // 15. The gun table comes here.
+  // 16.
+  CreateAmbients();
+  StartEffectPreview();
   // 17. Interface images and fonts come here; then the shell's sound effects.
   LoadShellSounds();
   // 18–20. The music playlist, the ship table and the stage table come here.
@@ -92,6 +111,9 @@ void ShutDown() {
   Player = nullptr;
   CameraTarget = nullptr;
   Universe.reset();
+  ResetParticleEngine();
+  TAmbient::ResetActiveList();
+  TBGObject::ResetList();
   Sounds() = ShellSounds{};
   CloseScreen();
   CloseAudio();
