@@ -65,6 +65,8 @@ void HandleEvent(const SDL_Event& event) {
   switch (event.type) {
     case SDL_KEYDOWN:
       if (!event.key.repeat) FeedKey(VirtualKeyOf(event.key.keysym.sym), true);
+      // Held Backspace keeps deleting while typing, without counting as new presses.
+      else if (event.key.keysym.sym == SDLK_BACKSPACE) State().typed.push_back(KEY_BACKSPACE);
       break;
     case SDL_KEYUP: FeedKey(VirtualKeyOf(event.key.keysym.sym), false); break;
     case SDL_TEXTINPUT: FeedText(event.text.text); break;
@@ -132,6 +134,8 @@ void FeedKey(int key, bool down) {
   auto& s = State();
   if (down) ++s.presses[key];
   s.held[key] = down;
+  // Backspace and Enter also arrive as typed characters (8 and 13), as text editing expects.
+  if (down && (key == KEY_BACKSPACE || key == KEY_ENTER)) s.typed.push_back(key);
 }
 
 void FeedButton(int button, bool down) {

@@ -5,8 +5,12 @@
 #include "platform/Graphics.h"
 #include "platform/Input.h"
 #include "platform/Keys.h"
+#include "shell/DebugSpawn.h"
 #include "shell/Globals.h"
+#include "shell/PlayerShip.h"
 #include "shell/Screenshots.h"
+#include "ui/TMessage.h"
+#include "world/TShip.h"
 #include "world/TUniverse.h"
 
 namespace tolvex {
@@ -40,15 +44,15 @@ void SetGameState(std::uint8_t state) {
 
 void StartGame() {
   Universe->Clear();
-  Player = nullptr;
-  // The player's ship is built here ("pj_modernx"), with its points, aim help, auto reload and
-  // multikill best, and the camera is set to follow it.
-  CameraTarget = nullptr;
-  // "Start Game" is announced here, and the first stage of the table selected.
+  CreateStartingPlayerShip();
+  CameraTarget = Player;
+  TMessage::Add("Start Game", 5000, 2.0f, 0xF09300);
+  // The first stage of the table is selected here.
   Difficulty = 1.0f;
   BonusGunLevel = 1;
   CheatUsed = 0;
   ClearKeyPresses();
+  SpawnDebugShips();
 }
 
 void DrawMenuLogo(int x, int y) {
@@ -87,7 +91,8 @@ void DrawStateLayer() {
       // The menu buttons are drawn here.
       break;
     case kStateGame:
-      // The sliding menu, the player's HUD and the messages are drawn here.
+      // The sliding menu and the player's HUD are drawn here.
+      TMessage::DrawAll();
       break;
     default: break;
   }

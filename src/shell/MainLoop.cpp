@@ -11,6 +11,7 @@
 #include "shell/GameStates.h"
 #include "shell/Globals.h"
 #include "shell/Screenshots.h"
+#include "ui/TMessage.h"
 #include "world/TUniverse.h"
 
 namespace tolvex {
@@ -31,7 +32,7 @@ void RunFrame(FrameHooks& hooks, int frame) {
   ApplyCamera();
   TAmbient::Update();               // 9
   SetParticleCamera(CameraX, CameraY);  // 10
-  // 11. The messages step here.
+  TMessage::ProcessAll();           // 11
   TAmbient::DrawLayers(0);          // 12
   SetBlend(kBlendAlpha);
   SetAlpha(1);

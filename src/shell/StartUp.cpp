@@ -4,6 +4,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "content/GunTable.h"
+#include "content/TShipInfo.h"
 #include "effects/AmbientTable.h"
 #include "effects/EffectPreview.h"
 #include "effects/ParticleEffects.h"
@@ -21,6 +23,11 @@
 #include "shell/Screenshots.h"
 #include "shell/ShellSounds.h"
 #include "shell/StateDump.h"
+#include "ui/GameFonts.h"
+#include "ui/MessageDump.h"
+#include "ui/TMessage.h"
+#include "weapons/WeaponImages.h"
+#include "world/DebrisImages.h"
 #include "world/TUniverse.h"
 
 namespace tolvex {
@@ -75,7 +82,9 @@ bool StartUp(const LaunchOptions& options) {
            ", please change graphicsmode in Options.ini file");
     return false;
   }
-  // 8. The messages are initialised here.
+  // 8.
+  TMessage::Init();
+  AddDumpSection(DumpMessages);
   // 9.
   SeedRandom(options.seed ? *options.seed : static_cast<std::uint32_t>(ClockMs()));
   // 10.
@@ -93,13 +102,19 @@ bool StartUp(const LaunchOptions& options) {
   // 14.
   CreateParticleEffects();
   AddDumpSection([](nlohmann::json& dump) { dump["particles"] = ParticleCount(); });
-  // 15. The gun table comes here.
+  // 15. The gun table, after the effect table (gun types hold their hit effects).
+  CreateGunTable();
   // 16.
   CreateAmbients();
   StartEffectPreview();
-  // 17. Interface images and fonts come here; then the shell's sound effects.
+  // 17. Interface images come here; then the three fonts and the shell's sound effects.
+  LoadWeaponImages();
+  LoadDebrisImages();
+  LoadGameFonts();
   LoadShellSounds();
   // 18–20. The music playlist, the ship table and the stage table come here.
+  // 19. The ship table, after the gun table (ship types mount guns by ID).
+  CreateShipTable();
   // 21.
   ResetFrameTimer();
   SetGameState(options.start);
@@ -115,6 +130,8 @@ void ShutDown() {
   TAmbient::ResetActiveList();
   TBGObject::ResetList();
   Sounds() = ShellSounds{};
+  MessageList.Clear();
+  ResetGameFonts();
   CloseScreen();
   CloseAudio();
   SDL_Quit();

@@ -6,6 +6,7 @@
 
 #include "platform/Files.h"
 #include "shell/Globals.h"
+#include "world/TShip.h"
 #include "world/TUniverse.h"
 
 namespace tolvex {
@@ -28,6 +29,7 @@ nlohmann::json DumpState(int frame) {
   dump["stage"] = nullptr;
   dump["difficulty"] = Difficulty;
   dump["player"] = nullptr;
+  if (Player) Player->Describe(dump["player"]);
   auto objects = nlohmann::json::array();
   if (Universe) {
     for (const TGObjectPtr object : TUniverse::WorldList()) {

@@ -23,6 +23,8 @@ class TUniverse {
   virtual void Draw();
   // Removes every object through its own Remove, then empties the list.
   virtual void Clear();
+  // Every enemy ship turns to leave the battle.
+  virtual void AllEnemyEscape();
 };
 
 }  // namespace tolvex

@@ -1,0 +1,57 @@
+// How long a fight takes per frame: the world step alone, and a whole headless frame.
+#include <benchmark/benchmark.h>
+
+#include "CombatScene.h"
+#include "shell/Globals.h"
+#include "shell/MainLoop.h"
+#include "world/TUniverse.h"
+
+namespace tolvex {
+namespace {
+
+constexpr int kShots = 1500;
+constexpr int kRockets = 100;
+
+void ReportCounts(benchmark::State& state, const CombatScene& scene) {
+  const CombatCounts counts = scene.Count();
+  state.counters["ships"] = static_cast<double>(counts.ships);
+  state.counters["shots"] = static_cast<double>(counts.shots);
+  state.counters["rockets"] = static_cast<double>(counts.rockets);
+}
+
+// Every ship, shot and rocket steers once: flight, aiming, firing, hit tests.
+void BM_WorldStep(benchmark::State& state) {
+  CombatScene::StartHeadlessGame();
+  CombatScene scene(static_cast<int>(state.range(0)), kShots, kRockets);
+  scene.Build();
+  for (auto _ : state) {
+    state.PauseTiming();
+    scene.Maintain(true);
+    state.ResumeTiming();
+    Universe->Process();
+  }
+  ReportCounts(state, scene);
+}
+BENCHMARK(BM_WorldStep)->Arg(20)->Arg(60)->Arg(180)->Unit(benchmark::kMillisecond);
+
+// One frame of the main loop as the game runs it, drawn at 1280×720 by the software renderer.
+void BM_HeadlessFrame(benchmark::State& state) {
+  CombatScene::StartHeadlessGame();
+  CombatScene scene(static_cast<int>(state.range(0)), kShots, kRockets);
+  scene.Build();
+  FrameHooks hooks;
+  int frame = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    scene.Maintain(false);
+    state.ResumeTiming();
+    RunFrame(hooks, ++frame);
+  }
+  ReportCounts(state, scene);
+}
+BENCHMARK(BM_HeadlessFrame)->Arg(60)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tolvex
+
+BENCHMARK_MAIN();

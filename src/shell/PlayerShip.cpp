@@ -1,0 +1,21 @@
+#include "shell/PlayerShip.h"
+
+#include "content/TShipInfo.h"
+#include "shell/Globals.h"
+#include "world/TShip.h"
+
+namespace tolvex {
+
+void CreatePlayerShip(std::string_view typeId) { Player = TShipInfo::CreateShip(typeId, Player); }
+
+void CreateStartingPlayerShip() {
+  Player = nullptr;
+  CreatePlayerShip("pj_modernx");
+  if (!Player) return;
+  Player->Points = 0;
+  Player->AimHelp = true;
+  Player->SetAutoReload(3, 10000);
+  Player->MultikillHighest = 0;
+}
+
+}  // namespace tolvex

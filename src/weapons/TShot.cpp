@@ -1,0 +1,142 @@
+#include "weapons/TShot.h"
+
+#include <algorithm>
+
+#include "effects/TParticleInfo.h"
+#include "platform/Clock.h"
+#include "platform/Graphics.h"
+#include "platform/Overlap.h"
+#include "shell/Globals.h"
+#include "shell/Helpers.h"
+#include "weapons/WeaponImages.h"
+#include "weapons/WorldWalk.h"
+#include "world/TShip.h"
+
+namespace tolvex {
+
+namespace {
+
+// Where an image stands in a hit test: truncated position, frame 0, scale 1.
+Placement HitPlacement(float x, float y, float rotation) {
+  return Placement{static_cast<float>(static_cast<int>(x)), static_cast<float>(static_cast<int>(y)), 0, rotation};
+}
+
+}  // namespace
+
+TShotPtr TShot::Create(const TGunPtr& gun) {
+  const auto ship = gun->Ship.lock();
+  auto shot = std::make_shared<TShot>();
+  shot->Source = gun;
+  shot->SourceInfo = gun->Info;
+  shot->Damage = gun->Info->Damage;
+  if (ship && ship->BONUS_Doubledamage != 0) {
+    shot->Damage *= 2;
+    shot->doubleDamage = true;
+  }
+  shot->LiveTime = gun->Info->LiveTime;
+  shot->Direction = gun->Direction;
+  if (ship) {
+    shot->Strafe_x = ship->Speed_x;
+    shot->Strafe_y = ship->Speed_y;
+  }
+  shot->X = gun->GetX();
+  shot->Y = gun->GetY();
+  shot->Speed = gun->Info->Speed;
+  shot->MeltWithUniverse();
+  return shot;
+}
+
+void TShot::Move() {
+  // Own speed in px/s plus the firer's drift, which is in px per 1/70 s.
+  X += SinDeg(Direction) * SourceInfo->Speed / FrameRate + Strafe_x / FrameRate * 70;
+  Y += -CosDeg(Direction) * SourceInfo->Speed / FrameRate + Strafe_y / FrameRate * 70;
+}
+
+void TShot::Steering() {
+  Move();
+  LiveTime -= FrameTime;
+  // An expired shot leaves the world but still takes this frame's hits.
+  if (LiveTime < 0) Remove();
+  const auto firer = Source->Ship.lock();
+  if (!firer) return;
+  HitShips(*firer);
+  HitRockets(*firer);
+}
+
+void TShot::HitShips(TShip& firer) {
+  const float length = static_cast<float>(SourceInfo->ShotImgLength);
+  ForEachShip([&](TShip& ship) {
+    if (&ship == &firer) return false;
+    const float reach = static_cast<float>(ship.ImageRadius) + length;
+    if (SquaredDistance(X, Y, ship.X, ship.Y) >= reach * reach) return false;
+    return !firer.IsBuddy(&ship) && TargetHitCheck(ship);
+  });
+}
+
+void TShot::HitRockets(const TShip& firer) {
+  const float reach = static_cast<float>(SourceInfo->ShotImgLength) + 100;
+  ForEachRocket([&](TRocket& rocket) {
+    const TShip* source = rocket.Source.get();
+    if (source == &firer) return false;
+    if (SquaredDistance(X, Y, rocket.X, rocket.Y) >= reach * reach) return false;
+    return !(source && firer.IsBuddy(source)) && RocketHitCheck(rocket);
+  });
+}
+
+bool TShot::TargetHitCheck(TShip& ship) {
+  // A ship at exactly 0 hit points can still be hit.
+  if (ship.HP < 0 || !SourceInfo->ShotImg || !ship.Image) return false;
+  if (!ImagesOverlap(*SourceInfo->ShotImg, HitPlacement(X, Y, Direction), *ship.Image,
+                     HitPlacement(ship.X, ship.Y, ship.Rotation))) {
+    return false;
+  }
+  const float length = static_cast<float>(SourceInfo->ShotImgLength);
+  if (SourceInfo->ShotExplosion) {
+    SourceInfo->ShotExplosion->CreateParticle(X + SinDeg(Direction) * length, Y - CosDeg(Direction) * length,
+                                              Direction, nullptr);
+  }
+  if (SourceInfo->HitSound) PlaySoundAt(SourceInfo->HitSound, static_cast<int>(X), static_cast<int>(Y));
+  const auto firer = Source->Ship.lock();
+  if (firer) firer->AddHP(Damage / 10 / ship.armor);
+  LiveTime = -1;
+  ship.DealDamage(Damage);
+  if (firer && ship.HP <= 0) {
+    const auto victim = std::static_pointer_cast<TShip>(ship.shared_from_this());
+    firer->AddKill(victim);
+    if (firer == Player) victim->GiveRewards();
+  }
+  ship.Speed_x += SinDeg(Direction) * Damage / ship.Mass * 10;
+  ship.Speed_y -= CosDeg(Direction) * Damage / ship.Mass * 10;
+  return true;
+}
+
+bool TShot::RocketHitCheck(TRocket& rocket) {
+  if (rocket.HP < 0 || !SourceInfo->ShotImg || !rocket.Image) return false;
+  if (!ImagesOverlap(*SourceInfo->ShotImg, HitPlacement(X, Y, Direction), *rocket.Image,
+                     HitPlacement(rocket.X, rocket.Y, rocket.Direction))) {
+    return false;
+  }
+  if (SourceInfo->ShotExplosion) SourceInfo->ShotExplosion->CreateParticle(X, Y, Direction, nullptr);
+  rocket.DealDamage(Damage);
+  return true;
+}
+
+void TShot::Draw() {
+  if (!IsOnScreen(X, Y, SourceInfo->ShotImgRadius) || !SourceInfo->ShotImg) return;
+  SetRotation(Direction);
+  SetBlend(kBlendLight);
+  // Long-lived shots fade over their last 200 ms, short-lived ones over their last twentieth.
+  const int life = SourceInfo->LiveTime;
+  const float fade = life > 200 ? 200.0f : std::max(static_cast<float>(life) / 20, 1.0f);
+  SetAlpha(std::clamp(static_cast<float>(LiveTime) / fade, 0.0f, 1.0f));
+  if (doubleDamage) {
+    SetAlpha(1);
+    SetColor(255, 100, 100);
+    if (ShineImage) DrawImage(ShineImage, X - CameraX, Y - CameraY);
+    SetColor(255, 255, 255);
+  }
+  DrawImage(SourceInfo->ShotImg, X - CameraX, Y - CameraY);
+  SetAlpha(1);
+}
+
+}  // namespace tolvex

@@ -1,0 +1,53 @@
+#pragma once
+// A turret's shot: flies straight with the firer's drift, hits ships and damages rockets.
+#include <cstdint>
+#include <memory>
+
+#include "weapons/TGun.h"
+#include "weapons/TGunInfo.h"
+#include "world/TGObject.h"
+
+namespace tolvex {
+
+class TShip;
+class TRocket;
+class TShot;
+using TShotPtr = std::shared_ptr<TShot>;
+
+class TShot : public TGObject {
+ public:
+  TShot() : TGObject(ObjectKind::Shot) {}
+
+  // The gun that fired the shot, and its type.
+  TGunPtr Source;
+  TGunInfoPtr SourceInfo;
+  // Remaining lifetime in ms.
+  int LiveTime = 0;
+  int BornTime = 0;
+  float Damage = 0;
+  // Fired under a double-damage bonus.
+  bool doubleDamage = false;
+  // The firing ship's velocity when the shot left the gun, pixels per 1/70 s.
+  float Strafe_x = 0, Strafe_y = 0;
+
+  // Fires one shot from the gun into the world.
+  static TShotPtr Create(const TGunPtr& gun);
+
+  // Moves, ages and tests hits against ships and rockets.
+  void Steering() override;
+  // Fading sprite, with a shine under double damage.
+  void Draw() override;
+  // The gun type, lifetime and damage for a state dump.
+  void Describe(nlohmann::json& out) const override;
+  // Pixel-exact hit on a ship, with heal, damage, kill credit, rewards and push.
+  bool TargetHitCheck(TShip& ship);
+  // Pixel-exact hit on a rocket; the shot flies on.
+  bool RocketHitCheck(TRocket& rocket);
+
+ private:
+  void Move();
+  void HitShips(TShip& firer);
+  void HitRockets(const TShip& firer);
+};
+
+}  // namespace tolvex

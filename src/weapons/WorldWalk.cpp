@@ -1,0 +1,27 @@
+#include "weapons/WorldWalk.h"
+
+namespace tolvex {
+
+namespace {
+
+// The snapshot and the first world entry it was taken under. Both are held, so
+// neither address can be reused by a new object while the snapshot stands.
+// At namespace scope, so they outlive the world list at exit.
+std::vector<TShipPtr> shipSnapshot;
+TGObjectPtr snapshotFront;
+
+}  // namespace
+
+const std::vector<TShipPtr>& ShipsInWorld() {
+  TGObjectPtr front = TUniverse::WorldList().First();
+  if (front == snapshotFront) return shipSnapshot;
+  shipSnapshot.clear();
+  for (const TGObjectPtr object : TUniverse::WorldList()) {
+    if (object->Kind() != ObjectKind::Ship) break;
+    shipSnapshot.push_back(std::static_pointer_cast<TShip>(object));
+  }
+  snapshotFront = std::move(front);
+  return shipSnapshot;
+}
+
+}  // namespace tolvex

@@ -1,0 +1,47 @@
+#pragma once
+// Fast walks over the ships and the rockets of the world, in world-list order.
+// Ships always enter the world list at the front, so they form its head and a
+// new ship always changes the list's first entry: the ships are kept in a
+// snapshot that is rebuilt only when that first entry changes, and walks skip
+// ships removed since. Rockets are walked through their own list of flying
+// rockets. Both walks stay free of allocation and reference counting.
+// A visitor that changes the world must end the walk (return true).
+#include <vector>
+
+#include "weapons/TRocket.h"
+#include "world/TShip.h"
+#include "world/TUniverse.h"
+
+namespace tolvex {
+
+// Squared distance, for comparisons that need no square root.
+inline float SquaredDistance(float x1, float y1, float x2, float y2) {
+  const float dx = x1 - x2, dy = y1 - y2;
+  return dx * dx + dy * dy;
+}
+
+// The ships at the head of the world list, newest first; some may have left since.
+const std::vector<TShipPtr>& ShipsInWorld();
+
+// Calls visit(TShip&) for every ship in the world until it returns true.
+template <class Visit>
+void ForEachShip(Visit&& visit) {
+  const std::vector<TShipPtr>& ships = ShipsInWorld();
+  for (const TShipPtr& ship : ships) {
+    if (!ship->Link || !ship->Link->Linked()) continue;
+    if (visit(*ship)) return;
+  }
+}
+
+// Calls visit(TRocket&) for every rocket in the world until it returns true.
+template <class Visit>
+void ForEachRocket(Visit&& visit) {
+  const auto& rockets = TRocket::Flying();
+  for (std::size_t i = 0; i < rockets.size(); ++i) {
+    TRocket* rocket = rockets[i];
+    if (!rocket || !rocket->Link || !rocket->Link->Linked()) continue;
+    if (visit(*rocket)) return;
+  }
+}
+
+}  // namespace tolvex

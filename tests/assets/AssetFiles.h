@@ -1,0 +1,27 @@
+#pragma once
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "ArtKit.h"
+
+namespace tolvex::test {
+
+// Full path of a generated file in the build's gfx folder.
+inline std::string gfxPath(const std::string& name) { return std::string(TOLVEX_GFX_DIR) + "/" + name; }
+
+// Decodes a generated PNG or JPEG.
+inline art::Image loadGfx(const std::string& name) { return art::readImage(gfxPath(name)); }
+
+// The raw bytes of any file.
+inline std::vector<unsigned char> fileBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Alpha of pixel (x, y).
+inline int alphaAt(const art::Image& img, int x, int y) { return img.at(x, y)[3]; }
+
+}  // namespace tolvex::test

@@ -1,0 +1,142 @@
+// Key and button polling, typed text, random ranges, the stepped clock and file helpers.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "platform/Clock.h"
+#include "platform/Files.h"
+#include "platform/Input.h"
+#include "platform/Keys.h"
+
+namespace tolvex {
+namespace {
+
+class InputTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetInput(); }
+};
+
+TEST_F(InputTest, KeyPressedCountsThenResets) {
+  FeedKey(KEY_SPACE, true);
+  FeedKey(KEY_SPACE, false);
+  FeedKey(KEY_SPACE, true);
+  EXPECT_EQ(KeyPressed(KEY_SPACE), 2);
+  EXPECT_EQ(KeyPressed(KEY_SPACE), 0);
+  EXPECT_TRUE(KeyHeld(KEY_SPACE));
+  FeedKey(KEY_SPACE, false);
+  EXPECT_FALSE(KeyHeld(KEY_SPACE));
+}
+
+TEST_F(InputTest, ClearKeyPressesForgetsPressesButNotHeldKeys) {
+  FeedKey(LetterKey('w'), true);
+  FeedButton(1, true);
+  FeedText("x");
+  ClearKeyPresses();
+  EXPECT_EQ(KeyPressed(KEY_A + 22), 0);
+  EXPECT_EQ(ButtonPressed(1), 0);
+  EXPECT_EQ(NextTypedChar(), 0);
+  EXPECT_TRUE(KeyHeld(KEY_A + 22));
+  EXPECT_TRUE(ButtonHeld(1));
+}
+
+TEST_F(InputTest, OutOfRangeKeysAndButtonsAreIgnored) {
+  FeedKey(0, true);
+  FeedKey(kKeyCount, true);
+  FeedButton(4, true);
+  EXPECT_EQ(KeyPressed(-1), 0);
+  EXPECT_EQ(KeyPressed(kKeyCount), 0);
+  EXPECT_EQ(ButtonPressed(0), 0);
+  EXPECT_FALSE(ButtonHeld(4));
+}
+
+TEST_F(InputTest, TypedTextBecomesLatin1AndDropsTheRest) {
+  FeedText("a\xC3\xA9\xE2\x82\xAC" "b");  // a, é, €, b
+  EXPECT_EQ(NextTypedChar(), 'a');
+  EXPECT_EQ(NextTypedChar(), 0xE9);
+  EXPECT_EQ(NextTypedChar(), 'b');
+  EXPECT_EQ(NextTypedChar(), 0);
+}
+
+TEST(Random, IntegerRangesAreInclusiveInEitherOrder) {
+  SeedRandom(7);
+  EXPECT_EQ(RandomInt(1, 1), 1);
+  std::set<int> seen;
+  for (int i = 0; i < 500; ++i) {
+    const int value = RandomInt(5, 1);
+    ASSERT_GE(value, 1);
+    ASSERT_LE(value, 5);
+    seen.insert(value);
+  }
+  EXPECT_EQ(seen.size(), 5u);
+}
+
+TEST(Random, FloatsExcludeTheUpperEnd) {
+  SeedRandom(3);
+  for (int i = 0; i < 1000; ++i) {
+    const float value = RandomFloat(2.0f, -1.0f);
+    ASSERT_GE(value, -1.0f);
+    ASSERT_LT(value, 2.0f);
+  }
+}
+
+TEST(Random, SameSeedSameSequence) {
+  SeedRandom(42);
+  const int a = RandomInt(0, 1000000), b = RandomInt(0, 1000000);
+  SeedRandom(42);
+  EXPECT_EQ(RandomInt(0, 1000000), a);
+  EXPECT_EQ(RandomInt(0, 1000000), b);
+}
+
+TEST(SteppedClock, AdvancesExactlyOneStepPerFrame) {
+  UseSteppedClock(16);
+  EXPECT_EQ(ClockMs(), 0);
+  AdvanceClock();
+  AdvanceClock();
+  EXPECT_EQ(ClockMs(), 32);
+  UseSteppedClock(0);
+}
+
+TEST(Trigonometry, WorksInDegrees) {
+  EXPECT_NEAR(SinDeg(90), 1.0f, 1e-6f);
+  EXPECT_NEAR(CosDeg(180), -1.0f, 1e-6f);
+  EXPECT_NEAR(ATan2Deg(1, 0), 90.0f, 1e-4f);
+  EXPECT_NEAR(ATan2Deg(0, -1), 180.0f, 1e-4f);
+}
+
+TEST(Files, FoldersAndLinesWithBackslashPaths) {
+  const auto root = std::filesystem::temp_directory_path() / ("tolvex_files_" + std::to_string(::getpid()));
+  const std::string base = root.string();
+  std::filesystem::remove_all(root);
+  EXPECT_EQ(PathKind(base), 0);
+  EXPECT_TRUE(ListFolder(base).empty()) << "a missing folder lists nothing";
+  ASSERT_TRUE(CreateFolder(base));
+  EXPECT_EQ(PathKind(base), 2);
+  {
+    auto file = WriteFile(base + "\\notes.txt");
+    ASSERT_TRUE(file);
+    file->WriteLine("first");
+    file->WriteLine("second");
+  }
+  EXPECT_EQ(PathKind(base + "\\notes.txt"), 1);
+  auto file = ReadFile(base + "\\notes.txt");
+  ASSERT_TRUE(file);
+  EXPECT_EQ(file->ReadLine(), "first");
+  EXPECT_EQ(file->ReadLine(), "second");
+  EXPECT_TRUE(file->Eof());
+  file->SeekToStart();
+  EXPECT_EQ(file->ReadLine(), "first");
+  EXPECT_EQ(ListFolder(base), std::vector<std::string>{"notes.txt"});
+  EXPECT_EQ(ReadFile(base + "\\missing.txt"), nullptr);
+  EXPECT_EQ(ReadFile(base), nullptr) << "a folder is not a readable file";
+  std::filesystem::remove_all(root);
+}
+
+TEST(Files, ExtensionIsTheTextAfterTheLastDot) {
+  EXPECT_EQ(FileExtension("pic3.png"), "png");
+  EXPECT_EQ(FileExtension("archive.tar.GZ"), "GZ");
+  EXPECT_EQ(FileExtension("README"), "");
+}
+
+}  // namespace
+}  // namespace tolvex

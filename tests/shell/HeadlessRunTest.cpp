@@ -1,0 +1,75 @@
+// The real program, run headless: it must start, draw, write its files and stop by itself.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+
+#include "platform/Image.h"
+
+namespace tolvex {
+namespace {
+
+class HeadlessRunTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = std::filesystem::temp_directory_path() / ("tolvex_run_" + std::to_string(::getpid()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+  }
+  void TearDown() override { std::filesystem::remove_all(folder); }
+
+  // Runs the game in the temporary folder; returns its exit status.
+  int Run(const std::string& arguments) {
+    const std::string command = "cd '" + folder.string() + "' && '" TOLVEX_PROGRAM "' " + arguments +
+                                " >out.txt 2>err.txt";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  std::string ErrorText() {
+    std::ifstream in(folder / "err.txt");
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  std::filesystem::path folder;
+};
+
+TEST_F(HeadlessRunTest, RunsFramesAndWritesScreenshotAndDump) {
+  ASSERT_EQ(Run("--headless --frames 120 --frame-ms 16 --seed 1 --screenshot 60:shot.png --dump 120:state.json"), 0)
+      << ErrorText();
+  const auto picture = LoadPixmap((folder / "shot.png").string());
+  ASSERT_TRUE(picture);
+  EXPECT_EQ(picture->width, 1280);
+  EXPECT_EQ(picture->height, 720);
+  std::ifstream in(folder / "state.json");
+  const auto dump = nlohmann::json::parse(in);
+  EXPECT_EQ(dump["frame"], 120);
+  EXPECT_EQ(dump["clock"], 1920);
+  EXPECT_EQ(dump["state"], 1);
+  EXPECT_TRUE(dump["objects"].is_array());
+  EXPECT_TRUE(std::filesystem::is_directory(folder / "screenshots"));
+  EXPECT_TRUE(std::filesystem::is_directory(folder / "music"));
+}
+
+TEST_F(HeadlessRunTest, SizeAndScriptedEscapeEndTheMenu) {
+  std::ofstream(folder / "input.txt") << "5 key 27 down\n6 key 27 up\n";
+  ASSERT_EQ(Run("--headless --size 640x480 --frames 100 --frame-ms 10 --input input.txt --dump 5:state.json"), 0)
+      << ErrorText();
+  EXPECT_TRUE(std::filesystem::exists(folder / "state.json"));
+  // Escape on the main menu ends the program before frame 100: no later dump is written.
+  std::ofstream(folder / "input2.txt") << "5 key 27 down\n";
+  ASSERT_EQ(Run("--headless --frames 100 --frame-ms 10 --input input2.txt --dump 50:late.json"), 0);
+  EXPECT_FALSE(std::filesystem::exists(folder / "late.json"));
+}
+
+TEST_F(HeadlessRunTest, BadCommandLinesExitWith2AndSayWhy) {
+  EXPECT_EQ(Run("--warp 9"), 2);
+  EXPECT_NE(ErrorText().find("--warp"), std::string::npos);
+  std::ofstream(folder / "bad.txt") << "1 key 87 down\nnonsense\n";
+  EXPECT_EQ(Run("--headless --input bad.txt"), 2);
+  EXPECT_NE(ErrorText().find("line 2"), std::string::npos);
+  EXPECT_EQ(Run("--headless --input missing.txt"), 2);
+}
+
+}  // namespace
+}  // namespace tolvex

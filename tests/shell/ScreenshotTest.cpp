@@ -1,0 +1,68 @@
+// Screenshot numbering and the loading screen's pick among earlier screenshots.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "platform/Graphics.h"
+#include "shell/Globals.h"
+#include "shell/Screenshots.h"
+
+namespace tolvex {
+namespace {
+
+class ScreenshotTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetShellGlobals();
+    folder = std::filesystem::temp_directory_path() / ("tolvex_shots_" + std::to_string(::getpid()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    ScreenshotDir = folder.string() + "\\";
+    GfxWidth = 32, GfxHeight = 24;
+    ASSERT_TRUE(OpenHeadlessScreen(GfxWidth, GfxHeight));
+  }
+  void TearDown() override {
+    CloseScreen();
+    std::filesystem::remove_all(folder);
+    ResetShellGlobals();
+  }
+  void Touch(const std::string& name) { std::ofstream(folder / name) << "x"; }
+  std::filesystem::path folder;
+};
+
+TEST_F(ScreenshotTest, NumbersSkipTakenFilesAndStartFromTheLastOne) {
+  Touch("pic0.png");
+  Touch("pic2.png");
+  EXPECT_TRUE(TakeScreenshot().ends_with("\\pic1.png"));
+  EXPECT_TRUE(TakeScreenshot().ends_with("\\pic3.png"));
+  EXPECT_TRUE(std::filesystem::exists(folder / "pic1.png"));
+  EXPECT_TRUE(std::filesystem::exists(folder / "pic3.png"));
+  EXPECT_EQ(ScreenshotCounter, 3);
+}
+
+TEST_F(ScreenshotTest, SavesThePictureOfTheScreen) {
+  SetColor(255, 0, 0);
+  DrawRect(0, 0, 32, 24);
+  const auto name = TakeScreenshot();
+  ASSERT_FALSE(name.empty());
+  const auto picture = LoadPixmap(name);
+  ASSERT_TRUE(picture);
+  EXPECT_EQ(picture->width, 32);
+  EXPECT_EQ(picture->height, 24);
+  EXPECT_EQ(picture->At(5, 5), 0xFFFF0000u);
+}
+
+TEST_F(ScreenshotTest, StartupBackgroundNeedsAPngScreenshot) {
+  EXPECT_EQ(PickStartupBackground(), nullptr);
+  Touch("notes.txt");
+  Touch("old.PNG");  // the extension is compared as written
+  EXPECT_EQ(PickStartupBackground(), nullptr);
+  TakeScreenshot();
+  const auto picked = PickStartupBackground();
+  ASSERT_TRUE(picked);
+  EXPECT_EQ(picked->Width(), 32);
+}
+
+}  // namespace
+}  // namespace tolvex
