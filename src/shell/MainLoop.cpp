@@ -25,11 +25,11 @@ void RunFrame(FrameHooks& hooks, int frame) {
   Universe->Process();              // 4
   TBGObject::ProcessAll();          // 5
   // 6. The stage runner steps here.
-  RunEffectPreview();
   Cls();                            // 7
   SetParticleDrawing(true);
   UpdateCamera();                   // 8
   ApplyCamera();
+  RunEffectPreview();
   TAmbient::Update();               // 9
   SetParticleCamera(CameraX, CameraY);  // 10
   TMessage::ProcessAll();           // 11
