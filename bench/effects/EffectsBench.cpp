@@ -75,6 +75,10 @@ void OpenBenchScreen(int width, int height) {
   else OpenHeadlessScreen(width, height);
 }
 
+// Waits until the frame is really drawn: reading a pixel back makes a queued or
+// asynchronous renderer finish its work.
+void FinishDrawing() { benchmark::DoNotOptimize(GrabPixmap(0, 0, 1, 1)); }
+
 void SetUpParticleScene(int width, int height) {
   ResetShellGlobals();
   ResetParticleEngine();
@@ -111,6 +115,7 @@ void ParticleFrames(benchmark::State& state, bool drawing, ParticleBatch::Mode m
     SetParticleDrawing(drawing);
     particleFrames += static_cast<double>(ParticleCount());
     UpdateParticles();
+    FinishDrawing();
   }
   state.counters["particles"] = benchmark::Counter(particleFrames, benchmark::Counter::kAvgIterations);
   state.counters["drawn"] = static_cast<double>(Particles().drawn);
@@ -170,6 +175,7 @@ void BM_AmbientLayers(benchmark::State& state) {
     TAmbient::DrawLayers(0);
     TAmbient::DrawLayers(1);
     TAmbient::DrawLayers(2);
+    FinishDrawing();
   }
   TAmbient::ResetActiveList();
   CloseScreen();
