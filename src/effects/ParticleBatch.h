@@ -2,12 +2,14 @@
 // Draws particle sprites. On an accelerated renderer it collects them into runs
 // of one texture and blend mode and draws each run with one geometry call, so
 // thousands of particles cost few draws; the software renderer blits textured
-// triangles slowly, so there each sprite is copied at once instead.
+// triangles and turns sprites slowly, so there each sprite is copied at once,
+// turned ahead of time in whole degrees.
 #include <cstdint>
 #include <vector>
 
 #include <SDL_render.h>
 
+#include "effects/RotatedSprites.h"
 #include "platform/Image.h"
 
 namespace tolvex {
@@ -23,8 +25,8 @@ class ParticleBatch {
   void SetBlend(int mode);
   void SetColor(std::uint8_t r, std::uint8_t g, std::uint8_t b);
   void SetAlpha(float alpha);
-  // Queues frame 0 of image with its handle at (x, y), turned about the handle.
-  void DrawImage(const Image& image, float x, float y);
+  // Draws frame 0 of image with its handle at (x, y), turned about the handle.
+  void DrawImage(const ImagePtr& image, float x, float y);
   // Draws everything queued, in order.
   void Flush();
 
@@ -32,7 +34,7 @@ class ParticleBatch {
   void UseRenderer(SDL_Renderer* renderer);
   void StartRun(SDL_Texture* texture, int blend);
   void Queue(const Image& image, SDL_Texture* texture, float x, float y);
-  void CopyNow(const Image& image, SDL_Texture* texture, float x, float y) const;
+  void CopyNow(const ImagePtr& image, float x, float y);
 
   SDL_Renderer* renderer_ = nullptr;
   Mode mode_ = Mode::ByRenderer;
@@ -44,6 +46,7 @@ class ParticleBatch {
   float rotation_ = 0, cos_ = 1, sin_ = 0;
   int blend_ = 3;
   SDL_Color colour_{255, 255, 255, 255};
+  RotatedSprites rotated_;
   std::vector<SDL_Vertex> vertices_;
   std::vector<int> indices_;
 };
