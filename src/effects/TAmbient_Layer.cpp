@@ -63,7 +63,8 @@ void TAmbient_Layer::Draw(std::uint8_t level, float viewpower) const {
   SetColor((Color >> 16) & 255, (Color >> 8) & 255, Color & 255);
   SetAlpha(alpha);
   if (NotTiled) DrawImage(Image, x, y);
-  else DrawTiled(Image, x, y);
+  // Whole pixels: tiles at fractional places would leave seams between copies.
+  else DrawTiled(Image, std::floor(x), std::floor(y));
   SetBlend(Blend);
 }
 

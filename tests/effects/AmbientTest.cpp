@@ -176,6 +176,17 @@ TEST_F(AmbientTest, HalfFadedOpaqueLayerStillBlends) {
   EXPECT_NEAR(static_cast<int>(ScreenPixel(20, 15) & 255), 128, 2);
 }
 
+TEST_F(AmbientTest, TilesAtFractionalPlacesLeaveNoSeams) {
+  OpenScreen(40, 30);
+  CameraX = 0.4f;
+  const auto a = TAmbient::Create();
+  a->AddLayer(SolidImage(7, 7, 0xFF404040), 0xFFFFFF, 1, 4, 0, 1, 0.7f, 0.3f, false, 0, 0);
+  a->FadeInOut(1, 0);
+  TAmbient::Update();
+  TAmbient::DrawLayers(0);
+  for (int x = 0; x < 40; ++x) EXPECT_EQ(ScreenPixel(x, 15) & 255, 0x40u) << x;
+}
+
 TEST_F(AmbientTest, InactiveAmbientIsNotDrawn) {
   OpenScreen(40, 30);
   const auto a = TAmbient::Create();
