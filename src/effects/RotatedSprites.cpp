@@ -7,10 +7,32 @@
 
 namespace tolvex {
 
+namespace {
+
+// FNV-1a over frame 0's pixels.
+std::uint64_t PixelHash(const Image& image) {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (int y = 0; y < image.Height(); ++y) {
+    for (int x = 0; x < image.Width(); ++x) hash = (hash ^ image.Pixel(0, x, y)) * 1099511628211ull;
+  }
+  return hash;
+}
+
+}  // namespace
+
+RotatedSprites::Turns& RotatedSprites::TurnsOf(const ImagePtr& image) {
+  Turns*& turns = byImage_[image];
+  if (!turns) {
+    const Look look{image->Width(), image->Height(), image->HandleX(), image->HandleY(), PixelHash(*image)};
+    turns = &byLook_[look];
+  }
+  return *turns;
+}
+
 const Image& RotatedSprites::Get(const ImagePtr& image, float degrees) {
   int whole = static_cast<int>(std::lround(degrees)) % 360;
   if (whole < 0) whole += 360;
-  ImagePtr& slot = turned_[image][static_cast<std::size_t>(whole)];
+  ImagePtr& slot = TurnsOf(image)[static_cast<std::size_t>(whole)];
   if (!slot) slot = TurnImage(*image, whole);
   return *slot;
 }

@@ -2,8 +2,10 @@
 // Sprites turned in whole degrees, made once and kept: the software renderer
 // copies a ready turned sprite many times faster than it turns one per draw.
 #include <array>
+#include <cstdint>
 #include <map>
 #include <memory>
+#include <tuple>
 
 #include "platform/Image.h"
 
@@ -16,8 +18,15 @@ class RotatedSprites {
   const Image& Get(const ImagePtr& image, float degrees);
 
  private:
-  // The turned copies of one sprite; the key keeps the sprite alive.
-  std::map<ImagePtr, std::array<ImagePtr, 360>> turned_;
+  using Turns = std::array<ImagePtr, 360>;
+  // What makes two sprites look alike: size, handle and a hash of the pixels.
+  using Look = std::tuple<int, int, float, float, std::uint64_t>;
+  Turns& TurnsOf(const ImagePtr& image);
+
+  // Effects load the same picture each for themselves: sprites that look alike share
+  // one set of turned copies. The keys keep the sprites alive.
+  std::map<ImagePtr, Turns*> byImage_;
+  std::map<Look, Turns> byLook_;
 };
 
 // Turns frame 0 of an image clockwise about its handle by whole degrees (nearest pixel).

@@ -57,5 +57,16 @@ TEST_F(RotatedSpritesTest, KeepsOneCopyPerWholeDegree) {
   EXPECT_NE(&a, &sprites.Get(bar, 91));
 }
 
+TEST_F(RotatedSpritesTest, SpritesThatLookAlikeShareTheirTurns) {
+  RotatedSprites sprites;
+  const auto a = HangingBar();
+  const auto b = HangingBar();
+  const auto c = HangingBar();
+  c->SetHandle(2, 1);
+  EXPECT_EQ(&sprites.Get(a, 30), &sprites.Get(b, 30));
+  EXPECT_NE(&sprites.Get(a, 30), &sprites.Get(c, 30));
+  EXPECT_NE(&sprites.Get(a, 30), &sprites.Get(SolidImage(4, 10, 0xFFFFFFFF), 30));
+}
+
 }  // namespace
 }  // namespace tolvex::test
