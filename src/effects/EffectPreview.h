@@ -44,8 +44,9 @@ PreviewPlan ParsePreviewPlan(std::string_view ambients, std::string_view effects
 void StartEffectPreview();
 // Takes the given plan (tests and tools).
 void StartEffectPreview(PreviewPlan plan);
-// One preview frame: ambient switches, effect starts, camera drift. Call before the camera
-// is applied, once per frame.
+// One preview frame: ambient switches, effect starts at screen points of this frame's
+// camera, and the camera drift (seen from the next frame on). Call once per frame, after
+// the camera is applied.
 void RunEffectPreview();
 
 }  // namespace tolvex

@@ -43,17 +43,50 @@ void ParticleBatch::SetColor(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
 
 void ParticleBatch::SetAlpha(float alpha) { colour_.a = AlphaByte(alpha); }
 
-void ParticleBatch::DrawImage(const Image& image, float x, float y) {
+void ParticleBatch::DrawImage(const ImagePtr& image, float x, float y) {
   SDL_Renderer* renderer = ScreenRenderer();
   if (!renderer) return;
-  if (renderer != renderer_) {
-    Flush();
-    renderer_ = renderer;
+  if (renderer != renderer_) UseRenderer(renderer);
+  if (immediate_) {
+    CopyNow(image, x, y);
+    return;
   }
-  SDL_Texture* texture = blend_ == kBlendMask ? image.MaskTexture(renderer) : image.Texture(renderer);
-  if (!texture) return;
-  if (texture != texture_ || blend_ != runBlend_) StartRun(texture, blend_);
+  SDL_Texture* texture = blend_ == kBlendMask ? image->MaskTexture(renderer) : image->Texture(renderer);
+  if (texture) Queue(*image, texture, x, y);
+}
 
+void ParticleBatch::SetMode(Mode mode) {
+  Flush();
+  mode_ = mode;
+  renderer_ = nullptr;  // chosen again at the next sprite
+}
+
+void ParticleBatch::UseRenderer(SDL_Renderer* renderer) {
+  Flush();
+  renderer_ = renderer;
+  if (mode_ != Mode::ByRenderer) {
+    immediate_ = mode_ == Mode::Copies;
+    return;
+  }
+  SDL_RendererInfo info{};
+  immediate_ = SDL_GetRendererInfo(renderer, &info) != 0 || (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+}
+
+void ParticleBatch::CopyNow(const ImagePtr& image, float x, float y) {
+  const Image& sprite = std::fmod(rotation_, 360.0f) == 0 ? *image : rotated_.Get(image, rotation_);
+  SDL_Texture* texture = blend_ == kBlendMask ? sprite.MaskTexture(renderer_) : sprite.Texture(renderer_);
+  if (!texture) return;
+  SDL_SetTextureBlendMode(texture, SdlBlend(blend_));
+  SDL_SetTextureColorMod(texture, colour_.r, colour_.g, colour_.b);
+  SDL_SetTextureAlphaMod(texture, blend_ == kBlendMask ? 255 : colour_.a);
+  const SDL_Rect source{sprite.FrameLeft(0), sprite.FrameTop(0), sprite.Width(), sprite.Height()};
+  const SDL_FRect target{x - sprite.HandleX(), y - sprite.HandleY(), static_cast<float>(sprite.Width()),
+                         static_cast<float>(sprite.Height())};
+  SDL_RenderCopyF(renderer_, texture, &source, &target);
+}
+
+void ParticleBatch::Queue(const Image& image, SDL_Texture* texture, float x, float y) {
+  if (texture != texture_ || blend_ != runBlend_) StartRun(texture, blend_);
   const float w = static_cast<float>(image.Width());
   const float h = static_cast<float>(image.Height());
   const float u0 = static_cast<float>(image.FrameLeft(0)) / textureWidth_;

@@ -1,37 +1,52 @@
 #pragma once
-// Collects particle sprites into runs of one texture and blend mode and draws
-// each run with one geometry call, so thousands of particles cost few draws.
+// Draws particle sprites. On an accelerated renderer it collects them into runs
+// of one texture and blend mode and draws each run with one geometry call, so
+// thousands of particles cost few draws; the software renderer blits textured
+// triangles and turns sprites slowly, so there each sprite is copied at once,
+// turned ahead of time in whole degrees.
 #include <cstdint>
 #include <vector>
 
 #include <SDL_render.h>
 
+#include "effects/RotatedSprites.h"
 #include "platform/Image.h"
 
 namespace tolvex {
 
 class ParticleBatch {
  public:
+  // How sprites reach the screen: chosen by the renderer, or forced (tests, benchmarks).
+  enum class Mode { ByRenderer, Geometry, Copies };
+  void SetMode(Mode mode);
+
   // The state the next sprite is drawn with, as the drawing state would hold it.
   void SetRotation(float degrees);
   void SetBlend(int mode);
   void SetColor(std::uint8_t r, std::uint8_t g, std::uint8_t b);
   void SetAlpha(float alpha);
-  // Queues frame 0 of image with its handle at (x, y), turned about the handle.
-  void DrawImage(const Image& image, float x, float y);
+  // Draws frame 0 of image with its handle at (x, y), turned about the handle.
+  void DrawImage(const ImagePtr& image, float x, float y);
   // Draws everything queued, in order.
   void Flush();
 
  private:
+  void UseRenderer(SDL_Renderer* renderer);
   void StartRun(SDL_Texture* texture, int blend);
+  void Queue(const Image& image, SDL_Texture* texture, float x, float y);
+  void CopyNow(const ImagePtr& image, float x, float y);
 
   SDL_Renderer* renderer_ = nullptr;
+  Mode mode_ = Mode::ByRenderer;
+  // Each sprite is copied at once (the software renderer's fastest way).
+  bool immediate_ = false;
   SDL_Texture* texture_ = nullptr;
   int runBlend_ = 0;
   float textureWidth_ = 1, textureHeight_ = 1;
   float rotation_ = 0, cos_ = 1, sin_ = 0;
   int blend_ = 3;
   SDL_Color colour_{255, 255, 255, 255};
+  RotatedSprites rotated_;
   std::vector<SDL_Vertex> vertices_;
   std::vector<int> indices_;
 };

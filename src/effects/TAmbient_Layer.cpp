@@ -8,6 +8,19 @@
 
 namespace tolvex {
 
+namespace {
+
+bool Opaque(const Image& image) {
+  for (int y = 0; y < image.Height(); ++y) {
+    for (int x = 0; x < image.Width(); ++x) {
+      if ((image.Pixel(0, x, y) >> 24) != 255) return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
 std::shared_ptr<TAmbient_Layer> TAmbient_Layer::Create(TAmbient& ambient, ImagePtr image, int color, float alpha,
                                                        std::uint8_t blend, std::uint8_t level, float z,
                                                        float posX, float posY, bool notTiled, float speedX,
@@ -17,6 +30,7 @@ std::shared_ptr<TAmbient_Layer> TAmbient_Layer::Create(TAmbient& ambient, ImageP
     const auto w = static_cast<float>(image->Width());
     const auto h = static_cast<float>(image->Height());
     layer->ImageRadius = std::sqrt(w * w + h * h);
+    layer->opaque_ = Opaque(*image);
   }
   layer->Image = std::move(image);
   layer->Color = color;
@@ -44,11 +58,14 @@ void TAmbient_Layer::Draw(std::uint8_t level, float viewpower) const {
                    y + ImageRadius < 0 || y - ImageRadius > static_cast<float>(GfxHeight))) {
     return;
   }
-  SetBlend(Blend);
+  const float alpha = Alpha * viewpower;
+  SetBlend(opaque_ && Blend == kBlendAlpha && alpha >= 1 ? static_cast<int>(kBlendSolid) : Blend);
   SetColor((Color >> 16) & 255, (Color >> 8) & 255, Color & 255);
-  SetAlpha(Alpha * viewpower);
+  SetAlpha(alpha);
   if (NotTiled) DrawImage(Image, x, y);
-  else DrawTiled(Image, x, y);
+  // Whole pixels: tiles at fractional places would leave seams between copies.
+  else DrawTiled(Image, std::floor(x), std::floor(y));
+  SetBlend(Blend);
 }
 
 }  // namespace tolvex

@@ -38,6 +38,11 @@ class TAmbient_Layer {
   std::array<float, 2> Pos{};
   // Scrolling in pixels per second.
   std::array<float, 2> Speed{};
+
+ private:
+  // Every pixel of the image is opaque: drawn fully visible with alpha blending it is a
+  // plain copy, which the renderer does much faster.
+  bool opaque_ = false;
 };
 
 }  // namespace tolvex

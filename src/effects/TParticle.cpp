@@ -59,7 +59,7 @@ void TParticle::Draw() {
     engine.batch.SetColor(255, 255, 255);
     engine.batch.SetAlpha(1);
   }
-  engine.batch.DrawImage(*info.Image, sx, sy);
+  engine.batch.DrawImage(info.Image, sx, sy);
 }
 
 void TParticle::SetGradientOption(float fraction) {

@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/EmbeddedFiles.h"
 #include "platform/Graphics.h"
+#include "shell/Autopilot.h"
 #include "shell/InputScript.h"
 #include "shell/LaunchOptions.h"
 #include "shell/MainLoop.h"
@@ -24,7 +25,10 @@ class LaunchHooks : public FrameHooks {
   LaunchHooks(const LaunchOptions& options, std::vector<ScriptEvent> script)
       : options_(options), script_(std::move(script)) {}
 
-  void BeforeFrame(int frame) override { script_.BeforeFrame(frame); }
+  void BeforeFrame(int frame) override {
+    script_.BeforeFrame(frame);
+    if (options_.autopilot) autopilot_.BeforeFrame();
+  }
 
   void BeforePresent(int frame) override {
     for (const auto& shot : options_.screenshots) {
@@ -50,6 +54,7 @@ class LaunchHooks : public FrameHooks {
 
   const LaunchOptions& options_;
   InputScriptPlayer script_;
+  Autopilot autopilot_;
   int status_ = 0;
 };
 

@@ -9,6 +9,7 @@
 #include "shell/Globals.h"
 #include "shell/PlayerShip.h"
 #include "shell/Screenshots.h"
+#include "stages/TLevel.h"
 #include "ui/TMessage.h"
 #include "world/TShip.h"
 #include "world/TUniverse.h"
@@ -24,7 +25,8 @@ void LeaveState() {
 void EnterState() {
   switch (GameState) {
     case kStateMainMenu:
-      // The nameless menu stage and the main menu buttons are chosen here.
+      TLevel::SetLevel(nullptr);
+      // The main menu buttons are built here.
       break;
     case kStateHighscore:
       // The highscore menu, the finished game's entry and the highscore panel are built here.
@@ -47,7 +49,7 @@ void StartGame() {
   CreateStartingPlayerShip();
   CameraTarget = Player;
   TMessage::Add("Start Game", 5000, 2.0f, 0xF09300);
-  // The first stage of the table is selected here.
+  if (Levels.size() > 1) TLevel::SetLevel(Levels[1]);
   Difficulty = 1.0f;
   BonusGunLevel = 1;
   CheatUsed = 0;

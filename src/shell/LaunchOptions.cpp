@@ -81,6 +81,7 @@ ParsedLaunch ParseLaunchOptions(const std::vector<std::string>& args) {
     const std::string& name = args[i];
     if (name == "--headless") options.headless = true;
     else if (name == "--list-assets") options.listAssets = true;
+    else if (name == "--autopilot") options.autopilot = true;
     else if (name == "--help" || name == "-h") options.showHelp = true;
     else if (!TakesValue(name)) parsed.error = "unknown option " + name;
     else if (i + 1 >= args.size()) parsed.error = name + " needs a value";
@@ -102,6 +103,7 @@ std::string LaunchUsage() {
          "  --input FILE                replay scripted input\n"
          "  --screenshot N:FILE         save the screen as PNG after frame N (repeatable)\n"
          "  --dump N:FILE               write the game state as JSON after frame N (repeatable)\n"
+         "  --autopilot                 the computer plays: flies, fights and starts new games\n"
          "  --list-assets               print every embedded file and exit\n";
 }
 

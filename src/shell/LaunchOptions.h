@@ -25,6 +25,8 @@ struct LaunchOptions {
   std::string inputScript;
   std::vector<FrameFile> screenshots;
   std::vector<FrameFile> dumps;
+  // The computer flies the player's ship through the player's own controls.
+  bool autopilot = false;
   bool listAssets = false;
   bool showHelp = false;
 };

@@ -1,5 +1,9 @@
 #include "shell/MainLoop.h"
 
+#include "effects/EffectPreview.h"
+#include "effects/ParticleEngine.h"
+#include "effects/TAmbient.h"
+#include "effects/TBGObject.h"
 #include "platform/Clock.h"
 #include "platform/Graphics.h"
 #include "platform/Input.h"
@@ -7,6 +11,7 @@
 #include "shell/GameStates.h"
 #include "shell/Globals.h"
 #include "shell/Screenshots.h"
+#include "stages/TLevel.h"
 #include "ui/TMessage.h"
 #include "world/TUniverse.h"
 
@@ -19,17 +24,24 @@ void RunFrame(FrameHooks& hooks, int frame) {
   UpdateFrameTimer();               // 2
   // 3. The music steps here.
   Universe->Process();              // 4
-  // 5–6. Background objects and the stage runner step here.
+  TBGObject::ProcessAll();          // 5
+  TLevel::RunLevels();              // 6
   Cls();                            // 7
+  SetParticleDrawing(true);
   UpdateCamera();                   // 8
   ApplyCamera();
-  // 9–10. The ambient layers and the particle camera step here.
+  RunEffectPreview();
+  TAmbient::Update();               // 9
+  SetParticleCamera(CameraX, CameraY);  // 10
   TMessage::ProcessAll();           // 11
-  // 12. Ambient layer 0, the background objects and ambient layer 1 are drawn here.
+  TAmbient::DrawLayers(0);          // 12
   SetBlend(kBlendAlpha);
   SetAlpha(1);
+  TBGObject::DrawAll();
+  TAmbient::DrawLayers(1);
   Universe->Draw();                 // 13
-  // 14–15. The particles and ambient layer 2 are drawn here.
+  UpdateParticles();                // 14
+  TAmbient::DrawLayers(2);          // 15
   if (ScreenshotRequested) {        // 16
     TakeScreenshot();
     ScreenshotRequested = 0;

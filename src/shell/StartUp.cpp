@@ -2,8 +2,16 @@
 
 #include <SDL.h>
 
+#include <nlohmann/json.hpp>
+
 #include "content/GunTable.h"
 #include "content/TShipInfo.h"
+#include "effects/AmbientTable.h"
+#include "effects/EffectPreview.h"
+#include "effects/ParticleEffects.h"
+#include "effects/ParticleEngine.h"
+#include "effects/TAmbient.h"
+#include "effects/TBGObject.h"
 #include "platform/Clock.h"
 #include "platform/Diagnostics.h"
 #include "platform/Files.h"
@@ -15,6 +23,9 @@
 #include "shell/Screenshots.h"
 #include "shell/ShellSounds.h"
 #include "shell/StateDump.h"
+#include "stages/StageDump.h"
+#include "stages/StageTable.h"
+#include "stages/TLevel.h"
 #include "ui/GameFonts.h"
 #include "ui/MessageDump.h"
 #include "ui/TMessage.h"
@@ -87,9 +98,18 @@ bool StartUp(const LaunchOptions& options) {
   Universe = std::make_unique<TUniverse>();
   // 12.
   ShowLoadingScreen();
-  // 13–16. Particle engine settings, the effect table, the gun table and the ambient layers come here.
+  // 13.
+  SetParticleDebug(false);
+  SetParticleGravity(0, 0);
+  SetParticleScreen(GfxWidth, GfxHeight);
+  // 14.
+  CreateParticleEffects();
+  AddDumpSection([](nlohmann::json& dump) { dump["particles"] = ParticleCount(); });
   // 15. The gun table, after the effect table (gun types hold their hit effects).
   CreateGunTable();
+  // 16.
+  CreateAmbients();
+  StartEffectPreview();
   // 17. Interface images come here; then the three fonts and the shell's sound effects.
   LoadWeaponImages();
   LoadDebrisImages();
@@ -98,6 +118,9 @@ bool StartUp(const LaunchOptions& options) {
   // 18–20. The music playlist, the ship table and the stage table come here.
   // 19. The ship table, after the gun table (ship types mount guns by ID).
   CreateShipTable();
+  // 20. The stage table, after the ship table (stages name ship types and factions).
+  CreateStageTable();
+  AddDumpSection(DumpStage);
   // 21.
   ResetFrameTimer();
   SetGameState(options.start);
@@ -106,9 +129,13 @@ bool StartUp(const LaunchOptions& options) {
 
 void ShutDown() {
   if (Universe) Universe->Clear();
+  ResetStages();
   Player = nullptr;
   CameraTarget = nullptr;
   Universe.reset();
+  ResetParticleEngine();
+  TAmbient::ResetActiveList();
+  TBGObject::ResetList();
   Sounds() = ShellSounds{};
   MessageList.Clear();
   ResetGameFonts();

@@ -6,8 +6,10 @@
 #include "content/TShipInfo.h"
 #include "shell/Globals.h"
 #include "shell/PlayerShip.h"
+#include "stages/TLevel.h"
 #include "ui/TMessage.h"
 #include "weapons/TGun.h"
+#include "world/Spawning.h"
 #include "world/TShip.h"
 
 namespace tolvex {
@@ -96,6 +98,10 @@ void RunRewardCommand(std::string_view command) {
     GiveBonusGun(player);
   } else if (key == "bonusship") {
     GiveBonusShip(player);
+  } else if (key == "buddy") {
+    SpawnBuddy();
+  } else if (key == "telldeath") {
+    if (CurrentLevel) CurrentLevel->TellConditions("shipdeath," + value);
   }
 }
 

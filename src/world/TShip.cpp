@@ -105,6 +105,8 @@ void TShip::Escape() {
 void TShip::Steering() {
   KeepOrFindTarget();
   if (KI == kKIPlayer) PlayerStep();
+  else if (KI == kKIEnemy) EnemyStep();
+  else if (KI == kKIBuddy) BuddyStep();
   AutoReloadRockets();
   for (const auto gun : TGunList) gun->Process();
   Physics();

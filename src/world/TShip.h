@@ -126,6 +126,8 @@ class TShip : public TGObject {
   void Escape();
   // Picks the rocket type for the target; true when a launch makes sense now.
   bool RocketAutoSelector();
+  // The AI's rocket decision on its random schedule.
+  void KI_RocketFireRoutine();
   // Spawns the hull pieces and turret wrecks of a destroyed ship.
   void CreateTruemmer();
   // Removes every gun whose type ID contains part ("" removes all).
@@ -158,6 +160,9 @@ class TShip : public TGObject {
   void DropDeadBuddies();
   void Die();
   void PlayerStep();
+  void EnemyStep();
+  void BuddyStep();
+  void LeaveBattle();
   void PlayerCheatKeys();
   void PunishIdlePlayer();
   void AddChainKill();

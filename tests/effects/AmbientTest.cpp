@@ -147,6 +147,46 @@ TEST_F(AmbientTest, TiledLayerCoversTheScreenTintedAndFaded) {
   }
 }
 
+TEST_F(AmbientTest, OpaqueLayerCoversWhatIsBelowAndLeavesAlphaBlending) {
+  OpenScreen(40, 30);
+  const auto a = TAmbient::Create();
+  a->AddLayer(SolidImage(8, 8, 0xFF204060), 0x808080, 1, 3, 0, 1, 0, 0, false, 0, 0);
+  a->FadeInOut(1, 0);
+  TAmbient::Update();
+  SetColor(255, 255, 255);
+  DrawRect(0, 0, 40, 30);
+  TAmbient::DrawLayers(0);
+  EXPECT_EQ(CurrentDrawState().blend, kBlendAlpha);
+  const std::uint32_t pixel = ScreenPixel(20, 15);
+  EXPECT_NEAR(static_cast<int>((pixel >> 16) & 255), 0x10, 1);
+  EXPECT_NEAR(static_cast<int>((pixel >> 8) & 255), 0x20, 1);
+  EXPECT_NEAR(static_cast<int>(pixel & 255), 0x30, 1);
+}
+
+TEST_F(AmbientTest, HalfFadedOpaqueLayerStillBlends) {
+  OpenScreen(40, 30);
+  SetFrame(100);
+  const auto a = TAmbient::Create();
+  a->AddLayer(SolidImage(8, 8, 0xFF000000), 0xFFFFFF, 1, 3, 0, 1, 0, 0, false, 0, 0);
+  a->FadeInOut(1, 200);
+  TAmbient::Update();  // viewpower 0.5
+  SetColor(255, 255, 255);
+  DrawRect(0, 0, 40, 30);
+  TAmbient::DrawLayers(0);
+  EXPECT_NEAR(static_cast<int>(ScreenPixel(20, 15) & 255), 128, 2);
+}
+
+TEST_F(AmbientTest, TilesAtFractionalPlacesLeaveNoSeams) {
+  OpenScreen(40, 30);
+  CameraX = 0.4f;
+  const auto a = TAmbient::Create();
+  a->AddLayer(SolidImage(7, 7, 0xFF404040), 0xFFFFFF, 1, 4, 0, 1, 0.7f, 0.3f, false, 0, 0);
+  a->FadeInOut(1, 0);
+  TAmbient::Update();
+  TAmbient::DrawLayers(0);
+  for (int x = 0; x < 40; ++x) EXPECT_EQ(ScreenPixel(x, 15) & 255, 0x40u) << x;
+}
+
 TEST_F(AmbientTest, InactiveAmbientIsNotDrawn) {
   OpenScreen(40, 30);
   const auto a = TAmbient::Create();

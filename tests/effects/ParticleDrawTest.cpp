@@ -10,10 +10,12 @@
 namespace tolvex::test {
 namespace {
 
-class ParticleDrawTest : public EffectsTest {
+// Every drawing test runs with sprites copied one by one and drawn as batched geometry.
+class ParticleDrawTest : public EffectsTest, public ::testing::WithParamInterface<ParticleBatch::Mode> {
  protected:
   void SetUp() override {
     EffectsTest::SetUp();
+    Particles().batch.SetMode(GetParam());
     OpenScreen(100, 80);
     SetParticleScreen(100, 80);
     SetParticleDrawing(true);
@@ -31,7 +33,7 @@ class ParticleDrawTest : public EffectsTest {
   TParticleInfoPtr info;
 };
 
-TEST_F(ParticleDrawTest, ParticleTouchingTheEdgeIsDrawn) {
+TEST_P(ParticleDrawTest, ParticleTouchingTheEdgeIsDrawn) {
   Sprite(4, 4, 0xFFFFFFFF, 3);
   info->CreateParticle(-5, 40, 0, nullptr);      // sx + R = 0
   info->CreateParticle(-5.01f, 40, 0, nullptr);  // just outside
@@ -41,7 +43,7 @@ TEST_F(ParticleDrawTest, ParticleTouchingTheEdgeIsDrawn) {
   EXPECT_EQ(Particles().drawn, 2);
 }
 
-TEST_F(ParticleDrawTest, CullingUsesTheCamera) {
+TEST_P(ParticleDrawTest, CullingUsesTheCamera) {
   Sprite(4, 4, 0xFFFFFFFF, 3);
   SetParticleCamera(1000, 0);
   info->CreateParticle(1050, 40, 0, nullptr);
@@ -51,7 +53,7 @@ TEST_F(ParticleDrawTest, CullingUsesTheCamera) {
   EXPECT_EQ(ScreenPixel(50, 40) & 0xFFFFFF, 0xFFFFFFu);
 }
 
-TEST_F(ParticleDrawTest, WithoutGradientDrawnWhiteAndOpaque) {
+TEST_P(ParticleDrawTest, WithoutGradientDrawnWhiteAndOpaque) {
   Sprite(4, 4, 0xFFFFFFFF, 3);
   info->CreateParticle(50, 40, 0, nullptr);
   UpdateParticles();
@@ -59,7 +61,7 @@ TEST_F(ParticleDrawTest, WithoutGradientDrawnWhiteAndOpaque) {
   EXPECT_EQ(ScreenPixel(55, 40) & 0xFFFFFF, 0u);
 }
 
-TEST_F(ParticleDrawTest, GradientColumnFollowsTheLifeFraction) {
+TEST_P(ParticleDrawTest, GradientColumnFollowsTheLifeFraction) {
   Sprite(4, 4, 0xFFFFFFFF, 3);
   info->LiveTime = {32, 32};
   info->Gradient = std::make_shared<Pixmap>(256, 1);
@@ -73,7 +75,7 @@ TEST_F(ParticleDrawTest, GradientColumnFollowsTheLifeFraction) {
   EXPECT_EQ(ScreenPixel(50, 40) & 0xFFFFFF, 0x0000FFu);
 }
 
-TEST_F(ParticleDrawTest, GradientAlphaFadesTheSprite) {
+TEST_P(ParticleDrawTest, GradientAlphaFadesTheSprite) {
   Sprite(4, 4, 0xFFFFFFFF, 3);
   info->Gradient = std::make_shared<Pixmap>(256, 1);
   for (auto& pixel : info->Gradient->pixels) pixel = 0x80FFFFFF;
@@ -83,7 +85,7 @@ TEST_F(ParticleDrawTest, GradientAlphaFadesTheSprite) {
   EXPECT_NEAR(static_cast<int>(red), 128, 2);
 }
 
-TEST_F(ParticleDrawTest, LightBlendAddsUp) {
+TEST_P(ParticleDrawTest, LightBlendAddsUp) {
   Sprite(4, 4, 0xFF404040, 4);
   info->CreateParticle(50, 40, 0, nullptr);
   info->CreateParticle(50, 40, 0, nullptr);
@@ -91,7 +93,7 @@ TEST_F(ParticleDrawTest, LightBlendAddsUp) {
   EXPECT_NEAR(static_cast<int>(ScreenPixel(50, 40) & 255), 0x80, 2);
 }
 
-TEST_F(ParticleDrawTest, RotationTurnsClockwiseAboutTheHandle) {
+TEST_P(ParticleDrawTest, RotationTurnsClockwiseAboutTheHandle) {
   info->Image = SolidImage(2, 20, 0xFFFFFFFF);
   info->Image->SetHandle(1, 0);  // hangs down from the position
   info->ImageRadius = 10;
@@ -107,7 +109,7 @@ TEST_F(ParticleDrawTest, RotationTurnsClockwiseAboutTheHandle) {
   EXPECT_EQ(ScreenPixel(50, 55) & 0xFFFFFF, 0u);
 }
 
-TEST_F(ParticleDrawTest, LaterParticlesAreDrawnOnTop) {
+TEST_P(ParticleDrawTest, LaterParticlesAreDrawnOnTop) {
   Sprite(4, 4, 0xFFFF0000, 3);
   const auto green = TParticleInfo::Create("green", 100000, 100000, 0, 0, 0, 0, 0, false);
   green->Image = SolidImage(4, 4, 0xFF00FF00);
@@ -122,7 +124,7 @@ TEST_F(ParticleDrawTest, LaterParticlesAreDrawnOnTop) {
   EXPECT_EQ(ScreenPixel(60, 40) & 0xFFFFFF, 0xFF0000u);
 }
 
-TEST_F(ParticleDrawTest, UpdateLeavesTheDrawingStateReset) {
+TEST_P(ParticleDrawTest, UpdateLeavesTheDrawingStateReset) {
   Sprite(4, 4, 0xFFFFFFFF, 4);
   info->CreateParticle(50, 40, 0, nullptr);
   SetRotation(33);
@@ -137,13 +139,20 @@ TEST_F(ParticleDrawTest, UpdateLeavesTheDrawingStateReset) {
   EXPECT_EQ(s.r + s.g + s.b, 3 * 255);
 }
 
-TEST_F(ParticleDrawTest, EffectWithoutImageMovesButIsNeverDrawn) {
+TEST_P(ParticleDrawTest, EffectWithoutImageMovesButIsNeverDrawn) {
   info->MoveSpeed = {100, 100};
   const auto p = info->CreateParticle(50, 40, 90, nullptr);
   UpdateParticles();
   EXPECT_EQ(Particles().drawn, 0);
   EXPECT_GT(p->Pos[0], 50);
 }
+
+INSTANTIATE_TEST_SUITE_P(BothWays, ParticleDrawTest,
+                         ::testing::Values(ParticleBatch::Mode::Copies, ParticleBatch::Mode::Geometry),
+                         [](const auto& info) {
+                           return info.param == ParticleBatch::Mode::Copies ? std::string("Copies")
+                                                                            : std::string("Geometry");
+                         });
 
 }  // namespace
 }  // namespace tolvex::test

@@ -1,0 +1,72 @@
+#include "effects/RotatedSprites.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/Clock.h"
+
+namespace tolvex {
+
+namespace {
+
+// FNV-1a over frame 0's pixels.
+std::uint64_t PixelHash(const Image& image) {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (int y = 0; y < image.Height(); ++y) {
+    for (int x = 0; x < image.Width(); ++x) hash = (hash ^ image.Pixel(0, x, y)) * 1099511628211ull;
+  }
+  return hash;
+}
+
+}  // namespace
+
+RotatedSprites::Turns& RotatedSprites::TurnsOf(const ImagePtr& image) {
+  Turns*& turns = byImage_[image];
+  if (!turns) {
+    const Look look{image->Width(), image->Height(), image->HandleX(), image->HandleY(), PixelHash(*image)};
+    turns = &byLook_[look];
+  }
+  return *turns;
+}
+
+const Image& RotatedSprites::Get(const ImagePtr& image, float degrees) {
+  int whole = static_cast<int>(std::lround(degrees)) % 360;
+  if (whole < 0) whole += 360;
+  ImagePtr& slot = TurnsOf(image)[static_cast<std::size_t>(whole)];
+  if (!slot) slot = TurnImage(*image, whole);
+  return *slot;
+}
+
+ImagePtr TurnImage(const Image& image, int degrees) {
+  const float c = CosDeg(static_cast<float>(degrees));
+  const float s = SinDeg(static_cast<float>(degrees));
+  const float hx = image.HandleX(), hy = image.HandleY();
+  const float w = static_cast<float>(image.Width()), h = static_cast<float>(image.Height());
+  // The turned corners, relative to the handle, give the size of the new picture.
+  float minX = 0, minY = 0, maxX = 0, maxY = 0;
+  bool first = true;
+  for (const auto& [cx, cy] : {std::pair{0.0f, 0.0f}, {w, 0.0f}, {w, h}, {0.0f, h}}) {
+    const float dx = cx - hx, dy = cy - hy;
+    const float x = dx * c - dy * s, y = dx * s + dy * c;
+    minX = first ? x : std::min(minX, x), maxX = first ? x : std::max(maxX, x);
+    minY = first ? y : std::min(minY, y), maxY = first ? y : std::max(maxY, y);
+    first = false;
+  }
+  // A little slack, so right angles do not grow a pixel from rounding errors.
+  constexpr float kSlack = 1e-3f;
+  const float left = std::floor(minX + kSlack), top = std::floor(minY + kSlack);
+  Pixmap turned(static_cast<int>(std::ceil(maxX - kSlack) - left), static_cast<int>(std::ceil(maxY - kSlack) - top));
+  for (int y = 0; y < turned.height; ++y) {
+    for (int x = 0; x < turned.width; ++x) {
+      // Back from the new pixel's centre into the original picture.
+      const float dx = static_cast<float>(x) + left + 0.5f, dy = static_cast<float>(y) + top + 0.5f;
+      const float sx = hx + dx * c + dy * s, sy = hy - dx * s + dy * c;
+      turned.At(x, y) = image.Pixel(0, static_cast<int>(std::floor(sx)), static_cast<int>(std::floor(sy)));
+    }
+  }
+  auto result = CreateImageFromPixmap(std::move(turned));
+  result->SetHandle(-left, -top);
+  return result;
+}
+
+}  // namespace tolvex

@@ -1,0 +1,72 @@
+// Sprites turned ahead of time: size, handle and where the pixels land.
+#include <gtest/gtest.h>
+
+#include "EffectsTestEnv.h"
+#include "effects/RotatedSprites.h"
+
+namespace tolvex::test {
+namespace {
+
+class RotatedSpritesTest : public EffectsTest {
+ protected:
+  // A 4 × 10 bar hanging down from its handle at the top centre; the bottom row is red.
+  static ImagePtr HangingBar() {
+    Pixmap bar(4, 10);
+    for (auto& pixel : bar.pixels) pixel = 0xFFFFFFFF;
+    for (int x = 0; x < 4; ++x) bar.At(x, 9) = 0xFFFF0000;
+    auto image = CreateImageFromPixmap(std::move(bar));
+    image->SetHandle(2, 0);
+    return image;
+  }
+};
+
+TEST_F(RotatedSpritesTest, QuarterTurnClockwiseSwapsTheSides) {
+  const auto turned = TurnImage(*HangingBar(), 90);
+  EXPECT_EQ(turned->Width(), 10);
+  EXPECT_EQ(turned->Height(), 4);
+  // Hanging to the left now: the handle sits on the right edge, the red end on the left.
+  EXPECT_FLOAT_EQ(turned->HandleX(), 10);
+  EXPECT_FLOAT_EQ(turned->HandleY(), 2);
+  EXPECT_EQ(turned->Pixel(0, 0, 1), 0xFFFF0000u);
+  EXPECT_EQ(turned->Pixel(0, 9, 1), 0xFFFFFFFFu);
+}
+
+TEST_F(RotatedSpritesTest, HalfTurnPointsUp) {
+  const auto turned = TurnImage(*HangingBar(), 180);
+  EXPECT_EQ(turned->Width(), 4);
+  EXPECT_EQ(turned->Height(), 10);
+  EXPECT_FLOAT_EQ(turned->HandleY(), 10);
+  EXPECT_EQ(turned->Pixel(0, 1, 0), 0xFFFF0000u);
+}
+
+TEST_F(RotatedSpritesTest, OddAnglesLeaveTransparentCorners) {
+  const auto turned = TurnImage(*SolidImage(20, 20, 0xFFFFFFFF), 45);
+  EXPECT_GE(turned->Width(), 28);
+  EXPECT_EQ(turned->Pixel(0, 0, 0) >> 24, 0u);
+  EXPECT_EQ(turned->Pixel(0, turned->Width() / 2, turned->Height() / 2) >> 24, 255u);
+}
+
+TEST_F(RotatedSpritesTest, KeepsOneCopyPerWholeDegree) {
+  RotatedSprites sprites;
+  const auto bar = HangingBar();
+  const Image& a = sprites.Get(bar, 89.6f);
+  const Image& b = sprites.Get(bar, 450.2f);
+  const Image& c = sprites.Get(bar, -270);
+  EXPECT_EQ(&a, &b);
+  EXPECT_EQ(&a, &c);
+  EXPECT_NE(&a, &sprites.Get(bar, 91));
+}
+
+TEST_F(RotatedSpritesTest, SpritesThatLookAlikeShareTheirTurns) {
+  RotatedSprites sprites;
+  const auto a = HangingBar();
+  const auto b = HangingBar();
+  const auto c = HangingBar();
+  c->SetHandle(2, 1);
+  EXPECT_EQ(&sprites.Get(a, 30), &sprites.Get(b, 30));
+  EXPECT_NE(&sprites.Get(a, 30), &sprites.Get(c, 30));
+  EXPECT_NE(&sprites.Get(a, 30), &sprites.Get(SolidImage(4, 10, 0xFFFFFFFF), 30));
+}
+
+}  // namespace
+}  // namespace tolvex::test
