@@ -56,8 +56,11 @@ void CombatScene::StartHeadlessGame() {
 }
 
 void CombatScene::Build() {
+  // The previous scene leaves without wreckage, so debris does not pile up from run to run.
   for (const TGObjectPtr object : TUniverse::WorldList()) {
-    if (object != Player) object->Remove();
+    if (object == Player) continue;
+    if (object->Kind() == ObjectKind::Ship) static_cast<TShip&>(*object).KI_target.reset();
+    object->TGObject::Remove();
   }
   Player->HP = kUndying;
   const auto& types = TShipInfo::ShipInfoMap();
