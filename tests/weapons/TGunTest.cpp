@@ -125,6 +125,34 @@ TEST_F(GunTest, HeadingLeadReturnsTheDistanceFromTheMount) {
   EXPECT_NEAR(gun->Direction, ATan2Deg(400, -100), 1e-4);
 }
 
+TEST_F(GunTest, RocketLeadAimsWhereTheRocketWillBe) {
+  const TShipPtr ship = MakeShip(0, 0);
+  const TShipPtr enemy = MakeShip(0, -2000);
+  const TRocketPtr rocket = TRocket::Create(enemy, 90, 500, nullptr, 1);  // flying right at 500 px/s
+  rocket->X = 0, rocket->Y = -1000;
+  const TGunPtr gun = Mount(ship, kGunAntiRocket, 1000);
+  // 1 s of flight: the rocket will be 500 px further right.
+  EXPECT_NEAR(gun->KI_AimRocket2(*rocket), std::sqrt(500.0f * 500 + 1000.0f * 1000), 1e-2);
+  EXPECT_NEAR(gun->Direction, ATan2Deg(500, 1000), 1e-3);
+  EXPECT_NEAR(gun->KI_AimRocket(*rocket), 1000, 1e-3);
+  EXPECT_NEAR(gun->Direction, 0, 0.5f + 1e-4);
+}
+
+TEST_F(GunTest, LevelFiveLeadsByHeadingsAndFiresInRange) {
+  const TShipPtr ship = MakeShip(0, 0);
+  const TShipPtr target = MakeShip(0, -700);
+  target->Speed = 1;  // 70 px/s to the right, heading as the flight step stores it
+  target->Direction = 90;
+  ship->KI_target = target;
+  const TGunPtr gun = Mount(ship, kGunHeadingLead, 700, 1000);  // range 800
+  StepLoaded(*gun);
+  EXPECT_GT(gun->Direction, 0);  // aims ahead of the target, to the right
+  EXPECT_EQ(CountInWorld(ObjectKind::Shot), 1);
+  target->Y = -900;
+  StepLoaded(*gun);
+  EXPECT_EQ(CountInWorld(ObjectKind::Shot), 1);
+}
+
 TEST_F(GunTest, LevelThreeTurnsToTheClosestShipWhenTheTargetIsOutOfRange) {
   const TShipPtr ship = MakeShip(0, 0);
   ship->KI_target = MakeShip(0, -3000);
