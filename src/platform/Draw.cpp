@@ -126,7 +126,8 @@ void DrawTiled(const ImagePtr& image, float x, float y, int frame) {
   const int f = std::clamp(frame, 0, image->FrameCount() - 1);
   const SDL_Rect source{image->FrameLeft(f), image->FrameTop(f), w, h};
   // The copy whose handle lies at (x, y) fixes the grid; start left of and above the viewport.
-  const float originX = x - image->HandleX(), originY = y - image->HandleY();
+  // Whole pixels, so neighbouring copies meet without a filtered seam between them.
+  const float originX = std::floor(x - image->HandleX()), originY = std::floor(y - image->HandleY());
   const float startX = originX - std::ceil((originX - s.viewX) / w) * w;
   const float startY = originY - std::ceil((originY - s.viewY) / h) * h;
   for (float ty = startY; ty < s.viewY + s.viewHeight; ty += h) {

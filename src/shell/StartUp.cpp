@@ -115,7 +115,7 @@ bool StartUp(const LaunchOptions& options) {
   LoadDebrisImages();
   LoadGameFonts();
   LoadShellSounds();
-  // 18–20. The music playlist, the ship table and the stage table come here.
+  // 18. The music playlist comes here.
   // 19. The ship table, after the gun table (ship types mount guns by ID).
   CreateShipTable();
   // 20. The stage table, after the ship table (stages name ship types and factions).

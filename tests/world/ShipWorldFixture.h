@@ -15,6 +15,7 @@
 #include "ui/TMessage.h"
 #include "world/TShip.h"
 #include "world/TUniverse.h"
+#include "WorldCleanup.h"
 
 namespace tolvex {
 
@@ -37,6 +38,7 @@ class ShipWorldTest : public ::testing::Test {
   }
 
   void TearDown() override {
+    ForgetShipReferences();
     TUniverse::WorldList().Clear();
     Player.reset();
     CameraTarget.reset();
