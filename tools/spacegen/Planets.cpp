@@ -157,13 +157,13 @@ struct PlanetShader {
         const double lambert = dot(n, kLight);
         const double light = 0.03 + 1.05 * smoothstep(-0.12, 0.75, lambert);
         const Vec3 half = normalised({kLight.x, kLight.y, kLight.z + 1});
-        const double spec = shine * std::pow(std::max(0.0, dot(n, half)), 40) * 0.8;
+        const double specular = shine * std::pow(std::max(0.0, dot(n, half)), 40) * 0.8;
         const double rim = std::pow(1 - n.z, 2.5) * smoothstep(-0.35, 0.4, lambert);
         const Color& a = def.atmosphere;
         const double g = glow.a * (0.55 + 0.45 * (1 - smoothstep(-0.1, 0.6, lambert)));
-        return {albedo.r * light + spec + a.r * rim * 0.9 + glow.r * g,
-                albedo.g * light + spec + a.g * rim * 0.9 + glow.g * g,
-                albedo.b * light + spec + a.b * rim * 0.9 + glow.b * g, 1.0};
+        return {albedo.r * light + specular + a.r * rim * 0.9 + glow.r * g,
+                albedo.g * light + specular + a.g * rim * 0.9 + glow.g * g,
+                albedo.b * light + specular + a.b * rim * 0.9 + glow.b * g, 1.0};
     }
 
     // The scattered light of the atmosphere just outside the disc, strongest on the lit side.
