@@ -30,3 +30,4 @@
 #include "Noise.h"
 #include "Rng.h"
 #include "Text.h"
+#include "GeneratorMain.h"

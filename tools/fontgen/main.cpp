@@ -1,7 +1,6 @@
 // Renders the three bitmap fonts and writes their metrics into the folder given as the only argument.
-#include <cstdio>
-#include <exception>
 #include <fstream>
+#include <stdexcept>
 
 #include "ArtKit.h"
 #include "GlyphAtlas.h"
@@ -24,12 +23,7 @@ struct GameFont {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
-        return 2;
-    }
-    try {
-        const std::string dir = argv[1];
+    return tolvex::art::runGenerator(argc, argv, "fonts", [](const std::string& dir) {
         const GameFont fonts[] = {
             // HUD and panels: plain, legible.
             {"font", {"DejaVuSans.ttf", "DejaVuSansMono.ttf", 12.5, 12, false}},
@@ -45,9 +39,5 @@ int main(int argc, char** argv) {
             writeBytes(dir + "/" + name + ".dat", std::string(metrics.begin(), metrics.end()));
             writeBytes(dir + "/" + name + ".ini", tolvex::art::fontMetricsIni(name, name + ".png"));
         }
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "fonts: %s\n", e.what());
-        return 1;
-    }
-    return 0;
+    });
 }
