@@ -77,7 +77,10 @@ Signal lavaBlade() {
   const Curve pitch = expSweep(900, 110, seconds);
   Signal out;
   for (double detune : {1.0, 1.012, 0.5}) {
-    mixInto(out, tone(Wave::Saw, [&](double t) { return pitch(t) * detune; }, seconds, detune), 0.5);
+    mixInto(out,
+            tone(
+                Wave::Saw, [&](double t) { return pitch(t) * detune; }, seconds, detune),
+            0.5);
   }
   out = filtered(out, FilterKind::LowPass, expSweep(5000, 400, seconds), 1.0);
   saturate(out, 3.0);
@@ -104,8 +107,10 @@ Signal retroLoopTwo() {
   const Curve arpeggio = steps({880, 1320, 1760, 1320}, 0.04);
   Signal out = retroLoop(Wave::Square, arpeggio, samples,
                          segments({{0.0, 0.0}, {0.004, 0.8}, {0.14, 0.6}, {0.16, 0.0}}));
-  mixInto(out, retroLoop(Wave::Triangle, [arpeggio](double t) { return arpeggio(t) * 0.5; }, samples,
-                         segments({{0.0, 0.0}, {0.004, 1.0}, {0.14, 0.7}, {0.16, 0.0}})),
+  mixInto(out,
+          retroLoop(
+              Wave::Triangle, [arpeggio](double t) { return arpeggio(t) * 0.5; }, samples,
+              segments({{0.0, 0.0}, {0.004, 1.0}, {0.14, 0.7}, {0.16, 0.0}})),
           0.6);
   return out;
 }
@@ -125,7 +130,10 @@ Signal destructor() {
   const Curve pitch = expSweep(520, 55, seconds);
   Signal out;
   for (double detune : {0.985, 0.993, 1.0, 1.007, 1.016}) {
-    mixInto(out, tone(Wave::Saw, [&](double t) { return pitch(t) * detune; }, seconds, detune * 7.0), 0.3);
+    mixInto(out,
+            tone(
+                Wave::Saw, [&](double t) { return pitch(t) * detune; }, seconds, detune * 7.0),
+            0.3);
   }
   out = filtered(out, FilterKind::LowPass, expSweep(6000, 300, seconds), 1.3);
   saturate(out, 4.0);
@@ -153,7 +161,8 @@ Signal slowLaser() {
   Signal out = tone(Wave::Sine, vibrato(expSweep(320, 90, seconds), 22, 0.25), seconds);
   Signal body = tone(Wave::Saw, vibrato(expSweep(640, 180, seconds), 22, 0.25), seconds);
   mixInto(out, filtered(body, FilterKind::LowPass, 2500.0), 0.6);
-  mixInto(out, filtered(whiteNoise(seconds, 67), FilterKind::BandPass, expSweep(2000, 300, seconds), 2.0), 0.4);
+  mixInto(out, filtered(whiteNoise(seconds, 67), FilterKind::BandPass, expSweep(2000, 300, seconds), 2.0),
+          0.4);
   strike(out, 0.02, 0.25);
   saturate(out, 1.5);
   return out;
@@ -170,12 +179,18 @@ Signal shortShot() {
 
 std::vector<SoundRecipe> laserRecipes() {
   return {
-      {"alternatelaser_1c.wav", doubleLaser},  {"alternatelaser_1.wav", redLaser},
-      {"alternatelaser_1a.wav", machineGun},   {"alternatelaser_1b.wav", orangeLaser},
-      {"alternatelaser_3.wav", lavaBlade},     {"retro_laser_loop1.wav", retroLoopOne, true},
-      {"retro_laser_loop2.wav", retroLoopTwo, true}, {"Laser_1.wav", blueLaser},
-      {"Laser_6.wav", destructor},             {"cocklasersound.wav", cockLaser},
-      {"slowlaser.wav", slowLaser},            {"shortshot.wav", shortShot},
+      {"alternatelaser_1c.wav", doubleLaser},
+      {"alternatelaser_1.wav", redLaser},
+      {"alternatelaser_1a.wav", machineGun},
+      {"alternatelaser_1b.wav", orangeLaser},
+      {"alternatelaser_3.wav", lavaBlade},
+      {"retro_laser_loop1.wav", retroLoopOne, true},
+      {"retro_laser_loop2.wav", retroLoopTwo, true},
+      {"Laser_1.wav", blueLaser},
+      {"Laser_6.wav", destructor},
+      {"cocklasersound.wav", cockLaser},
+      {"slowlaser.wav", slowLaser},
+      {"shortshot.wav", shortShot},
   };
 }
 

@@ -6,8 +6,8 @@ namespace tolvex::sfx {
 
 std::vector<SoundRecipe> allRecipes(const Speech& speech) {
   std::vector<SoundRecipe> all;
-  for (auto family : {laserRecipes(), explosionRecipes(), eventRecipes(), alarmRecipes(),
-                      announcerRecipes(speech)}) {
+  for (auto family :
+       {laserRecipes(), explosionRecipes(), eventRecipes(), alarmRecipes(), announcerRecipes(speech)}) {
     all.insert(all.end(), family.begin(), family.end());
   }
   return all;
