@@ -41,7 +41,9 @@ Signal stinger() {
 Signal announcerLine(const Speech& speech, const std::string& text, const std::function<Signal()>& fallback) {
   const auto spoken = speech.speak(text, kAnnouncer);
   if (!spoken) return fallback();
-  Signal out = stinger();
+  // The stinger stays under the voice: the words must cut through the battle.
+  Signal out;
+  mixInto(out, stinger(), 0.45);
   mixInto(out, announce(*spoken, 0.84), 1.0, 0.03);
   return out;
 }
