@@ -74,14 +74,7 @@ Signal orangeLaser() {
 // The lava blade: a thick, gritty saw stack falling low, hissing like molten metal.
 Signal lavaBlade() {
   const double seconds = 0.45;
-  const Curve pitch = expSweep(900, 110, seconds);
-  Signal out;
-  for (double detune : {1.0, 1.012, 0.5}) {
-    mixInto(out,
-            tone(
-                Wave::Saw, [&](double t) { return pitch(t) * detune; }, seconds, detune),
-            0.5);
-  }
+  Signal out = sawStack(expSweep(900, 110, seconds), seconds, {1.0, 1.012, 0.5}, 0.5);
   out = filtered(out, FilterKind::LowPass, expSweep(5000, 400, seconds), 1.0);
   saturate(out, 3.0);
   strike(out, 0.003, 0.14);
@@ -127,14 +120,7 @@ Signal blueLaser() {
 // The destructor: five detuned saws diving to a growl over a heavy boom, in a small room.
 Signal destructor() {
   const double seconds = 0.65;
-  const Curve pitch = expSweep(520, 55, seconds);
-  Signal out;
-  for (double detune : {0.985, 0.993, 1.0, 1.007, 1.016}) {
-    mixInto(out,
-            tone(
-                Wave::Saw, [&](double t) { return pitch(t) * detune; }, seconds, detune * 7.0),
-            0.3);
-  }
+  Signal out = sawStack(expSweep(520, 55, seconds), seconds, {0.985, 0.993, 1.0, 1.007, 1.016}, 0.3);
   out = filtered(out, FilterKind::LowPass, expSweep(6000, 300, seconds), 1.3);
   saturate(out, 4.0);
   strike(out, 0.003, 0.2);
