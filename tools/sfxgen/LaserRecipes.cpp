@@ -77,6 +77,7 @@ Signal lavaBlade() {
   Signal out = sawStack(expSweep(900, 110, seconds), seconds, {1.0, 1.012, 0.5}, 0.5);
   out = filtered(out, FilterKind::LowPass, expSweep(5000, 400, seconds), 1.0);
   saturate(out, 3.0);
+  out = filtered(out, FilterKind::LowPass, 9000.0);  // tames the fizz the drive adds up top
   strike(out, 0.003, 0.14);
   Signal hiss = filtered(whiteNoise(seconds, 37), FilterKind::BandPass, expSweep(3000, 600, seconds), 1.5);
   strike(hiss, 0.005, 0.1);
@@ -123,6 +124,7 @@ Signal destructor() {
   Signal out = sawStack(expSweep(520, 55, seconds), seconds, {0.985, 0.993, 1.0, 1.007, 1.016}, 0.3);
   out = filtered(out, FilterKind::LowPass, expSweep(6000, 300, seconds), 1.3);
   saturate(out, 4.0);
+  out = filtered(out, FilterKind::LowPass, 9000.0);
   strike(out, 0.003, 0.2);
   mixInto(out, boom(110, 35, 0.6), 0.9);
   Signal blast = filtered(whiteNoise(0.2, 41), FilterKind::LowPass, expSweep(4000, 500, 0.2));
