@@ -81,12 +81,12 @@ TEST_P(EverySfxFile, StartsAndEndsAtSilence) {
   EXPECT_LT(std::abs(samples.back()), 330) << "last sample should be within 1% of silence";
 }
 
-INSTANTIATE_TEST_SUITE_P(SfxFolder, EverySfxFile, testing::ValuesIn(allSfxNames()),
-                         [](const auto& info) {
-                           std::string name = info.param;
-                           std::replace_if(name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(SfxFolder, EverySfxFile, testing::ValuesIn(allSfxNames()), [](const auto& info) {
+  std::string name = info.param;
+  std::replace_if(
+      name.begin(), name.end(), [](char c) { return !std::isalnum(c); }, '_');
+  return name;
+});
 
 TEST(SfxFolder, HoldsExactlyTheGamesFiles) {
   std::set<std::string> present;

@@ -41,7 +41,8 @@ TEST(SoundBank, TheRunFolderHoldsExactlyWhatTheRecipesMakeNow) {
   const Speech engine(TOLVEX_ESPEAK_NG);
   for (const SoundRecipe& recipe : allRecipes(engine)) {
     std::ifstream in(std::filesystem::path(TOLVEX_SFX_DIR) / recipe.fileName, std::ios::binary);
-    const std::vector<std::uint8_t> onDisk{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::vector<std::uint8_t> onDisk{std::istreambuf_iterator<char>(in),
+                                           std::istreambuf_iterator<char>()};
     EXPECT_TRUE(onDisk == encodeWav(render(recipe))) << recipe.fileName;
   }
 }

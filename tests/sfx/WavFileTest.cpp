@@ -19,7 +19,7 @@ TEST(WavFile, EncodesAFortyFourByteHeaderAndLittleEndianSamples) {
   EXPECT_EQ(0x44, bytes[24]);  // 44100 = 0xAC44
   EXPECT_EQ(0xAC, bytes[25]);
   EXPECT_EQ(16, bytes[34]);
-  EXPECT_EQ(16, bytes[40]);  // data size
+  EXPECT_EQ(16, bytes[40]);    // data size
   EXPECT_EQ(0xFF, bytes[50]);  // 32767 = 0x7FFF, low byte first
   EXPECT_EQ(0x7F, bytes[51]);
   EXPECT_EQ(0x00, bytes[52]);  // -32768 = 0x8000

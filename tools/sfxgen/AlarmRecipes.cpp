@@ -12,12 +12,13 @@
 namespace tolvex::sfx {
 namespace {
 
-// A repeating gate: on for `onSeconds` out of every `periodSeconds`, with short ramps so
-// each beep starts and ends at zero.
-Curve beeps(double periodSeconds, double onSeconds, double ramp) {
+// `count` beeps, one every `periodSeconds`, each on for `onSeconds` with short ramps so it
+// starts and ends at zero; silence after the last.
+Curve beeps(int count, double periodSeconds, double onSeconds, double ramp) {
   return [=](double t) {
-    const double inBeep = t - periodSeconds * static_cast<int>(t / periodSeconds);
-    if (inBeep >= onSeconds) return 0.0;
+    const int index = static_cast<int>(t / periodSeconds);
+    const double inBeep = t - periodSeconds * index;
+    if (index >= count || inBeep >= onSeconds) return 0.0;
     return std::min({1.0, inBeep / ramp, (onSeconds - inBeep) / ramp});
   };
 }
@@ -29,19 +30,24 @@ Signal rocketAlarm() {
   const Curve pitch = [=](double t) { return static_cast<int>(t / 0.1) % 2 == 0 ? high : low; };
   Signal out = filtered(loopTone(Wave::Square, pitch, samples), FilterKind::LowPass, 5000.0);
   saturate(out, 1.5);
-  applyGain(out, beeps(0.1, 0.085, 0.003));
+  applyGain(out, beeps(8, 0.1, 0.085, 0.003));
   return out;
 }
 
-// Low hit points: a softer two-note "bee-boo", each note sagging a little, once a second.
+// Low hit points: a softer two-note "bee-boo", each note sagging a little, then a pause;
+// once a second.
 Signal lowHpAlarm() {
   const std::size_t samples = samplesFor(1.0);
   const double first = loopFrequency(660, samples), second = loopFrequency(495, samples);
-  const Curve pitch = [=](double t) { return (t < 0.25 ? first : second) * (1.0 - 0.03 * std::fmod(t, 0.25) / 0.25); };
+  const Curve pitch = [=](double t) {
+    return (t < 0.25 ? first : second) * (1.0 - 0.03 * std::fmod(t, 0.25) / 0.25);
+  };
   Signal out = loopTone(Wave::Triangle, pitch, samples);
-  mixInto(out, loopTone(Wave::Sine, [&pitch](double t) { return pitch(t) * 2.0; }, samples), 0.3);
-  applyGain(out, beeps(0.25, 0.2, 0.01));
-  applyGain(out, [](double t) { return t < 0.5 ? 1.0 : 0.0; });
+  mixInto(out,
+          loopTone(
+              Wave::Sine, [&pitch](double t) { return pitch(t) * 2.0; }, samples),
+          0.3);
+  applyGain(out, beeps(2, 0.25, 0.2, 0.01));
   return out;
 }
 

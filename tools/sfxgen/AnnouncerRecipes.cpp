@@ -16,7 +16,7 @@ namespace {
 // The announcer: a low, slow voice, pitched down further, roughened and put in a hall.
 const Voice kAnnouncer{"en-us", 30, 140};
 // The laugh: as low as espeak-ng goes, then pitched down a lot more.
-const Voice kVillain{"en-us", 10, 150};
+const Voice kVillain{"en-us", 10, 170};
 
 // Turns plain speech into an announcer: deeper, band-limited like a big PA, driven a little,
 // with a slap-back echo and a hall.
@@ -41,7 +41,9 @@ Signal stinger() {
 Signal announcerLine(const Speech& speech, const std::string& text, const std::function<Signal()>& fallback) {
   const auto spoken = speech.speak(text, kAnnouncer);
   if (!spoken) return fallback();
-  Signal out = stinger();
+  // The stinger stays under the voice: the words must cut through the battle.
+  Signal out;
+  mixInto(out, stinger(), 0.45);
   mixInto(out, announce(*spoken, 0.84), 1.0, 0.03);
   return out;
 }
@@ -104,7 +106,8 @@ Signal evilLaugh(const Speech& speech) {
   if (!spoken) return synthesisedLaugh();
   Signal out = filtered(resample(*spoken, 0.72), FilterKind::HighPass, 70.0);
   saturate(out, 1.8);
-  return reverb(echo(out, 0.18, 0.3, 0.3), 0.8, 0.35, 0.5);
+  // The echo falls on the beat of the syllables, so the hall laughs along after the last one.
+  return reverb(echo(out, 0.32, 0.25, 0.25), 0.65, 0.25, 0.5);
 }
 
 }  // namespace

@@ -52,8 +52,8 @@ double cubicAt(const Signal& s, double position) {
     return i >= 0 && static_cast<std::size_t>(i) < s.size() ? s[static_cast<std::size_t>(i)] : 0.0;
   };
   const double y0 = at(base - 1), y1 = at(base), y2 = at(base + 1), y3 = at(base + 2);
-  return y1 + 0.5 * f * (y2 - y0 + f * (2.0 * y0 - 5.0 * y1 + 4.0 * y2 - y3 +
-                                        f * (3.0 * (y1 - y2) + y3 - y0)));
+  return y1 +
+         0.5 * f * (y2 - y0 + f * (2.0 * y0 - 5.0 * y1 + 4.0 * y2 - y3 + f * (3.0 * (y1 - y2) + y3 - y0)));
 }
 
 }  // namespace

@@ -11,13 +11,13 @@ namespace {
 
 // How one explosion is put together; the big and the medium one differ only in these.
 struct Blast {
-  double seconds;          // whole length before the room tail
-  double subFrom, subTo;   // the falling sine under everything, Hz
-  double rumbleCutoff;     // where the brown-noise rumble's low-pass starts closing, Hz
-  double rumbleDecay;      // seconds for the rumble to fall by e
-  double bodyGain;         // the mid-range roar that carries on small speakers
-  double crackleGain;      // loudness of the debris crackle
-  double drive;            // saturation: more is crunchier
+  double seconds;         // whole length before the room tail
+  double subFrom, subTo;  // the falling sine under everything, Hz
+  double rumbleCutoff;    // where the brown-noise rumble's low-pass starts closing, Hz
+  double rumbleDecay;     // seconds for the rumble to fall by e
+  double bodyGain;        // the mid-range roar that carries on small speakers
+  double crackleGain;     // loudness of the debris crackle
+  double drive;           // saturation: more is crunchier
   std::uint64_t seed;
 };
 

@@ -20,6 +20,10 @@ Signal brass(double frequency, double seconds);
 // Several brass notes at once, `seconds` long, each at `gain`.
 Signal brassChord(std::initializer_list<int> midiNotes, double seconds, double gain);
 
+// Saws at `ratios` times the pitch, summed at `gain` each; every voice starts at its own phase
+// so the stack sounds thick instead of one loud saw.
+Signal sawStack(const Curve& pitch, double seconds, std::initializer_list<double> ratios, double gain);
+
 // A deep thump falling from `from` to `to` Hz: the weight under blasts and stingers.
 Signal boom(double from, double to, double seconds);
 

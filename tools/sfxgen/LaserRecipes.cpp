@@ -74,13 +74,10 @@ Signal orangeLaser() {
 // The lava blade: a thick, gritty saw stack falling low, hissing like molten metal.
 Signal lavaBlade() {
   const double seconds = 0.45;
-  const Curve pitch = expSweep(900, 110, seconds);
-  Signal out;
-  for (double detune : {1.0, 1.012, 0.5}) {
-    mixInto(out, tone(Wave::Saw, [&](double t) { return pitch(t) * detune; }, seconds, detune), 0.5);
-  }
+  Signal out = sawStack(expSweep(900, 110, seconds), seconds, {1.0, 1.012, 0.5}, 0.5);
   out = filtered(out, FilterKind::LowPass, expSweep(5000, 400, seconds), 1.0);
   saturate(out, 3.0);
+  out = filtered(out, FilterKind::LowPass, 9000.0);  // tames the fizz the drive adds up top
   strike(out, 0.003, 0.14);
   Signal hiss = filtered(whiteNoise(seconds, 37), FilterKind::BandPass, expSweep(3000, 600, seconds), 1.5);
   strike(hiss, 0.005, 0.1);
@@ -104,8 +101,10 @@ Signal retroLoopTwo() {
   const Curve arpeggio = steps({880, 1320, 1760, 1320}, 0.04);
   Signal out = retroLoop(Wave::Square, arpeggio, samples,
                          segments({{0.0, 0.0}, {0.004, 0.8}, {0.14, 0.6}, {0.16, 0.0}}));
-  mixInto(out, retroLoop(Wave::Triangle, [arpeggio](double t) { return arpeggio(t) * 0.5; }, samples,
-                         segments({{0.0, 0.0}, {0.004, 1.0}, {0.14, 0.7}, {0.16, 0.0}})),
+  mixInto(out,
+          retroLoop(
+              Wave::Triangle, [arpeggio](double t) { return arpeggio(t) * 0.5; }, samples,
+              segments({{0.0, 0.0}, {0.004, 1.0}, {0.14, 0.7}, {0.16, 0.0}})),
           0.6);
   return out;
 }
@@ -122,13 +121,10 @@ Signal blueLaser() {
 // The destructor: five detuned saws diving to a growl over a heavy boom, in a small room.
 Signal destructor() {
   const double seconds = 0.65;
-  const Curve pitch = expSweep(520, 55, seconds);
-  Signal out;
-  for (double detune : {0.985, 0.993, 1.0, 1.007, 1.016}) {
-    mixInto(out, tone(Wave::Saw, [&](double t) { return pitch(t) * detune; }, seconds, detune * 7.0), 0.3);
-  }
+  Signal out = sawStack(expSweep(520, 55, seconds), seconds, {0.985, 0.993, 1.0, 1.007, 1.016}, 0.3);
   out = filtered(out, FilterKind::LowPass, expSweep(6000, 300, seconds), 1.3);
   saturate(out, 4.0);
+  out = filtered(out, FilterKind::LowPass, 9000.0);
   strike(out, 0.003, 0.2);
   mixInto(out, boom(110, 35, 0.6), 0.9);
   Signal blast = filtered(whiteNoise(0.2, 41), FilterKind::LowPass, expSweep(4000, 500, 0.2));
@@ -153,7 +149,8 @@ Signal slowLaser() {
   Signal out = tone(Wave::Sine, vibrato(expSweep(320, 90, seconds), 22, 0.25), seconds);
   Signal body = tone(Wave::Saw, vibrato(expSweep(640, 180, seconds), 22, 0.25), seconds);
   mixInto(out, filtered(body, FilterKind::LowPass, 2500.0), 0.6);
-  mixInto(out, filtered(whiteNoise(seconds, 67), FilterKind::BandPass, expSweep(2000, 300, seconds), 2.0), 0.4);
+  mixInto(out, filtered(whiteNoise(seconds, 67), FilterKind::BandPass, expSweep(2000, 300, seconds), 2.0),
+          0.4);
   strike(out, 0.02, 0.25);
   saturate(out, 1.5);
   return out;
@@ -170,12 +167,18 @@ Signal shortShot() {
 
 std::vector<SoundRecipe> laserRecipes() {
   return {
-      {"alternatelaser_1c.wav", doubleLaser},  {"alternatelaser_1.wav", redLaser},
-      {"alternatelaser_1a.wav", machineGun},   {"alternatelaser_1b.wav", orangeLaser},
-      {"alternatelaser_3.wav", lavaBlade},     {"retro_laser_loop1.wav", retroLoopOne, true},
-      {"retro_laser_loop2.wav", retroLoopTwo, true}, {"Laser_1.wav", blueLaser},
-      {"Laser_6.wav", destructor},             {"cocklasersound.wav", cockLaser},
-      {"slowlaser.wav", slowLaser},            {"shortshot.wav", shortShot},
+      {"alternatelaser_1c.wav", doubleLaser},
+      {"alternatelaser_1.wav", redLaser},
+      {"alternatelaser_1a.wav", machineGun},
+      {"alternatelaser_1b.wav", orangeLaser},
+      {"alternatelaser_3.wav", lavaBlade},
+      {"retro_laser_loop1.wav", retroLoopOne, true},
+      {"retro_laser_loop2.wav", retroLoopTwo, true},
+      {"Laser_1.wav", blueLaser},
+      {"Laser_6.wav", destructor},
+      {"cocklasersound.wav", cockLaser},
+      {"slowlaser.wav", slowLaser},
+      {"shortshot.wav", shortShot},
   };
 }
 

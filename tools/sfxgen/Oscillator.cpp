@@ -29,14 +29,12 @@ double waveAt(Wave wave, double phase, double step) {
     case Wave::Saw:
       return 2.0 * phase - 1.0 - polyBlep(phase, step);
     case Wave::Square:
-      return (phase < 0.5 ? 1.0 : -1.0) + polyBlep(phase, step) -
-             polyBlep(std::fmod(phase + 0.5, 1.0), step);
+      return (phase < 0.5 ? 1.0 : -1.0) + polyBlep(phase, step) - polyBlep(std::fmod(phase + 0.5, 1.0), step);
   }
   return 0.0;
 }
 
-Signal render(Wave wave, const Curve& frequency, std::size_t samples, double startPhase,
-              double pitchScale) {
+Signal render(Wave wave, const Curve& frequency, std::size_t samples, double startPhase, double pitchScale) {
   Signal out(samples);
   double phase = startPhase - std::floor(startPhase);
   for (std::size_t i = 0; i < samples; ++i) {

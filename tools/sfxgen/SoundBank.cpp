@@ -6,8 +6,8 @@ namespace tolvex::sfx {
 
 std::vector<SoundRecipe> allRecipes(const Speech& speech) {
   std::vector<SoundRecipe> all;
-  for (auto family : {laserRecipes(), explosionRecipes(), eventRecipes(), alarmRecipes(),
-                      announcerRecipes(speech)}) {
+  for (auto family :
+       {laserRecipes(), explosionRecipes(), eventRecipes(), alarmRecipes(), announcerRecipes(speech)}) {
     all.insert(all.end(), family.begin(), family.end());
   }
   return all;
@@ -16,6 +16,7 @@ std::vector<SoundRecipe> allRecipes(const Speech& speech) {
 WavData render(const SoundRecipe& recipe) {
   Signal signal = recipe.make();
   if (!recipe.loops) {
+    trimSilence(signal, 0.002);  // echo and room tails below -54 dB only cost bytes
     removeDc(signal);
     fadeEdges(signal, 0.0005, 0.01);
   }

@@ -11,7 +11,8 @@ namespace tolvex::sfx {
 // All recipes, every file name of the "sfx" folder exactly once.
 std::vector<SoundRecipe> allRecipes(const Speech& speech);
 
-// Makes the sound and masters it: one-shots lose DC and get click-free edges, every sound is
+// Makes the sound and masters it: one-shots lose inaudible lead-ins and tails and DC and get
+// click-free edges, every sound is
 // normalised to kTargetPeakDb and rounded to 16-bit mono at kSampleRate.
 WavData render(const SoundRecipe& recipe);
 

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "Signal.h"
 
@@ -24,7 +25,8 @@ class Speech {
   // Whether an engine was given at all.
   bool available() const { return !enginePath_.empty(); }
 
-  // The spoken line without its silent lead-in and tail, or nothing if the engine is missing, fails or says nothing.
+  // The spoken line without its silent lead-in and tail, or nothing if the engine is missing, fails or says
+  // nothing.
   std::optional<Signal> speak(const std::string& text, const Voice& voice) const;
 
  private:
