@@ -3,6 +3,7 @@
 function(tolvex_add_test_program name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE tolvex_core GTest::gtest_main GTest::gmock)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
     PROPERTIES ENVIRONMENT "SDL_VIDEODRIVER=dummy;SDL_AUDIODRIVER=dummy"

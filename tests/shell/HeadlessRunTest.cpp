@@ -1,38 +1,11 @@
 // The real program, run headless: it must start, draw, write its files and stop by itself.
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <nlohmann/json.hpp>
-
 #include "platform/Image.h"
+#include "support/ProgramRunTest.h"
 
 namespace tolvex {
 namespace {
 
-class HeadlessRunTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    folder = std::filesystem::temp_directory_path() / ("tolvex_run_" + std::to_string(::getpid()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-
-  // Runs the game in the temporary folder; returns its exit status.
-  int Run(const std::string& arguments) {
-    const std::string command = "cd '" + folder.string() + "' && '" TOLVEX_PROGRAM "' " + arguments +
-                                " >out.txt 2>err.txt";
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  std::string ErrorText() {
-    std::ifstream in(folder / "err.txt");
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-  std::filesystem::path folder;
-};
+using HeadlessRunTest = ProgramRunTest;
 
 TEST_F(HeadlessRunTest, RunsFramesAndWritesScreenshotAndDump) {
   ASSERT_EQ(Run("--headless --frames 120 --frame-ms 16 --seed 1 --screenshot 60:shot.png --dump 120:state.json"), 0)
@@ -41,8 +14,7 @@ TEST_F(HeadlessRunTest, RunsFramesAndWritesScreenshotAndDump) {
   ASSERT_TRUE(picture);
   EXPECT_EQ(picture->width, 1280);
   EXPECT_EQ(picture->height, 720);
-  std::ifstream in(folder / "state.json");
-  const auto dump = nlohmann::json::parse(in);
+  const auto dump = ReadJson("state.json");
   EXPECT_EQ(dump["frame"], 120);
   EXPECT_EQ(dump["clock"], 1920);
   EXPECT_EQ(dump["state"], 1);

@@ -1,16 +1,9 @@
 // The real program, headless, with the autopilot at the controls: a game starts in "First Stage"
 // and the pilot earns its way into the next stage, seen through the state dumps.
-#include <gtest/gtest.h>
-
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <nlohmann/json.hpp>
 #include <set>
 #include <string>
+
+#include "support/ProgramRunTest.h"
 
 namespace tolvex {
 namespace {
@@ -19,28 +12,9 @@ constexpr int kFrameMs = 16;
 constexpr int kDumpEvery = 250;
 constexpr int kFrames = 7000;  // 112 s of game time: the exits open after 89 and 90 s
 
-class StageRun : public ::testing::Test {
+class StageRun : public ProgramRunTest {
  protected:
-  void SetUp() override {
-    folder = std::filesystem::temp_directory_path() / ("tolvex_stagerun_" + std::to_string(::getpid()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-
-  int Run(const std::string& arguments) {
-    const std::string command = "cd '" + folder.string() + "' && '" TOLVEX_PROGRAM "' " + arguments +
-                                " >out.txt 2>err.txt";
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-
-  nlohmann::json Dump(int frame) {
-    std::ifstream in(folder / ("dump" + std::to_string(frame) + ".json"));
-    return nlohmann::json::parse(in);
-  }
-
-  std::filesystem::path folder;
+  nlohmann::json Dump(int frame) const { return ReadJson("dump" + std::to_string(frame) + ".json"); }
 };
 
 TEST_F(StageRun, TheAutopilotFliesFromTheFirstStageIntoTheNext) {
