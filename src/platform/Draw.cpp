@@ -158,10 +158,10 @@ void DrawLine(float x1, float y1, float x2, float y2) {
 void DrawOval(float x, float y, float width, float height) {
   SDL_Renderer* renderer = PrimitiveRenderer();
   if (!renderer || width <= 0 || height <= 0) return;
-  // One span per pixel row, sent as one batch.
+  // One span per pixel row, sent as one batch; the buffer is kept between calls.
   const float rx = width / 2, ry = height / 2, cx = x + rx, cy = y + ry;
-  std::vector<SDL_FRect> rows;
-  rows.reserve(static_cast<std::size_t>(height) + 1);
+  static std::vector<SDL_FRect> rows;
+  rows.clear();
   for (float row = std::floor(y); row < y + height; row += 1.0f) {
     const float dy = (row + 0.5f - cy) / ry;
     if (dy * dy > 1.0f) continue;

@@ -72,6 +72,16 @@ class TList {
     while (head_->next_) Unlink(head_->next_.get());
   }
 
+  // Unlinks every entry whose object matches, in place (walks standing on them go on).
+  template <class Predicate>
+  void RemoveIf(Predicate matches) {
+    for (LinkPtr link = head_->next_; link;) {
+      LinkPtr next = link->next_;
+      if (matches(*link->value_)) Unlink(link.get());
+      link = std::move(next);
+    }
+  }
+
   bool Empty() const { return head_->next_ == nullptr; }
   std::size_t Count() const { return count_; }
   // The first object, or null.

@@ -124,15 +124,7 @@ void TShip::AutoReloadRockets() {
 }
 
 void TShip::DropDeadBuddies() {
-  if (BuddyList.Empty()) return;
-  bool anyDead = false;
-  for (const auto buddy : BuddyList) anyDead = anyDead || buddy->Dead;
-  if (!anyDead) return;
-  std::vector<TShipPtr> living;
-  for (const auto buddy : BuddyList)
-    if (!buddy->Dead) living.push_back(buddy);
-  BuddyList.Clear();
-  for (auto& buddy : living) BuddyList.AddLast(std::move(buddy));
+  BuddyList.RemoveIf([](const TShip& buddy) { return buddy.Dead != 0; });
 }
 
 void TShip::Die() {

@@ -133,6 +133,18 @@ TEST_F(TListTest, RemovingTheTailKeepsAppendingWorking) {
   EXPECT_EQ(list.Last()->name, "c");
 }
 
+TEST_F(TListTest, RemoveIfUnlinksMatchesInPlaceKeepingTheOrder) {
+  Append("a");
+  auto b = Append("b");
+  Append("c");
+  Append("d");
+  b->onVisit = [&] { list.RemoveIf([](const Entry& e) { return e.name == "b" || e.name == "c"; }); };
+  EXPECT_EQ(Walk(), (Names{"a", "b", "d"})) << "the walk standing on a removed entry goes on";
+  EXPECT_EQ(Walk(), (Names{"a", "d"}));
+  EXPECT_EQ(list.Count(), 2u);
+  EXPECT_EQ(list.Last()->name, "d");
+}
+
 TEST_F(TListTest, ClearReleasesEveryObject) {
   std::weak_ptr<Entry> watch;
   {
