@@ -3,6 +3,7 @@
 
 #include "Canvas.h"
 #include "Color.h"
+#include "LitMetal.h"
 #include "WeaponArt.h"
 
 namespace tolvex::shipart {
@@ -36,16 +37,7 @@ void body(cairo_t* cr, double cx, double top, double bottom, double r, const Col
     cairo_line_to(cr, cx - r, top + r * 3);
     cairo_curve_to(cr, cx - r, top + r * 2.2, cx - r * 0.9, top + r * 1.2, cx, top);
     cairo_close_path(cr);
-    cairo_pattern_t* g = cairo_pattern_create_linear(cx - r, 0, cx + r, 0);
-    art::addStop(g, 0, art::mix(c, Color{1, 1, 1, 1}, 0.5));
-    art::addStop(g, 0.4, c);
-    art::addStop(g, 1, c.scaled(0.4));
-    cairo_set_source(cr, g);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
-    cairo_set_line_width(cr, 0.6);
-    cairo_set_source_rgba(cr, 0.03, 0.03, 0.05, 1);
-    cairo_stroke(cr);
+    fillLitMetal(cr, cx - r, cx + r, c, {0.5, 0.4, 0.4}, Color{0.03, 0.03, 0.05, 1});
 }
 
 // A pair of swept tail fins.

@@ -3,6 +3,7 @@
 
 #include "Canvas.h"
 #include "Color.h"
+#include "LitMetal.h"
 #include "WeaponArt.h"
 
 namespace tolvex::shipart {
@@ -53,16 +54,7 @@ constexpr TurretSpec kTurrets[] = {
 // A metal rectangle lit from the left, with a dark outline.
 void metalBar(cairo_t* cr, double x, double y, double w, double h, const Color& base) {
     cairo_rectangle(cr, x, y, w, h);
-    cairo_pattern_t* g = cairo_pattern_create_linear(x, 0, x + w, 0);
-    art::addStop(g, 0, art::mix(base, Color{1, 1, 1, 1}, 0.45));
-    art::addStop(g, 0.45, base);
-    art::addStop(g, 1, base.scaled(0.45));
-    cairo_set_source(cr, g);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(g);
-    cairo_set_line_width(cr, 0.6);
-    cairo_set_source_rgba(cr, 0.02, 0.02, 0.04, 0.9);
-    cairo_stroke(cr);
+    fillLitMetal(cr, x, x + w, base, {0.45, 0.45, 0.45}, Color{0.02, 0.02, 0.04, 0.9});
 }
 
 // A glowing energy band across a barrel.
