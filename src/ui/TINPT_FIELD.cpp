@@ -5,7 +5,7 @@
 #include "platform/Graphics.h"
 #include "platform/Input.h"
 #include "platform/Keys.h"
-#include "ui/ColorRGB.h"
+#include "shell/Helpers.h"
 
 namespace tolvex {
 namespace {
@@ -139,7 +139,7 @@ void TINPT_FIELD::Draw() const {
   }
 }
 
-void TINPT_FIELD::Draw_SetColor(int rgb) { SetColorFromRGB(rgb); }
+void TINPT_FIELD::Draw_SetColor(int rgb) { SetColorRGB(rgb); }
 
 TINPT_FIELDPtr TINPT_FIELD::Die() {
   if (Link) Link->Remove();

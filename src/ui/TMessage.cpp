@@ -2,7 +2,7 @@
 
 #include "platform/Graphics.h"
 #include "shell/Globals.h"
-#include "ui/ColorRGB.h"
+#include "shell/Helpers.h"
 #include "ui/GameFonts.h"
 
 namespace tolvex {
@@ -68,7 +68,7 @@ void TMessage::Draw() {
   MessageDrawOffset += static_cast<float>(height);
 }
 
-void TMessage::SetColor2(int c) { SetColorFromRGB(c); }
+void TMessage::SetColor2(int c) { SetColorRGB(c); }
 
 float TMessage::TimeLeft() const {
   if (durationmax <= 0) return 0.0f;
