@@ -2,8 +2,8 @@
 #include <benchmark/benchmark.h>
 
 #include "CombatScene.h"
+#include "core/Globals.h"
 #include "effects/ParticleEngine.h"
-#include "shell/Globals.h"
 #include "shell/MainLoop.h"
 #include "world/TUniverse.h"
 

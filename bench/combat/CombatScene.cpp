@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "content/TShipInfo.h"
+#include "core/Globals.h"
 #include "effects/ParticleEngine.h"
 #include "platform/Clock.h"
-#include "shell/Globals.h"
 #include "shell/LaunchOptions.h"
 #include "shell/StartUp.h"
 #include "weapons/TGun.h"

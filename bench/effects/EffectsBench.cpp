@@ -6,13 +6,13 @@
 #include <map>
 #include <string>
 
+#include "core/Globals.h"
 #include "effects/AmbientTable.h"
 #include "effects/ParticleEffects.h"
 #include "effects/ParticleEngine.h"
 #include "effects/TAmbient.h"
 #include "platform/Clock.h"
 #include "platform/Graphics.h"
-#include "shell/Globals.h"
 
 namespace tolvex {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/Globals.h"
+#include "core/Globals.h"
 
 namespace tolvex {
 

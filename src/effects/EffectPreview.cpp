@@ -3,12 +3,12 @@
 #include <charconv>
 #include <cstdlib>
 
+#include "core/Globals.h"
 #include "effects/AmbientTable.h"
 #include "effects/ParticleEngine.h"
 #include "effects/TParticleInfo.h"
 #include "platform/Clock.h"
 #include "platform/Diagnostics.h"
-#include "shell/Globals.h"
 
 namespace tolvex {
 

@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/TList.h"
 #include "effects/ParticleBatch.h"
 #include "effects/TParticleInfo.h"
-#include "world/TList.h"
 
 namespace tolvex {
 

@@ -1,6 +1,6 @@
 #include "effects/TAmbient.h"
 
-#include "shell/Globals.h"
+#include "core/Globals.h"
 
 namespace tolvex {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "core/TList.h"
 #include "effects/TAmbient_Layer.h"
-#include "world/TList.h"
 
 namespace tolvex {
 

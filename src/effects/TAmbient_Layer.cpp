@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "core/Globals.h"
 #include "effects/TAmbient.h"
 #include "platform/Graphics.h"
-#include "shell/Globals.h"
 
 namespace tolvex {
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "core/TList.h"
 #include "platform/Image.h"
-#include "world/TList.h"
 
 namespace tolvex {
 

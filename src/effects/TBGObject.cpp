@@ -4,9 +4,9 @@
 #include <cmath>
 #include <vector>
 
+#include "core/Globals.h"
 #include "platform/Clock.h"
 #include "platform/Graphics.h"
-#include "shell/Globals.h"
 
 namespace tolvex {
 

@@ -3,8 +3,8 @@
 // ships): it drifts, tumbles, shrinks towards the screen centre and fades.
 #include <memory>
 
+#include "core/TList.h"
 #include "platform/Image.h"
-#include "world/TList.h"
 
 namespace tolvex {
 

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
+#include "core/Globals.h"
 #include "effects/TParticle.h"
 #include "effects/TParticleInfo.h"
-#include "shell/Globals.h"
 
 namespace tolvex {
 

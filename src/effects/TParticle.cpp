@@ -2,10 +2,10 @@
 
 #include <cmath>
 
+#include "core/Globals.h"
 #include "effects/ParticleEngine.h"
 #include "effects/TEmitterInfo.h"
 #include "platform/Clock.h"
-#include "shell/Globals.h"
 
 namespace tolvex {
 

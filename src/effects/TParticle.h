@@ -3,8 +3,8 @@
 #include <array>
 #include <memory>
 
+#include "core/TList.h"
 #include "effects/TParticleInfo.h"
-#include "world/TList.h"
 
 namespace tolvex {
 

@@ -3,12 +3,12 @@
 #include <cmath>
 #include <string>
 
+#include "core/Helpers.h"
 #include "effects/ParticleEngine.h"
 #include "effects/TEmitterInfo.h"
 #include "effects/TParticle.h"
 #include "platform/Clock.h"
 #include "platform/Diagnostics.h"
-#include "shell/Helpers.h"
 
 namespace tolvex {
 

@@ -4,12 +4,13 @@
 #include <cmath>
 #include <limits>
 
+#include "core/GameRequests.h"
+#include "core/Globals.h"
+#include "core/Helpers.h"
 #include "platform/Clock.h"
 #include "platform/Input.h"
 #include "platform/Keys.h"
 #include "shell/GameStates.h"
-#include "shell/Globals.h"
-#include "shell/Helpers.h"
 #include "weapons/TGun.h"
 #include "weapons/TGunInfo.h"
 #include "world/TShip.h"

@@ -3,8 +3,8 @@
 #include <cstdlib>
 
 #include "content/TShipInfo.h"
+#include "core/Globals.h"
 #include "platform/Clock.h"
-#include "shell/Globals.h"
 #include "world/TShip.h"
 
 namespace tolvex {

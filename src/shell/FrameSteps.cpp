@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Globals.h"
 #include "platform/Clock.h"
 #include "platform/Input.h"
-#include "shell/Globals.h"
 #include "world/TGObject.h"
 
 namespace tolvex {

@@ -2,15 +2,16 @@
 
 #include <cmath>
 
+#include "core/GameRequests.h"
+#include "core/Globals.h"
 #include "platform/Graphics.h"
 #include "platform/Input.h"
 #include "platform/Keys.h"
 #include "shell/DebugSpawn.h"
-#include "shell/Globals.h"
-#include "shell/PlayerShip.h"
 #include "shell/Screenshots.h"
 #include "stages/TLevel.h"
 #include "ui/TMessage.h"
+#include "world/PlayerShip.h"
 #include "world/TShip.h"
 #include "world/TUniverse.h"
 
@@ -38,7 +39,7 @@ void EnterState() {
 
 }  // namespace
 
-void SetGameState(std::uint8_t state) {
+void ChangeGameState(std::uint8_t state) {
   LeaveState();
   GameState = state;
   EnterState();

@@ -4,8 +4,8 @@
 
 namespace tolvex {
 
-// Leaves the current state and enters the new one.
-void SetGameState(std::uint8_t state);
+// Leaves the current state and enters the new one; installed as the game's state changer at start-up.
+void ChangeGameState(std::uint8_t state);
 // Begins a new game.
 void StartGame();
 // Draws the small pulsing corner logo centred at (x, y).

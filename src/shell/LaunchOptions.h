@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/Globals.h"
+#include "core/Globals.h"
 
 namespace tolvex {
 

@@ -1,5 +1,6 @@
 #include "shell/MainLoop.h"
 
+#include "core/Globals.h"
 #include "effects/EffectPreview.h"
 #include "effects/ParticleEngine.h"
 #include "effects/TAmbient.h"
@@ -9,7 +10,6 @@
 #include "platform/Input.h"
 #include "shell/FrameSteps.h"
 #include "shell/GameStates.h"
-#include "shell/Globals.h"
 #include "shell/Screenshots.h"
 #include "stages/TLevel.h"
 #include "ui/TMessage.h"

@@ -1,9 +1,9 @@
 #include "shell/Screenshots.h"
 
+#include "core/Globals.h"
 #include "platform/Clock.h"
 #include "platform/Files.h"
 #include "platform/Graphics.h"
-#include "shell/Globals.h"
 
 namespace tolvex {
 
@@ -23,8 +23,6 @@ std::string TakeScreenshot() {
   const std::string name = ScreenshotName(ScreenshotCounter);
   return SavePicturePng(picture, name, 5) ? name : "";
 }
-
-void RequestScreenshot() { ScreenshotRequested = 1; }
 
 ImagePtr PickStartupBackground() {
   std::vector<std::string> pictures;

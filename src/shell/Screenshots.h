@@ -8,8 +8,6 @@ namespace tolvex {
 
 // Saves the whole back buffer as the next free "pic" + number + ".png"; returns the file name ("" on failure).
 std::string TakeScreenshot();
-// Asks for a screenshot of this frame before the interface is drawn.
-void RequestScreenshot();
 // A random earlier screenshot as an image, or null when there is none.
 ImagePtr PickStartupBackground();
 

@@ -6,6 +6,9 @@
 
 #include "content/GunTable.h"
 #include "content/TShipInfo.h"
+#include "core/GameRequests.h"
+#include "core/Globals.h"
+#include "core/ShellSounds.h"
 #include "effects/AmbientTable.h"
 #include "effects/EffectPreview.h"
 #include "effects/ParticleEffects.h"
@@ -19,9 +22,7 @@
 #include "platform/Input.h"
 #include "shell/FrameSteps.h"
 #include "shell/GameStates.h"
-#include "shell/Globals.h"
 #include "shell/Screenshots.h"
-#include "shell/ShellSounds.h"
 #include "shell/StateDump.h"
 #include "stages/StageDump.h"
 #include "stages/StageTable.h"
@@ -123,11 +124,13 @@ bool StartUp(const LaunchOptions& options) {
   AddDumpSection(DumpStage);
   // 21.
   ResetFrameTimer();
+  SetGameStateChanger(ChangeGameState);
   SetGameState(options.start);
   return true;
 }
 
 void ShutDown() {
+  SetGameStateChanger(nullptr);
   if (Universe) Universe->Clear();
   ResetStages();
   Player = nullptr;

@@ -4,8 +4,8 @@
 #include <nlohmann/json.hpp>
 #include <vector>
 
+#include "core/Globals.h"
 #include "platform/Files.h"
-#include "shell/Globals.h"
 #include "world/TShip.h"
 #include "world/TUniverse.h"
 

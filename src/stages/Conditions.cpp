@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "shell/Globals.h"
+#include "core/Globals.h"
 #include "world/TShip.h"
 
 namespace tolvex {

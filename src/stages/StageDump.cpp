@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 
-#include "shell/Globals.h"
+#include "core/Globals.h"
 #include "stages/TCondition.h"
 #include "stages/TLevel.h"
 

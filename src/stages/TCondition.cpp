@@ -2,9 +2,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "shell/Globals.h"
-#include "shell/Helpers.h"
-#include "shell/ShellSounds.h"
+#include "core/Globals.h"
+#include "core/Helpers.h"
+#include "core/ShellSounds.h"
 #include "world/TShip.h"
 
 namespace tolvex {

@@ -1,8 +1,8 @@
 #include "stages/TLevel.h"
 
 #include "content/TShipInfo.h"
+#include "core/Globals.h"
 #include "platform/Clock.h"
-#include "shell/Globals.h"
 #include "stages/TCondition.h"
 #include "ui/TMessage.h"
 #include "world/Spawning.h"

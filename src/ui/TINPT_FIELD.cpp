@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "core/Helpers.h"
 #include "platform/Graphics.h"
 #include "platform/Input.h"
 #include "platform/Keys.h"
-#include "shell/Helpers.h"
 
 namespace tolvex {
 namespace {

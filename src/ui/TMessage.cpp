@@ -1,8 +1,8 @@
 #include "ui/TMessage.h"
 
+#include "core/Globals.h"
+#include "core/Helpers.h"
 #include "platform/Graphics.h"
-#include "shell/Globals.h"
-#include "shell/Helpers.h"
 #include "ui/GameFonts.h"
 
 namespace tolvex {

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "world/TList.h"
+#include "core/TList.h"
 
 namespace tolvex {
 

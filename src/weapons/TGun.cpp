@@ -2,11 +2,11 @@
 
 #include <cmath>
 
+#include "core/Globals.h"
+#include "core/Helpers.h"
 #include "platform/Clock.h"
 #include "platform/Graphics.h"
 #include "platform/Input.h"
-#include "shell/Globals.h"
-#include "shell/Helpers.h"
 #include "weapons/TRocket.h"
 #include "weapons/TShot.h"
 #include "weapons/WeaponImages.h"

@@ -4,8 +4,8 @@
 #include <memory>
 #include <string_view>
 
+#include "core/TList.h"
 #include "weapons/TGunInfo.h"
-#include "world/TList.h"
 
 namespace tolvex {
 

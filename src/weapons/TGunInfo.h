@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/TList.h"
 #include "platform/Image.h"
 #include "platform/Sound.h"
-#include "world/TList.h"
 
 namespace tolvex {
 

@@ -4,12 +4,12 @@
 #include <array>
 #include <cmath>
 
+#include "core/Globals.h"
+#include "core/Helpers.h"
 #include "effects/TParticleInfo.h"
 #include "platform/Clock.h"
 #include "platform/Graphics.h"
 #include "platform/Overlap.h"
-#include "shell/Globals.h"
-#include "shell/Helpers.h"
 #include "weapons/KillCredit.h"
 #include "weapons/WeaponImages.h"
 #include "weapons/WorldWalk.h"

@@ -4,11 +4,11 @@
 #include <string>
 
 #include "content/TShipInfo.h"
-#include "shell/Globals.h"
-#include "shell/PlayerShip.h"
+#include "core/Globals.h"
 #include "stages/TLevel.h"
 #include "ui/TMessage.h"
 #include "weapons/TGun.h"
+#include "world/PlayerShip.h"
 #include "world/Spawning.h"
 #include "world/TShip.h"
 

@@ -1,7 +1,7 @@
 // How AI ships fly: enemies chase and leave, the wingman hunts, both decide on rockets.
+#include "core/Globals.h"
+#include "core/Helpers.h"
 #include "platform/Clock.h"
-#include "shell/Globals.h"
-#include "shell/Helpers.h"
 #include "world/TShip.h"
 
 namespace tolvex {

@@ -3,12 +3,12 @@
 #include <cmath>
 #include <string>
 
+#include "core/GameRequests.h"
+#include "core/Globals.h"
+#include "core/Helpers.h"
+#include "core/ShellSounds.h"
 #include "effects/TBGObject.h"
 #include "platform/Clock.h"
-#include "shell/GameStates.h"
-#include "shell/Globals.h"
-#include "shell/Helpers.h"
-#include "shell/ShellSounds.h"
 #include "ui/TMessage.h"
 #include "weapons/TGun.h"
 #include "world/DebrisImages.h"

@@ -1,7 +1,7 @@
 // Drawing a ship: the hull, the shield glow after a hit, and the turrets on top.
+#include "core/Globals.h"
+#include "core/Helpers.h"
 #include "platform/Graphics.h"
-#include "shell/Globals.h"
-#include "shell/Helpers.h"
 #include "weapons/TGun.h"
 #include "world/TShip.h"
 

@@ -2,8 +2,8 @@
 #include <array>
 #include <limits>
 
-#include "shell/Globals.h"
-#include "shell/Helpers.h"
+#include "core/Globals.h"
+#include "core/Helpers.h"
 #include "weapons/WorldWalk.h"
 #include "world/TShip.h"
 

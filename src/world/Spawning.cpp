@@ -1,8 +1,8 @@
 #include "world/Spawning.h"
 
 #include "content/TShipInfo.h"
+#include "core/Globals.h"
 #include "platform/Clock.h"
-#include "shell/Globals.h"
 #include "ui/TMessage.h"
 
 namespace tolvex {

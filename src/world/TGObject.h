@@ -5,7 +5,7 @@
 
 #include <nlohmann/json_fwd.hpp>
 
-#include "world/TList.h"
+#include "core/TList.h"
 
 namespace tolvex {
 

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
+#include "core/Globals.h"
 #include "effects/TParticleInfo.h"
 #include "platform/Clock.h"
 #include "platform/Diagnostics.h"
-#include "shell/Globals.h"
 #include "weapons/TGun.h"
 #include "world/TUniverse.h"
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "content/GunTable.h"
-#include "shell/Globals.h"
+#include "core/Globals.h"
 #include "weapons/TGunInfo.h"
 #include "world/TUniverse.h"
 

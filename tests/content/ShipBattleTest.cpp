@@ -2,10 +2,10 @@
 #include "../world/ShipWorldFixture.h"
 #include "content/GunTable.h"
 #include "content/TShipInfo.h"
-#include "shell/PlayerShip.h"
 #include "weapons/TGunInfo.h"
 #include "weapons/WeaponImages.h"
 #include "world/DebrisImages.h"
+#include "world/PlayerShip.h"
 
 namespace tolvex {
 namespace {

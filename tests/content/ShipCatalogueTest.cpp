@@ -6,9 +6,9 @@
 #include "content/TShipInfo.h"
 #include "platform/Files.h"
 #include "shell/DebugSpawn.h"
-#include "shell/PlayerShip.h"
 #include "weapons/TGun.h"
 #include "weapons/TGunInfo.h"
+#include "world/PlayerShip.h"
 
 namespace tolvex {
 namespace {

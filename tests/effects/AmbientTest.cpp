@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "EffectsTestEnv.h"
+#include "core/Globals.h"
 #include "effects/TAmbient.h"
 #include "platform/Graphics.h"
-#include "shell/Globals.h"
 
 namespace tolvex::test {
 namespace {

@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "EffectsTestEnv.h"
+#include "core/Globals.h"
 #include "effects/TBGObject.h"
 #include "platform/Clock.h"
 #include "platform/Graphics.h"
-#include "shell/Globals.h"
 
 namespace tolvex::test {
 namespace {

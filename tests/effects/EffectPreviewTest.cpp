@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "EffectsTestEnv.h"
+#include "core/Globals.h"
 #include "effects/AmbientTable.h"
 #include "effects/EffectPreview.h"
 #include "effects/ParticleEngine.h"
 #include "effects/TParticle.h"
 #include "effects/TParticleInfo.h"
-#include "shell/Globals.h"
 
 namespace tolvex::test {
 namespace {

@@ -1,11 +1,11 @@
 #include "EffectsTestEnv.h"
 
+#include "core/Globals.h"
 #include "effects/ParticleEngine.h"
 #include "effects/TAmbient.h"
 #include "effects/TBGObject.h"
 #include "platform/Clock.h"
 #include "platform/Graphics.h"
-#include "shell/Globals.h"
 
 namespace tolvex::test {
 

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/Globals.h"
 #include "platform/Graphics.h"
-#include "shell/Globals.h"
 #include "shell/Screenshots.h"
 
 namespace tolvex {

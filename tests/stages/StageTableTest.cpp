@@ -2,9 +2,9 @@
 #include "StageFixture.h"
 #include "content/GunTable.h"
 #include "effects/AmbientTable.h"
-#include "shell/PlayerShip.h"
 #include "stages/StageTable.h"
 #include "weapons/TGunInfo.h"
+#include "world/PlayerShip.h"
 
 namespace tolvex {
 namespace {

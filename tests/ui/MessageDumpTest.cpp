@@ -3,7 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "shell/Globals.h"
+#include "core/Globals.h"
 #include "ui/MessageDump.h"
 #include "ui/TMessage.h"
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ScreenFixture.h"
-#include "shell/Globals.h"
+#include "core/Globals.h"
 #include "ui/TMessage.h"
 
 namespace tolvex {

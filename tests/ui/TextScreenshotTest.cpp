@@ -10,8 +10,8 @@
 #include <filesystem>
 
 #include "ScreenFixture.h"
+#include "core/Globals.h"
 #include "platform/EmbeddedFiles.h"
-#include "shell/Globals.h"
 #include "ui/GameFonts.h"
 #include "ui/TINPT_FIELD.h"
 #include "ui/TMessage.h"

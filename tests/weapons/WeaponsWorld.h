@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "core/Globals.h"
 #include "platform/Image.h"
-#include "shell/Globals.h"
 #include "weapons/TGun.h"
 #include "weapons/TGunInfo.h"
 #include "weapons/TRocket.h"

@@ -4,8 +4,8 @@
 #include "ShipWorldFixture.h"
 #include "WorldCleanup.h"
 #include "content/TShipInfo.h"
+#include "core/Helpers.h"
 #include "platform/Clock.h"
-#include "shell/Helpers.h"
 #include "world/Spawning.h"
 
 namespace tolvex {

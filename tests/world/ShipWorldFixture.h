@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "WorldCleanup.h"
+#include "core/Globals.h"
 #include "effects/TBGObject.h"
 #include "platform/Input.h"
-#include "shell/Globals.h"
 #include "ui/TMessage.h"
 #include "world/TShip.h"
 #include "world/TUniverse.h"
-#include "WorldCleanup.h"
 
 namespace tolvex {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/Globals.h"
+#include "core/Globals.h"
 #include "world/TUniverse.h"
 
 namespace tolvex {

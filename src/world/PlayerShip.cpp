@@ -1,7 +1,7 @@
-#include "shell/PlayerShip.h"
+#include "world/PlayerShip.h"
 
 #include "content/TShipInfo.h"
-#include "shell/Globals.h"
+#include "core/Globals.h"
 #include "world/TShip.h"
 
 namespace tolvex {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "world/TList.h"
+#include "core/TList.h"
 
 namespace tolvex {
 namespace {

@@ -1,10 +1,10 @@
-#include "shell/Helpers.h"
+#include "core/Helpers.h"
 
 #include <cmath>
 
+#include "core/Globals.h"
 #include "platform/Clock.h"
 #include "platform/Graphics.h"
-#include "shell/Globals.h"
 
 namespace tolvex {
 

@@ -1,4 +1,4 @@
-#include "shell/ShellSounds.h"
+#include "core/ShellSounds.h"
 
 namespace tolvex {
 
