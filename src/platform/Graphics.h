@@ -36,6 +36,8 @@ void SetMouseVisible(bool visible);
 void Cls();
 // Presents the back buffer: sync 0 at once, −1 paced to the screen's hertz.
 void Flip(int sync);
+// Waits until everything drawn so far has reached the back buffer (for timing).
+void FinishDrawing();
 
 // The drawing state read by every draw call.
 struct DrawState {

@@ -8,6 +8,7 @@
 #include "platform/EmbeddedFiles.h"
 #include "platform/Files.h"
 #include "platform/RendererSession.h"
+#include "platform/SpriteSpans.h"
 
 namespace tolvex {
 
@@ -54,6 +55,18 @@ const SolidMask& Image::Mask(int frame) const {
     }
   }
   return mask;
+}
+
+const SpriteSpans& Image::Spans() const {
+  if (!spans_) {
+    const int left = FrameLeft(0), top = FrameTop(0);
+    const int width = std::max(0, std::min(frameWidth_, strip_.width - left));
+    const int height = std::max(0, std::min(frameHeight_, strip_.height - top));
+    const std::uint32_t* first =
+        width > 0 && height > 0 ? &strip_.pixels[static_cast<std::size_t>(top) * strip_.width + left] : nullptr;
+    spans_ = std::make_unique<SpriteSpans>(first, strip_.width, width, height);
+  }
+  return *spans_;
 }
 
 namespace {

@@ -11,6 +11,8 @@ struct SDL_Renderer;
 
 namespace tolvex {
 
+class SpriteSpans;
+
 // A CPU-side picture: 32-bit ARGB pixels (straight alpha), row by row.
 struct Pixmap {
   int width = 0;
@@ -54,6 +56,8 @@ class Image {
   std::uint32_t Pixel(int frame, int x, int y) const;
   // The solid-pixel mask of a frame (built on first use).
   const SolidMask& Mask(int frame) const;
+  // Frame 0 as rows of visible pixels, for writing into a software back buffer (built on first use).
+  const SpriteSpans& Spans() const;
   // The strip position of a frame's top-left pixel.
   int FrameLeft(int frame) const;
   int FrameTop(int frame) const;
@@ -72,6 +76,7 @@ class Image {
   float handleX_ = 0, handleY_ = 0;
   mutable std::vector<SolidMask> masks_;
   mutable std::unique_ptr<TextureSlot> texture_, maskTexture_;
+  mutable std::unique_ptr<SpriteSpans> spans_;
 };
 using ImagePtr = std::shared_ptr<Image>;
 

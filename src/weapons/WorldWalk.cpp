@@ -16,7 +16,7 @@ const std::vector<TShipPtr>& ShipsInWorld() {
   TGObjectPtr front = TUniverse::WorldList().First();
   if (front == snapshotFront) return shipSnapshot;
   shipSnapshot.clear();
-  for (const TGObjectPtr object : TUniverse::WorldList()) {
+  for (const TGObjectPtr& object : TUniverse::WorldList()) {
     if (object->Kind() != ObjectKind::Ship) break;
     shipSnapshot.push_back(std::static_pointer_cast<TShip>(object));
   }

@@ -43,7 +43,7 @@ void TShip::DealDamage(float amount) {
 void TShip::AddHP(float amount) {
   HP += amount;
   if (HP > HP_max) HP_max = HP;
-  for (const auto buddy : BuddyList) buddy->HP += amount / 4;
+  for (const auto& buddy : BuddyList) buddy->HP += amount / 4;
 }
 
 void TShip::AddPoints(int n) {
@@ -149,7 +149,7 @@ void TShip::CreateTruemmer() {
                                          static_cast<float>(RandomInt(0, 360)));
     LaunchWreck(piece, d + RandomFloat(-5, 5));
   }
-  for (const auto gun : TGunList) {
+  for (const auto& gun : TGunList) {
     const ImagePtr turret = gun->Info ? gun->Info->TurretImg : nullptr;
     const auto wreck = TBGObject::Create(turret, gun->GetX(), gun->GetY(), 1, gun->Direction);
     LaunchWreck(wreck, RandomFloat(0, 360) + RandomFloat(-5, 5));
@@ -157,7 +157,7 @@ void TShip::CreateTruemmer() {
 }
 
 void TShip::RemoveGuns(std::string_view part) {
-  for (const auto gun : TGunList) {
+  for (const auto& gun : TGunList) {
     if (part.empty() || (gun->Info && gun->Info->ID.find(part) != std::string::npos)) gun->Remove();
   }
 }
@@ -168,7 +168,7 @@ void TShip::Remove() {
   Dead = 1;
   CreateTruemmer();
   if (KI == kKIPlayer) {
-    for (const auto buddy : BuddyList)
+    for (const auto& buddy : BuddyList)
       if (!buddy->Dead) buddy->Remove();
     BuddyList.Clear();
     SetGameState(kStateHighscore);

@@ -20,15 +20,15 @@ std::shared_ptr<TLink<TGObject>> TUniverse::AddObject(TGObjectPtr object) {
 }
 
 void TUniverse::Process() {
-  for (const TGObjectPtr object : WorldList()) object->Steering();
+  for (const TGObjectPtr& object : WorldList()) object->Steering();
 }
 
 void TUniverse::Draw() {
-  for (const TGObjectPtr object : WorldList()) object->Draw();
+  for (const TGObjectPtr& object : WorldList()) object->Draw();
 }
 
 void TUniverse::Clear() {
-  for (const TGObjectPtr object : WorldList()) object->Remove();
+  for (const TGObjectPtr& object : WorldList()) object->Remove();
   WorldList().Clear();
 }
 

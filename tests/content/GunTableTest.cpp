@@ -47,7 +47,7 @@ class GunTableTest : public ::testing::Test {
 TEST_F(GunTableTest, HoldsThe25TypesInTableOrder) {
   ASSERT_EQ(TGunInfo::GunInfoList().Count(), 25u);
   std::size_t row = 0;
-  for (const TGunInfoPtr info : TGunInfo::GunInfoList()) EXPECT_EQ(info->ID, kExpected[row++].id);
+  for (const TGunInfoPtr& info : TGunInfo::GunInfoList()) EXPECT_EQ(info->ID, kExpected[row++].id);
   EXPECT_EQ(TGunInfo::GunInfoMap().size(), 25u);
 }
 
@@ -95,7 +95,7 @@ TEST_F(GunTableTest, SharedSpritesAndDifferentFigures) {
   EXPECT_EQ(TGunInfo::Get("PBT-6000")->Reloadtime, 500);
   EXPECT_EQ(TGunInfo::Get("TLY-800")->Reloadtime, 80);
   EXPECT_EQ(TGunInfo::Get("LGM-300")->Damage, 0.3f);
-  for (const TGunInfoPtr info : TGunInfo::GunInfoList()) EXPECT_EQ(info->HitSound, nullptr) << info->ID;
+  for (const TGunInfoPtr& info : TGunInfo::GunInfoList()) EXPECT_EQ(info->HitSound, nullptr) << info->ID;
 }
 
 }  // namespace

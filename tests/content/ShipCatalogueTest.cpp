@@ -30,7 +30,7 @@ class ShipCatalogue : public ShipWorldTest {
 
   static std::vector<std::string> GunIds(const TShip& ship) {
     std::vector<std::string> ids;
-    for (const auto gun : ship.TGunList) ids.push_back(gun->Info->ID);
+    for (const auto& gun : ship.TGunList) ids.push_back(gun->Info->ID);
     return ids;
   }
 
@@ -230,7 +230,7 @@ TEST_F(ShipCatalogue, DebugSpawnPutsEnemiesOnARingAroundThePlayer) {
   Player->Y = 200;
   SpawnShipsAroundPlayer({"j_bat", "nonsense", "kr_shark"}, 900);
   int enemies = 0;
-  for (const auto object : TUniverse::WorldList()) {
+  for (const auto& object : TUniverse::WorldList()) {
     const auto& ship = static_cast<const TShip&>(*object);
     if (object->Kind() != ObjectKind::Ship || ship.KI != kKIEnemy) continue;
     ++enemies;
