@@ -57,20 +57,22 @@ void ParticleBatch::UseRenderer(SDL_Renderer* renderer) {
 }
 
 void ParticleBatch::CopyNow(const ImagePtr& image, float x, float y) {
-  const Image& sprite = std::fmod(rotation_, 360.0f) == 0 ? *image : rotated_.Get(image, rotation_);
   SDL_Color colour = colour_;
   if (blend_ == kBlendMask) colour.a = 255;
   const TextureLook look{SdlBlendOf(blend_), colour};
-  const SDL_FRect target{x - sprite.HandleX(), y - sprite.HandleY(), static_cast<float>(sprite.Width()),
-                         static_cast<float>(sprite.Height())};
+  const TurnedSprite* turned = std::fmod(rotation_, 360.0f) == 0 ? nullptr : &rotated_.Get(image, rotation_);
+  const SpriteSpans& spans = turned ? turned->Spans() : image->Spans();
+  const float handleX = turned ? turned->HandleX() : image->HandleX();
+  const float handleY = turned ? turned->HandleY() : image->HandleY();
+  const SDL_FRect target{x - handleX, y - handleY, static_cast<float>(spans.Width()), static_cast<float>(spans.Height())};
   // Whole pixels as the software renderer places them: the fractions are cut off.
-  if (blend_ != kBlendMask &&
-      RenderSpans(renderer_, sprite.Spans(), static_cast<int>(target.x), static_cast<int>(target.y), look)) {
+  if (blend_ != kBlendMask && RenderSpans(renderer_, spans, static_cast<int>(target.x), static_cast<int>(target.y), look)) {
     return;
   }
-  SDL_Texture* texture = blend_ == kBlendMask ? sprite.MaskTexture(renderer_) : sprite.Texture(renderer_);
+  const Image& picture = turned ? turned->Picture() : *image;
+  SDL_Texture* texture = blend_ == kBlendMask ? picture.MaskTexture(renderer_) : picture.Texture(renderer_);
   if (!texture) return;
-  const SDL_Rect source{sprite.FrameLeft(0), sprite.FrameTop(0), sprite.Width(), sprite.Height()};
+  const SDL_Rect source{picture.FrameLeft(0), picture.FrameTop(0), picture.Width(), picture.Height()};
   RenderCopy(renderer_, texture, look, source, target);
 }
 

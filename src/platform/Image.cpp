@@ -48,11 +48,17 @@ const SolidMask& Image::Mask(int frame) const {
     mask.width = frameWidth_;
     mask.height = frameHeight_;
     mask.solid.resize(static_cast<std::size_t>(frameWidth_) * frameHeight_);
+    mask.left = frameWidth_, mask.top = frameHeight_;
     for (int y = 0; y < frameHeight_; ++y) {
       for (int x = 0; x < frameWidth_; ++x) {
-        mask.solid[static_cast<std::size_t>(y) * frameWidth_ + x] = (Pixel(frame, x, y) >> 24) >= 128;
+        const bool solid = (Pixel(frame, x, y) >> 24) >= 128;
+        mask.solid[static_cast<std::size_t>(y) * frameWidth_ + x] = solid;
+        if (!solid) continue;
+        mask.left = std::min(mask.left, x), mask.right = std::max(mask.right, x + 1);
+        mask.top = std::min(mask.top, y), mask.bottom = std::max(mask.bottom, y + 1);
       }
     }
+    if (mask.right == 0) mask.left = mask.top = 0;
   }
   return mask;
 }

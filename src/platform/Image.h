@@ -32,6 +32,8 @@ struct SolidMask {
   int width = 0;
   int height = 0;
   std::vector<std::uint8_t> solid;
+  // The smallest box [left, right) × [top, bottom) holding every solid pixel; empty when none is.
+  int left = 0, top = 0, right = 0, bottom = 0;
   bool At(int x, int y) const { return solid[static_cast<std::size_t>(y) * width + x] != 0; }
 };
 
@@ -52,6 +54,8 @@ class Image {
   float HandleY() const { return handleY_; }
   void SetHandle(float x, float y) { handleX_ = x; handleY_ = y; }
 
+  // The decoded strip all frames are cut from.
+  const Pixmap& Strip() const { return strip_; }
   // ARGB of pixel (x, y) of a frame; 0 outside the frame.
   std::uint32_t Pixel(int frame, int x, int y) const;
   // The solid-pixel mask of a frame (built on first use).

@@ -5,17 +5,24 @@
 
 namespace tolvex {
 
-SpriteSpans::SpriteSpans(const std::uint32_t* pixels, int stride, int width, int height)
-    : pixels_(pixels), stride_(stride), width_(width), spans_(static_cast<std::size_t>(std::max(0, height))) {
+SpriteSpans::SpriteSpans(const std::uint32_t* pixels, int stride, int width, int height, Storage storage)
+    : width_(width), spans_(static_cast<std::size_t>(std::max(0, height))) {
   for (int y = 0; y < Height(); ++y) {
-    const std::uint32_t* row = Row(y);
+    const std::uint32_t* row = pixels + static_cast<std::ptrdiff_t>(y) * stride;
     Span& span = spans_[static_cast<std::size_t>(y)];
     span.begin = 0;
     while (span.begin < width && (row[span.begin] >> 24) == 0) ++span.begin;
     span.end = width;
     while (span.end > span.begin && (row[span.end - 1] >> 24) == 0) --span.end;
     visible_ += span.end - span.begin;
+    if (storage == Storage::Refer) {
+      span.offset = static_cast<std::ptrdiff_t>(y) * stride;
+    } else {
+      span.offset = static_cast<std::ptrdiff_t>(copy_.size()) - span.begin;
+      copy_.insert(copy_.end(), row + span.begin, row + span.end);
+    }
   }
+  base_ = storage == Storage::Refer ? pixels : copy_.data();
 }
 
 bool SpansCanBlend(SDL_BlendMode blend) { return blend == SDL_BLENDMODE_BLEND || blend == SDL_BLENDMODE_ADD; }
@@ -133,7 +140,7 @@ void BlitSpans(SDL_Surface& target, const SDL_Rect& clip, const SpriteSpans& spr
     const int begin = std::max(span.begin, left), end = std::min(span.end, right);
     if (begin >= end) continue;
     auto* dst = reinterpret_cast<std::uint32_t*>(pixels + static_cast<std::ptrdiff_t>(row) * target.pitch) + x + begin;
-    const std::uint32_t* src = sprite.Row(row - y) + begin;
+    const std::uint32_t* src = sprite.At(begin, row - y);
     if (look.blend == SDL_BLENDMODE_ADD) AddRow(dst, src, end - begin, mod);
     else if (unmodulated) BlendRowUnmodulated(dst, src, end - begin);
     else BlendRow(dst, src, end - begin, mod);

@@ -5,6 +5,7 @@
 // arithmetic, so the picture comes out the same to the last bit.
 #include <SDL_surface.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -19,22 +20,30 @@ class SpriteSpans {
   // The span of row y: pixels [begin, end) may be visible.
   struct Span {
     int begin = 0, end = 0;
+    std::ptrdiff_t offset = 0;  // where pixel x of the row lies: at offset + x
   };
+  // Keep a reference to the pixels, or a copy of just the visible ones.
+  enum class Storage { Refer, Copy };
 
-  // Refers to the pixels (row by row, stride pixels apart); they must outlive the spans.
-  SpriteSpans(const std::uint32_t* pixels, int stride, int width, int height);
+  // Reads the pixels (row by row, stride pixels apart). Referred pixels must outlive the spans.
+  SpriteSpans(const std::uint32_t* pixels, int stride, int width, int height, Storage storage = Storage::Refer);
+  SpriteSpans(SpriteSpans&&) = default;  // a copy keeps its buffer when moved
+  SpriteSpans(const SpriteSpans&) = delete;
+  SpriteSpans& operator=(const SpriteSpans&) = delete;
 
   int Width() const { return width_; }
   int Height() const { return static_cast<int>(spans_.size()); }
   // Visible pixels, summed over the rows.
   int VisiblePixels() const { return visible_; }
-  const std::uint32_t* Row(int y) const { return pixels_ + static_cast<std::ptrdiff_t>(y) * stride_; }
   Span RowSpan(int y) const { return spans_[static_cast<std::size_t>(y)]; }
+  // Pixel x of row y, for x inside the row's span.
+  const std::uint32_t* At(int x, int y) const { return base_ + spans_[static_cast<std::size_t>(y)].offset + x; }
 
  private:
-  const std::uint32_t* pixels_;
-  int stride_, width_, visible_ = 0;
+  int width_, visible_ = 0;
   std::vector<Span> spans_;
+  std::vector<std::uint32_t> copy_;
+  const std::uint32_t* base_ = nullptr;
 };
 
 // True for the blend modes BlitSpans draws (alpha and additive).

@@ -66,7 +66,7 @@ void TShot::Steering() {
 
 void TShot::HitShips(TShip& firer) {
   const float length = static_cast<float>(SourceInfo->ShotImgLength);
-  ForEachShip([&](TShip& ship) {
+  ForEachShipNearShot(X, Y, [&](TShip& ship) {
     if (&ship == &firer) return false;
     const float reach = static_cast<float>(ship.ImageRadius) + length;
     if (SquaredDistance(X, Y, ship.X, ship.Y) >= reach * reach) return false;
@@ -78,7 +78,7 @@ void TShot::HitRockets(const TShip& firer) {
   const float reach = static_cast<float>(SourceInfo->ShotImgLength) + 100;
   // The shot sprite lies within its diagonal of the shot's position; 2 px more cover truncation.
   const float spriteReach = static_cast<float>(SourceInfo->ShotImgRadius) + 2;
-  ForEachRocket([&](TRocket& rocket) {
+  ForEachRocketNearShot(X, Y, [&](TRocket& rocket) {
     const TShip* source = rocket.Source.get();
     if (source == &firer) return false;
     const float d2 = SquaredDistance(X, Y, rocket.X, rocket.Y);

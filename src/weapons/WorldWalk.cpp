@@ -9,6 +9,7 @@ namespace {
 // At namespace scope, so they outlive the world list at exit.
 std::vector<TShipPtr> shipSnapshot;
 TGObjectPtr snapshotFront;
+std::uint64_t snapshotNumber = 0;
 
 }  // namespace
 
@@ -21,7 +22,13 @@ const std::vector<TShipPtr>& ShipsInWorld() {
     shipSnapshot.push_back(std::static_pointer_cast<TShip>(object));
   }
   snapshotFront = std::move(front);
+  ++snapshotNumber;
   return shipSnapshot;
+}
+
+std::uint64_t ShipSnapshotNumber() {
+  ShipsInWorld();
+  return snapshotNumber;
 }
 
 }  // namespace tolvex
