@@ -109,12 +109,15 @@ bool TMusic::PickNextSong() {
 void TMusic::Play() {
   if (!IsOn() || !SoundEngine || SongList.empty()) return;
   if (!CurrentSound || CurrentSound->IsFinished()) {
+    const int previous = CurrentSong;
     if (!PickNextSong()) return;
     TMusic& song = SongList[CurrentSong];
     CurrentSound = SoundEngine->Play2D(song.path);
     if (!CurrentSound) {
-      // A file that will not play is skipped from now on, so it costs one try, not one per frame.
+      // A file that will not play is skipped from now on, so it costs one try, not one per
+      // frame; the next frame picks again, still avoiding the song that played last.
       song.broken = true;
+      CurrentSong = previous;
       WriteDebugLine("Cannot play " + song.path);
       return;
     }
