@@ -48,7 +48,8 @@ void NextRendererGeneration() { ++Generation(); }
 
 bool OpenScreen(int width, int height, int depth, int hertz, RendererKind kind) {
   CloseScreen();
-  if (!PlausibleSize(width, height) || SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  // Video is started even for a size that is refused, so the notice that follows can show a box.
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0 || !PlausibleSize(width, height)) return false;
   auto& screen = Screen();
   const Uint32 flags = depth == 0 ? SDL_WINDOW_SHOWN : (SDL_WINDOW_SHOWN | SDL_WINDOW_FULLSCREEN);
   screen.window = SDL_CreateWindow(screen.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,

@@ -141,7 +141,9 @@ void TMusic::Reset() {
 void DumpMusic(nlohmann::json& dump) {
   auto songs = nlohmann::json::array();
   for (const TMusic& song : TMusic::SongList) songs.push_back(song.name);
-  dump["music"] = {{"on", TMusic::IsOn()}, {"songs", std::move(songs)}, {"current", TMusic::GetTitle()}};
+  const bool playing = TMusic::CurrentSound && !TMusic::CurrentSound->IsFinished();
+  dump["music"] = {{"on", TMusic::IsOn()}, {"songs", std::move(songs)}, {"current", TMusic::GetTitle()},
+                   {"playing", playing}};
 }
 
 }  // namespace tolvex

@@ -56,7 +56,7 @@ class TMusic {
   static bool PickNextSong();
 };
 
-// The "music" key of the state dump: on, the songs and the current title.
+// The "music" key of the state dump: on, the songs, the current title and whether it is playing.
 void DumpMusic(nlohmann::json& dump);
 
 }  // namespace tolvex

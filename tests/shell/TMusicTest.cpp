@@ -254,6 +254,10 @@ TEST_F(TMusicTest, TheDumpShowsWhetherMusicIsOnTheSongsAndTheTitle) {
   EXPECT_EQ(dump["music"]["on"], true);
   EXPECT_EQ(dump["music"]["songs"], nlohmann::json::array({"a", "b"}));
   EXPECT_EQ(dump["music"]["current"], TMusic::GetTitle());
+  EXPECT_EQ(dump["music"]["playing"], true);
+  engine->last->finished = true;
+  DumpMusic(dump);
+  EXPECT_EQ(dump["music"]["playing"], false);
   MusicVolume = 0;
   DumpMusic(dump);
   EXPECT_EQ(dump["music"]["on"], false);
