@@ -57,7 +57,14 @@ TEST(VolumePercentTest, IsTheCeilingOfTheVolumeTimesAHundred) {
   }
 }
 
-using OptionsTest = test::WorkingFolderTest;
+class OptionsTest : public test::WorkingFolderTest {
+ protected:
+  // Reads a complete file with one line's value replaced.
+  void LoadWith(const std::string& key, const std::string& value) {
+    Write(kOptionsFile, FullOptions(key, value));
+    ASSERT_TRUE(LoadOptions(FirstRun::UseDefaults));
+  }
+};
 
 TEST_F(OptionsTest, ReadsEverySettingWithItsConversion) {
   Write(kOptionsFile, OptionsText("GFX X=1920\r\nGFX Y=1080\r\nGFX Full=1\r\nGFX Camera Delay=2\r\n"
@@ -78,8 +85,7 @@ TEST_F(OptionsTest, ReadsEverySettingWithItsConversion) {
 TEST_F(OptionsTest, FullScreenIsAnyValueAfterZeroInTextOrder) {
   for (const auto& [value, depth] : std::vector<std::pair<std::string, int>>{
            {"yes", 32}, {"1", 32}, {"00", 32}, {"-1", 0}, {"0", 0}, {"", 0}, {" 1", 0}}) {
-    Write(kOptionsFile, FullOptions("GFX Full", value));
-    ASSERT_TRUE(LoadOptions(FirstRun::UseDefaults));
+    LoadWith("GFX Full", value);
     EXPECT_EQ(GfxDepth, depth) << "GFX Full=" << value;
   }
 }
@@ -87,18 +93,15 @@ TEST_F(OptionsTest, FullScreenIsAnyValueAfterZeroInTextOrder) {
 TEST_F(OptionsTest, CameraModesAboveTwoBecomeZeroAfterTakingTheLowByte) {
   for (const auto& [value, mode] : std::vector<std::pair<std::string, int>>{
            {"7", 0}, {"2", 2}, {"1", 1}, {"258", 2}, {"-1", 0}, {"3", 0}, {"x", 0}}) {
-    Write(kOptionsFile, FullOptions("GFX Camera Delay", value));
-    ASSERT_TRUE(LoadOptions(FirstRun::UseDefaults));
+    LoadWith("GFX Camera Delay", value);
     EXPECT_EQ(CameraDelay, mode) << "GFX Camera Delay=" << value;
   }
 }
 
 TEST_F(OptionsTest, NegativeSongNumbersTurnTheMusicOffAndHugeOnesAreKept) {
-  Write(kOptionsFile, FullOptions("SongNumber", "-4"));
-  ASSERT_TRUE(LoadOptions(FirstRun::UseDefaults));
+  LoadWith("SongNumber", "-4");
   EXPECT_EQ(SongNumber, 0);
-  Write(kOptionsFile, FullOptions("SongNumber", "99999999999999999999"));
-  ASSERT_TRUE(LoadOptions(FirstRun::UseDefaults));
+  LoadWith("SongNumber", "99999999999999999999");
   EXPECT_EQ(SongNumber, INT_MAX);
 }
 
@@ -115,18 +118,15 @@ TEST_F(OptionsTest, VolumesAreHundredthsWithoutClamping) {
 
 TEST_F(OptionsTest, OnlineHighscoreIsOnForAnyNonZeroLowByte) {
   for (const auto& [value, on] : std::vector<std::pair<std::string, int>>{{"1", 1}, {"7", 1}, {"256", 0}, {"0", 0}, {"no", 0}}) {
-    Write(kOptionsFile, FullOptions("OnlineHighscore", value));
-    ASSERT_TRUE(LoadOptions(FirstRun::UseDefaults));
+    LoadWith("OnlineHighscore", value);
     EXPECT_EQ(OnlineHighscore, on) << "OnlineHighscore=" << value;
   }
 }
 
 TEST_F(OptionsTest, AnEmptyPlayerNameBecomesPilotAndOthersStayAsWritten) {
-  Write(kOptionsFile, FullOptions("Player", ""));
-  ASSERT_TRUE(LoadOptions(FirstRun::UseDefaults));
+  LoadWith("Player", "");
   EXPECT_EQ(PlayerName, "Pilot");
-  Write(kOptionsFile, FullOptions("Player", "  Spaced Out "));
-  ASSERT_TRUE(LoadOptions(FirstRun::UseDefaults));
+  LoadWith("Player", "  Spaced Out ");
   EXPECT_EQ(PlayerName, "  Spaced Out ");
 }
 
@@ -227,8 +227,7 @@ TEST_F(OptionsTest, ASavedFileReadsBackTheSameSettings) {
 }
 
 TEST_F(OptionsTest, TheDumpShowsTheValuesAsReadNotAsLaterChanged) {
-  Write(kOptionsFile, FullOptions("SongNumber", "4"));
-  ASSERT_TRUE(LoadOptions(FirstRun::UseDefaults));
+  LoadWith("SongNumber", "4");
   SongNumber = 0;  // the playlist found no songs
   nlohmann::json dump;
   DumpOptions(dump);
