@@ -108,7 +108,9 @@ bool SaveOptions() {
 }
 
 bool LoadOptions(FirstRun firstRun, const DialogFrameHook& beforeFrame) {
-  const auto text = ReadFileHead(kOptionsFile, kMaxOptionsBytes);
+  auto text = ReadFileHead(kOptionsFile, kMaxOptionsBytes);
+  // Some editors put a byte-order mark before the first line; it must not hide "Version".
+  if (text && text->starts_with("\xEF\xBB\xBF")) text->erase(0, 3);
   std::istringstream file(text.value_or(""));
   if (text && ReadOption(file, "Version") == kOptionsVersion) {
     ApplyOptionsFile(file);

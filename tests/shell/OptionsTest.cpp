@@ -184,6 +184,12 @@ TEST_F(OptionsTest, EmptyBinaryAndFolderFilesAreFirstRuns) {
   EXPECT_FALSE(SaveOptions()) << "a folder cannot be written as the file";
 }
 
+TEST_F(OptionsTest, AnEditorsByteOrderMarkDoesNotHideTheVersion) {
+  Write(kOptionsFile, "\xEF\xBB\xBF" + FullOptions("Player", "Marked"));
+  ASSERT_TRUE(LoadOptions(FirstRun::UseDefaults));
+  EXPECT_EQ(PlayerName, "Marked");
+}
+
 TEST_F(OptionsTest, AHundredMegabyteFileIsReadFromItsStartOnly) {
   {
     std::ofstream out(folder / kOptionsFile, std::ios::binary);
