@@ -62,7 +62,9 @@ void TShip::AddRocket(int count, int type) {
 void TShip::SetAutoReload(int type, int ms) {
   if (type < 0 || type > 3) return;
   RocketAutoReloadTime[type] = ms;
-  RocketLastAutoReload[type] = ms;
+  // As if the last reload were a whole interval ago, whatever the clock says now,
+  // so the first rocket comes with the next frame.
+  RocketLastAutoReload[type] = FrameClock - ms - 1;
 }
 
 void TShip::SetRocketCapacity(int n) {
