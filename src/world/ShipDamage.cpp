@@ -25,7 +25,11 @@ constexpr int kChainColor = 0xB00000;
 void LaunchWreck(const std::shared_ptr<TBGObject>& wreck, float direction) {
   if (!wreck) return;
   wreck->direction = direction;
-  wreck->SetSpeed(RandomFloat(0, 300), RandomFloat(0.01f, 0.1f), 0, RandomFloat(-100, 100));
+  // One draw after the other, so a seed throws the same wreckage whatever the compiler.
+  const float speed = RandomFloat(0, 300);
+  const float zspeed = RandomFloat(0.01f, 0.1f);
+  const float rotationspeed = RandomFloat(-100, 100);
+  wreck->SetSpeed(speed, zspeed, 0, rotationspeed);
 }
 
 }  // namespace
@@ -154,7 +158,8 @@ void TShip::CreateTruemmer() {
   for (const auto gun : TGunList) {
     const ImagePtr turret = gun->Info ? gun->Info->TurretImg : nullptr;
     const auto wreck = TBGObject::Create(turret, gun->GetX(), gun->GetY(), 1, gun->Direction);
-    LaunchWreck(wreck, RandomFloat(0, 360) + RandomFloat(-5, 5));
+    const float heading = RandomFloat(0, 360);
+    LaunchWreck(wreck, heading + RandomFloat(-5, 5));
   }
 }
 
