@@ -44,6 +44,11 @@ void AdvanceClock() {
   if (clock.stepMs > 0) clock.steppedNow += clock.stepMs;
 }
 
+void WaitForClockAfter(int ms) {
+  if (TheClock().stepMs > 0) return;
+  while (ClockMs() == ms) SDL_Delay(1);
+}
+
 void SeedRandom(std::uint32_t seed) { Generator().seed(seed); }
 
 int RandomInt(int a, int b) {
