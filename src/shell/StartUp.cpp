@@ -21,8 +21,11 @@
 #include "platform/Graphics.h"
 #include "platform/Input.h"
 #include "platform/MusicEngine.h"
+#include "scores/ScoreDump.h"
+#include "scores/TScore.h"
 #include "shell/FrameSteps.h"
 #include "shell/GameStates.h"
+#include "shell/HighscoreScreen.h"
 #include "shell/Options.h"
 #include "shell/Screenshots.h"
 #include "shell/StateDump.h"
@@ -31,6 +34,8 @@
 #include "stages/StageTable.h"
 #include "stages/TLevel.h"
 #include "ui/GameFonts.h"
+#include "ui/MenuDump.h"
+#include "ui/TMenue.h"
 #include "ui/MessageDump.h"
 #include "ui/TMessage.h"
 #include "weapons/WeaponImages.h"
@@ -94,6 +99,7 @@ StartUpResult StartUp(const LaunchOptions& options) {
            ", please change graphicsmode in Options.ini file");
     return StartUpResult::ScreenFailed;
   }
+  CapFrameRate(options.CapsFrameRate());
   // 8.
   TMessage::Init();
   AddDumpSection(DumpMessages);
@@ -125,6 +131,8 @@ StartUpResult StartUp(const LaunchOptions& options) {
   LoadWeaponImages();
   LoadDebrisImages();
   LoadGameFonts();
+  // The messages' font is current from the start, so the first messages are measured with it.
+  SelectFont(GameFont2);
   LoadShellSounds();
   // 18.
   TMusic::Init();
@@ -134,6 +142,9 @@ StartUpResult StartUp(const LaunchOptions& options) {
   // 20. The stage table, after the ship table (stages name ship types and factions).
   CreateStageTable();
   AddDumpSection(DumpStage);
+  AddDumpSection(DumpMenu);
+  AddDumpSection(DumpHighscores);
+  AddDumpSection(DumpHighscorePanel);
   // 21.
   ResetFrameTimer();
   SetGameStateChanger(ChangeGameState);
@@ -153,6 +164,9 @@ void ShutDown() {
   TBGObject::ResetList();
   Sounds() = ShellSounds{};
   MessageList.Clear();
+  ResetMenu();
+  HighscorePanel = nullptr;
+  TScore::ScoreList().Clear();
   ResetGameFonts();
   CloseScreen();
   // The songs' streams go before the device they play on.
