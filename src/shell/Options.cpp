@@ -116,6 +116,9 @@ bool LoadOptions(FirstRun firstRun, const DialogFrameHook& beforeFrame) {
     ApplyOptionsFile(file);
   } else if (firstRun == FirstRun::UseDefaults) {
     SetDefaultOptions(kHeadlessWidth, kHeadlessHeight, 0);
+    // Nobody asked a headless run to go online: without a file that says so it stays offline,
+    // so tests and soak runs never wait on the network.
+    OnlineHighscore = 0;
   } else {
     int width = 0, height = 0, depth = 0;
     DesktopMode(width, height, depth);

@@ -19,7 +19,7 @@ inline constexpr const char* kOptionsVersion = "Tolvex 1.07";
 enum class FirstRun {
   // The desktop's size and depth, then the settings window; the file is written.
   AskPlayer,
-  // A headless run: 1280 × 720 in a window and the other defaults; nothing is written.
+  // A headless run: 1280 × 720 in a window, offline, and the other defaults; nothing is written.
   UseDefaults,
 };
 

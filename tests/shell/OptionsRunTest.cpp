@@ -23,6 +23,7 @@ TEST_F(OptionsRunTest, HeadlessWithoutAFileUsesTheDefaultsAndWritesNothing) {
   EXPECT_EQ(options["GfxHeight"], 720);
   EXPECT_EQ(options["GfxDepth"], 0);
   EXPECT_EQ(options["SongNumber"], 3);
+  EXPECT_EQ(options["OnlineHighscore"], 0);
   EXPECT_EQ(options["PlayerName"], "New Player");
 }
 
