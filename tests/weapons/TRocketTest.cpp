@@ -14,6 +14,15 @@ class RocketTest : public WeaponsWorld {
   static void FinishSearch(TRocket& rocket) {
     while (rocket.searchtimecounter > 0) rocket.Steering();
   }
+  // A rocket of kind typ launched from the origin heading 0 at 1000 px/s, guided for one frame
+  // with a turn step of `step` degrees; returns its heading afterwards.
+  static float HeadingAfterOneTurn(std::uint8_t typ, const TShipPtr& target, float step) {
+    const TRocketPtr rocket = TRocket::Create(MakeShip(0, 0), 0, 1000, target, typ);
+    rocket->searchtimecounter = 0;
+    rocket->Turntime = step * FrameRate;
+    rocket->Steering();
+    return rocket->Direction;
+  }
 };
 
 TEST_F(RocketTest, KindsTakeTheirValuesFromTheTable) {
@@ -196,6 +205,28 @@ TEST_F(RocketTest, TurningLeftPast0GoesNegativeAndStillSteers) {
   const float settled = rocket->Direction;
   rocket->Steering();
   EXPECT_NEAR(rocket->Direction, settled, 3.6f + 1e-3);
+}
+
+TEST_F(RocketTest, HeavyRocketsLeadAMovingTargetTwice) {
+  // The target is 1000 px ahead and flies at heading 90 or 270 (a ship's Direction: its velocity
+  // is along (sin, cos)) at speed S; k = s / 1000. Pass 1: s = 1000, k = 1, the target moves ±S
+  // and the rocket's point (0, +1000). Pass 2: s = √(S² + 2000²) − 1000.
+  //   S = 100 right: s = 1002.498, aim x = 100 + 100.250 → heading atan2(200.250, 1000) = 11.324.
+  //   S = 50 left:   s = 1000.625, aim x = −(50 + 50.031) → heading −5.712.
+  struct Case {
+    std::uint8_t typ;
+    float targetHeading, targetSpeed, lead;
+  };
+  for (const Case c : {Case{2, 90, 100, 11.324f}, Case{3, 90, 100, 11.324f}, Case{2, 270, 50, -5.712f},
+                       Case{3, 270, 50, -5.712f}}) {
+    const TShipPtr target = MakeShip(0, -1000);
+    target->Direction = c.targetHeading;
+    target->Speed = c.targetSpeed;
+    // A step just short of the lead turns the rocket by the step towards it; one just past it does not.
+    const float step = std::fabs(c.lead) - 0.01f;
+    EXPECT_NEAR(HeadingAfterOneTurn(c.typ, target, step), std::copysign(step, c.lead), 1e-4) << int(c.typ);
+    EXPECT_EQ(HeadingAfterOneTurn(c.typ, target, step + 0.02f), 0.0f) << int(c.typ);
+  }
 }
 
 TEST_F(RocketTest, TurnsRightTheShortWay) {

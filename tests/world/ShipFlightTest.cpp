@@ -182,9 +182,8 @@ TEST_F(ShipFlight, AutomaticReloadAddsOneRocketPerInterval) {
   ship->SetAutoReload(3, 10000);
   Tick(10);
   EXPECT_EQ(ship->Rockets[3], 1);
-  for (int i = 0; i < 999; ++i) Tick(10);
-  EXPECT_EQ(ship->Rockets[3], 1) << "10 000 ms have not passed yet";
-  Tick(10);
+  for (int i = 0; i < 1000; ++i) Tick(10);  // the clock stands exactly 10 000 ms after the reload
+  EXPECT_EQ(ship->Rockets[3], 1) << "the interval must be exceeded, not just reached";
   Tick(10);
   EXPECT_EQ(ship->Rockets[3], 2);
 }

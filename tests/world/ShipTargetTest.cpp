@@ -184,12 +184,16 @@ TEST_F(RocketSelector, FallbackFollowsTheClassOrder) {
   EXPECT_EQ(shooter->RocketAutoSelectHudtext, "Medium Ship");
 }
 
-TEST_F(RocketSelector, NoRocketsLeaveTheSelectionAlone) {
+TEST_F(RocketSelector, MassSetsTheClassAndNoRocketsLeaveTheSelectionAlone) {
   shooter->SelectedRockets = 1;
-  Target(300, 500, 10000);
-  EXPECT_FALSE(shooter->RocketAutoSelector());
+  const std::pair<float, const char*> kClasses[] = {
+      {50, "Small Ship"}, {50.5f, "Medium Ship"}, {200, "Medium Ship"}, {200.5f, "Big Ship"}};
+  for (const auto& [mass, text] : kClasses) {
+    Target(mass, 500, 10000);
+    EXPECT_FALSE(shooter->RocketAutoSelector());
+    EXPECT_EQ(shooter->RocketAutoSelectHudtext, text) << mass;
+  }
   EXPECT_EQ(shooter->SelectedRockets, 1);
-  EXPECT_EQ(shooter->RocketAutoSelectHudtext, "Big Ship");
 }
 
 TEST_F(RocketSelector, ToughnessCountsArmour) {
