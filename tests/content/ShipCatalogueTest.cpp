@@ -72,10 +72,9 @@ TEST_F(ShipCatalogue, EveryTypeBuildsWithHullExplosionAndTheMountsOfItsRow) {
     const ShipMountRow* mount = row.mounts().data();
     for (const auto gun : ship->TGunList) {
       ASSERT_NE(gun->Info, nullptr) << row.id << " mounts " << mount->gun;
-      EXPECT_EQ(gun->Info->ID, mount->gun) << row.id;
-      EXPECT_EQ(gun->Relative_x, mount->x) << row.id << " " << mount->gun;
-      EXPECT_EQ(gun->Relative_y, mount->y) << row.id << " " << mount->gun;
-      EXPECT_EQ(gun->KI_Level, mount->ki) << row.id << " " << mount->gun;
+      EXPECT_EQ(std::tuple(gun->Info->ID, gun->Relative_x, gun->Relative_y, gun->KI_Level),
+                std::tuple(std::string(mount->gun), mount->x, mount->y, mount->ki))
+          << row.id << " mount " << mount - row.mounts().data();
       ++mount;
     }
   }

@@ -1,4 +1,5 @@
 // The real program, run headless: it must start, draw, write its files and stop by itself.
+#include <algorithm>
 #include <set>
 
 #include "platform/Image.h"
@@ -16,18 +17,10 @@ TEST_F(HeadlessRunTest, RunsFramesAndWritesScreenshotAndDump) {
   ASSERT_TRUE(picture);
   EXPECT_EQ(picture->width, 1280);
   EXPECT_EQ(picture->height, 720);
-  // The running scene fills the picture: the backdrop leaves hardly a pixel black, and a
-  // picture of one flat colour would not be the scene either.
-  int lit = 0;
-  std::set<std::uint32_t> colours;
-  for (int y = 0; y < 720; y += 4) {
-    for (int x = 0; x < 1280; x += 4) {
-      lit += (picture->At(x, y) & 0xFFFFFFu) != 0;
-      colours.insert(picture->At(x, y));
-    }
-  }
-  EXPECT_GT(lit, 320 * 180 * 9 / 10);
-  EXPECT_GT(colours.size(), 1000u);
+  // The running scene fills the picture: hardly a pixel of the backdrop is black, and it is no flat colour.
+  const auto black = std::count_if(picture->pixels.begin(), picture->pixels.end(), [](auto p) { return !(p & 0xFFFFFF); });
+  EXPECT_LT(black, 1280 * 720 / 10);
+  EXPECT_GT(std::set<std::uint32_t>(picture->pixels.begin(), picture->pixels.end()).size(), 1000u);
   const auto dump = ReadJson("state.json");
   EXPECT_EQ(dump["frame"], 120);
   EXPECT_EQ(dump["clock"], 1920);

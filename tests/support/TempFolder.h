@@ -1,26 +1,22 @@
 #pragma once
-// A folder of its own under the system's temporary folder, removed with the object: tests write
-// the game's files there. It can also be the working folder while it lives.
+// A folder of its own under the system's temporary folder, removed with the object; with
+// Enter::Yes it is also the working folder while it lives. Tests write the game's files there.
 #include <unistd.h>
 
 #include <atomic>
 #include <filesystem>
 #include <string>
-#include <system_error>
 
 namespace tolvex::test {
 
 class TempFolder {
  public:
   enum class Enter { No, Yes };
-  explicit TempFolder(Enter enter = Enter::No) {
-    static std::atomic<int> counter{0};
-    path_ = std::filesystem::temp_directory_path() /
-            ("tolvex_test_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
+  explicit TempFolder(Enter enter = Enter::No)
+      : path_(std::filesystem::temp_directory_path() /
+              ("tolvex_test_" + std::to_string(::getpid()) + "_" + std::to_string(counter_++))) {
     std::filesystem::create_directories(path_);
-    if (enter == Enter::No) return;
-    previous_ = std::filesystem::current_path();
-    std::filesystem::current_path(path_);
+    if (enter == Enter::Yes) previous_ = std::filesystem::current_path(), std::filesystem::current_path(path_);
   }
   ~TempFolder() {
     std::error_code ignored;
@@ -35,6 +31,7 @@ class TempFolder {
   std::string File(const std::string& name) const { return (path_ / name).string(); }
 
  private:
+  static inline std::atomic<int> counter_{0};
   std::filesystem::path path_, previous_;
 };
 

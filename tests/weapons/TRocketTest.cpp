@@ -105,34 +105,19 @@ TEST_F(RocketTest, HitHealsTheSourcePushesAndEndsTheRocket) {
   EXPECT_EQ(ship->Kills, 0);
 }
 
-TEST_F(RocketTest, RocketKillsOnlyBelowZero) {
-  const TShipPtr ship = MakeShip(0, 0);
-  const TShipPtr target = MakeShip(0, -1000, 60);
-  TRocketPtr rocket = TRocket::Create(ship, 0, 100, target, 1);
-  rocket->searchtimecounter = 0;
-  rocket->X = target->X, rocket->Y = target->Y;
-  rocket->Steering();
-  EXPECT_FLOAT_EQ(target->HP, 0);
-  EXPECT_EQ(ship->Kills, 0);
-  rocket = TRocket::Create(ship, 0, 100, target, 1);
-  rocket->searchtimecounter = 0;
-  rocket->X = target->X, rocket->Y = target->Y;
-  rocket->Steering();
-  EXPECT_EQ(ship->Kills, 1);
-}
-
-TEST_F(RocketTest, AShipAlreadyCreditedIsNotCreditedAgain) {
+TEST_F(RocketTest, RocketsKillOnlyBelowZeroAndCreditAShipOnce) {
   const TShipPtr ship = MakeShip(0, 0);
   const TShipPtr target = MakeShip(0, -1000, 60);
   // 60 → 0 (not yet a rocket kill) → −60 (the kill) → −120 (still in the world this frame).
-  for (int i = 0; i < 3; ++i) {
+  const std::pair<float, int> kAfterEachHit[] = {{0, 0}, {-60, 1}, {-120, 1}};
+  for (const auto& [hp, kills] : kAfterEachHit) {
     const TRocketPtr rocket = TRocket::Create(ship, 0, 100, target, 1);
     rocket->searchtimecounter = 0;
     rocket->X = target->X, rocket->Y = target->Y;
     rocket->Steering();
+    EXPECT_FLOAT_EQ(target->HP, hp);
+    EXPECT_EQ(ship->Kills, kills) << "at " << hp << " HP";
   }
-  EXPECT_FLOAT_EQ(target->HP, -120);
-  EXPECT_EQ(ship->Kills, 1);
 }
 
 TEST_F(RocketTest, HitsOnlyItsOwnTarget) {
@@ -213,19 +198,15 @@ TEST_F(RocketTest, HeavyRocketsLeadAMovingTargetTwice) {
   // and the rocket's point (0, +1000). Pass 2: s = √(S² + 2000²) − 1000.
   //   S = 100 right: s = 1002.498, aim x = 100 + 100.250 → heading atan2(200.250, 1000) = 11.324.
   //   S = 50 left:   s = 1000.625, aim x = −(50 + 50.031) → heading −5.712.
-  struct Case {
-    std::uint8_t typ;
-    float targetHeading, targetSpeed, lead;
-  };
-  for (const Case c : {Case{2, 90, 100, 11.324f}, Case{3, 90, 100, 11.324f}, Case{2, 270, 50, -5.712f},
-                       Case{3, 270, 50, -5.712f}}) {
+  // A turn step just short of the lead turns the rocket by the step towards it; one just past, not at all.
+  const std::tuple<std::uint8_t, float, float, float> kCases[] = {
+      {2, 90, 100, 11.324f}, {3, 90, 100, 11.324f}, {2, 270, 50, -5.712f}, {3, 270, 50, -5.712f}};
+  for (const auto& [typ, heading, speed, lead] : kCases) {
     const TShipPtr target = MakeShip(0, -1000);
-    target->Direction = c.targetHeading;
-    target->Speed = c.targetSpeed;
-    // A step just short of the lead turns the rocket by the step towards it; one just past it does not.
-    const float step = std::fabs(c.lead) - 0.01f;
-    EXPECT_NEAR(HeadingAfterOneTurn(c.typ, target, step), std::copysign(step, c.lead), 1e-4) << int(c.typ);
-    EXPECT_EQ(HeadingAfterOneTurn(c.typ, target, step + 0.02f), 0.0f) << int(c.typ);
+    target->Direction = heading, target->Speed = speed;
+    const float step = std::fabs(lead) - 0.01f;
+    EXPECT_NEAR(HeadingAfterOneTurn(typ, target, step), std::copysign(step, lead), 1e-4) << int(typ);
+    EXPECT_EQ(HeadingAfterOneTurn(typ, target, step + 0.02f), 0.0f) << int(typ);
   }
 }
 
