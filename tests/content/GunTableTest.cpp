@@ -83,7 +83,6 @@ TEST_F(GunTableTest, HoldsThe25TypesInTableOrderWithTheirColumns) {
     EXPECT_EQ(info->ID, row->id);
     EXPECT_FLOAT_EQ(info->Reichweite, row->reichweite) << row->id;
     EXPECT_EQ(info->Tactic_points, row->tacticPoints) << row->id;
-    EXPECT_EQ(TGunInfo::DEBUG_GetTacticPoints(row->id), row->tacticPoints) << row->id;
     ASSERT_TRUE(info->ShotImg && info->TurretImg) << row->id;
     EXPECT_EQ(info->ShotImgLength, row->shotLength) << row->id;
     EXPECT_EQ(info->ShotImgRadius, row->shotRadius) << row->id;

@@ -51,11 +51,8 @@ TEST_F(InputFieldTest, CreateForgetsPendingPressesAndUsesTheDefaults) {
   const auto field = TINPT_FIELD::create(5, 6, 70, 30, "Width", 5);
   EXPECT_EQ(KeyPressed(KEY_DELETE), 0);
   EXPECT_EQ(NextTypedChar(), 0);
-  EXPECT_EQ(field->bordercolor, 0xF4CF00);
-  EXPECT_EQ(field->bgcolor, 0x540200);
-  EXPECT_EQ(field->bgcolor2, 0x7C1400);
-  EXPECT_EQ(field->textcolor, 0xFFF773);
-  EXPECT_FLOAT_EQ(field->alpha, 1.0f);
+  EXPECT_EQ(std::tuple(field->bordercolor, field->bgcolor, field->bgcolor2, field->textcolor, field->alpha),
+            std::tuple(0xF4CF00, 0x540200, 0x7C1400, 0xFFF773, 1.0f));
   EXPECT_EQ(field->aktive, 0);
   EXPECT_EQ(field->GetName(), "Width");
   EXPECT_EQ(field->signallowed, 5);
@@ -65,11 +62,8 @@ TEST_F(InputFieldTest, CreateForgetsPendingPressesAndUsesTheDefaults) {
 TEST_F(InputFieldTest, ColorAndOptionsSetTheirFields) {
   const auto field = TINPT_FIELD::create(5, 6, 70, 30, "Width", 0);
   field->color(0x010203, 0x040506, 0x070809, 0x0A0B0C, 0.5f);
-  EXPECT_EQ(field->bordercolor, 0x010203);
-  EXPECT_EQ(field->bgcolor, 0x040506);
-  EXPECT_EQ(field->bgcolor2, 0x070809);
-  EXPECT_EQ(field->textcolor, 0x0A0B0C);
-  EXPECT_FLOAT_EQ(field->alpha, 0.5f);
+  EXPECT_EQ(std::tuple(field->bordercolor, field->bgcolor, field->bgcolor2, field->textcolor, field->alpha),
+            std::tuple(0x010203, 0x040506, 0x070809, 0x0A0B0C, 0.5f));
   field->options("1024", false, 3);
   EXPECT_EQ(field->GetInput(), "1024");
   EXPECT_EQ(field->option, 3);

@@ -40,9 +40,7 @@ class ShotDrawTest : public WeaponsWorld {
     return GrabPixmap(x, y, 1, 1).At(0, 0) & 0xFFFFFFu;
   }
   // Red channel at (x, y) after drawing one object over black.
-  static int RedAfterDrawing(TGObject& object, int x, int y) {
-    return static_cast<int>(ColourAfterDrawing(object, x, y, 0) >> 16);
-  }
+  static int RedAfterDrawing(TGObject& object, int x, int y) { return int(ColourAfterDrawing(object, x, y, 0) >> 16); }
   TShipPtr ship_;
 };
 
