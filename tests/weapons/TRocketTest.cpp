@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "WeaponsWorld.h"
+#include "platform/Clock.h"
 
 namespace tolvex::testing {
 namespace {
@@ -193,20 +194,21 @@ TEST_F(RocketTest, TurningLeftPast0GoesNegativeAndStillSteers) {
 }
 
 TEST_F(RocketTest, HeavyRocketsLeadAMovingTargetTwice) {
-  // The target is 1000 px ahead and flies at heading 90 or 270 (a ship's Direction: its velocity
-  // is along (sin, cos)) at speed S; k = s / 1000. Pass 1: s = 1000, k = 1, the target moves ±S
-  // and the rocket's point (0, +1000). Pass 2: s = √(S² + 2000²) − 1000.
-  //   S = 100 right: s = 1002.498, aim x = 100 + 100.250 → heading atan2(200.250, 1000) = 11.324.
-  //   S = 50 left:   s = 1000.625, aim x = −(50 + 50.031) → heading −5.712.
+  // The target is 1000 px ahead and flies at speed 100 or 50 along (sin D, cos D), a ship's Direction;
+  // k = s / 1000. Pass 1: s = 1000, k = 1: the target moves by its velocity, the rocket's point by (0, 1000).
+  //   D 90, 100:  pass 2 s = √(100² + 2000²) − 1000 = 1002.498; aim (200.250, −1000) → heading 11.324.
+  //   D 270, 50:  pass 2 s = 1000.625; aim (−100.031, −1000) → heading −5.712.
+  //   D atan2(3, 4), 100, velocity (60, 80): pass 1 to (60, −920); pass 2 s = √(60² + 1920²) − 1000
+  //   = 920.937; aim (60 + 55.256, −920 + 73.675) → heading atan2(115.256, 846.325) = 7.755.
   // A turn step just short of the lead turns the rocket by the step towards it; one just past, not at all.
   const std::tuple<std::uint8_t, float, float, float> kCases[] = {
-      {2, 90, 100, 11.324f}, {3, 90, 100, 11.324f}, {2, 270, 50, -5.712f}, {3, 270, 50, -5.712f}};
+      {2, 90, 100, 11.324f}, {3, 270, 50, -5.712f}, {2, ATan2Deg(3, 4), 100, 7.755f}, {3, ATan2Deg(3, 4), 100, 7.755f}};
   for (const auto& [typ, heading, speed, lead] : kCases) {
     const TShipPtr target = MakeShip(0, -1000);
     target->Direction = heading, target->Speed = speed;
     const float step = std::fabs(lead) - 0.01f;
-    EXPECT_NEAR(HeadingAfterOneTurn(typ, target, step), std::copysign(step, lead), 1e-4) << int(typ);
-    EXPECT_EQ(HeadingAfterOneTurn(typ, target, step + 0.02f), 0.0f) << int(typ);
+    EXPECT_NEAR(HeadingAfterOneTurn(typ, target, step), std::copysign(step, lead), 1e-4) << int(typ) << " " << heading;
+    EXPECT_EQ(HeadingAfterOneTurn(typ, target, step + 0.02f), 0.0f) << int(typ) << " " << heading;
   }
 }
 
