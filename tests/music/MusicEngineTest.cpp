@@ -4,10 +4,8 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -18,6 +16,7 @@
 #include "musicgen/OggVorbisFile.h"
 #include "platform/MusicEngine.h"
 #include "platform/Sound.h"
+#include "support/TempFolder.h"
 
 namespace tolvex {
 namespace {
@@ -25,24 +24,17 @@ namespace {
 class MusicEngineTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    // The silent device: these tests must pass on a machine without a sound card.
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    folder_ = std::filesystem::temp_directory_path() / ("tolvex_engine_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder_);
     // A short tone, a fifth of a second.
     music::Stereo tone(music::framesOf(0.2));
     for (std::size_t i = 0; i < tone.frames(); ++i) {
       tone.left[i] = tone.right[i] = 0.3f * static_cast<float>(std::sin(i * 0.06));
     }
-    ASSERT_TRUE(music::writeOggVorbis(folder_ / "tone.ogg", tone, "Tone", 7));
-    std::ofstream(folder_ / "broken.ogg", std::ios::binary) << "OggS but nothing after it that a decoder wants";
+    ASSERT_TRUE(music::writeOggVorbis(folder_.Path() / "tone.ogg", tone, "Tone", 7));
+    std::ofstream(folder_.Path() / "broken.ogg", std::ios::binary) << "OggS but nothing after it that a decoder wants";
   }
-  void TearDown() override {
-    CloseAudio();
-    std::filesystem::remove_all(folder_);
-  }
+  void TearDown() override { CloseAudio(); }
   // The game writes paths with "\".
-  std::string GamePath(const std::string& name) const { return folder_.string() + "\\" + name; }
+  std::string GamePath(const std::string& name) const { return folder_.Path().string() + "\\" + name; }
 
   static bool FinishesWithin(const MusicSound& sound, double seconds) {
     const auto until = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
@@ -54,7 +46,7 @@ class MusicEngineTest : public ::testing::Test {
   }
 
  private:
-  std::filesystem::path folder_;
+  test::TempFolder folder_;
 };
 
 TEST_F(MusicEngineTest, ThereIsNoEngineWithoutASoundDevice) { EXPECT_EQ(CreateMusicEngine(), nullptr); }

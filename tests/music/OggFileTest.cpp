@@ -2,8 +2,6 @@
 // and title, and a decoder reads back exactly the frames written.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -12,25 +10,21 @@
 #include "musicgen/Arranger.h"
 #include "musicgen/Master.h"
 #include "musicgen/OggVorbisFile.h"
+#include "support/TempFolder.h"
 
 namespace tolvex::music {
 namespace {
 
 class OggFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() / ("tolvex_ogg_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-  std::filesystem::path File(const std::string& name) const { return folder_ / name; }
+  std::filesystem::path File(const std::string& name) const { return folder_.Path() / name; }
   static std::string Bytes(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   }
 
  private:
-  std::filesystem::path folder_;
+  test::TempFolder folder_;
 };
 
 TEST_F(OggFileTest, TheSameSongGivesTheSameBytes) {

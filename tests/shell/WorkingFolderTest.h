@@ -3,15 +3,15 @@
 // "Options.ini" and "music", with the shell's globals and input back at their start values.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 
 #include "core/Globals.h"
 #include "platform/Input.h"
+#include "support/TempFolder.h"
 
 namespace tolvex::test {
 
@@ -20,17 +20,11 @@ class WorkingFolderTest : public ::testing::Test {
   void SetUp() override {
     ResetShellGlobals();
     ResetInput();
-    previous_ = std::filesystem::current_path();
-    folder = std::filesystem::temp_directory_path() /
-             ("tolvex_wf_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
-              std::to_string(::getpid()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    std::filesystem::current_path(folder);
+    working_ = std::make_unique<TempFolder>(TempFolder::Enter::Yes);
+    folder = working_->Path();
   }
   void TearDown() override {
-    std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(folder);
+    working_.reset();
     ResetInput();
     ResetShellGlobals();
   }
@@ -49,7 +43,7 @@ class WorkingFolderTest : public ::testing::Test {
   std::filesystem::path folder;
 
  private:
-  std::filesystem::path previous_;
+  std::unique_ptr<TempFolder> working_;
 };
 
 }  // namespace tolvex::test
