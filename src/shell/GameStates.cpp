@@ -94,7 +94,8 @@ void DrawStateLayer() {
       // The menu buttons are drawn here.
       break;
     case kStateGame:
-      // The sliding menu and the player's HUD are drawn here.
+      // The sliding menu is drawn here.
+      if (Player) Player->DrawHUD();
       TMessage::DrawAll();
       break;
     default: break;

@@ -32,6 +32,8 @@
 #include "ui/TMessage.h"
 #include "weapons/WeaponImages.h"
 #include "world/DebrisImages.h"
+#include "world/HudImages.h"
+#include "world/HudRecord.h"
 #include "world/TUniverse.h"
 
 namespace tolvex {
@@ -113,6 +115,8 @@ bool StartUp(const LaunchOptions& options) {
   StartEffectPreview();
   // 17. Interface images come here; then the three fonts and the shell's sound effects.
   LoadWeaponImages();
+  LoadHudImages();
+  AddDumpSection(DumpHud);
   LoadDebrisImages();
   LoadGameFonts();
   LoadShellSounds();
