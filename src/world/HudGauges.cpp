@@ -1,5 +1,6 @@
 // The HUD's instruments around the radar: the rocket arc, the speed and hit-point gauges, and the
 // bonus timers in the top-right corner.
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -19,7 +20,9 @@ namespace {
 constexpr float kRocketSlot = 2 * 45 / 13.0f;
 constexpr float kRocketRadius = 120, kSelectedRadius = 105;
 
-float GaugeFraction(float value, float full) { return full > 0 ? value / full : 0.0f; }
+// How full a gauge is drawn. A ship pushed past its top speed shows a full gauge: the lit frame's
+// window would otherwise slide up and leave the bottom of the gauge dark.
+float GaugeFraction(float value, float full) { return full > 0 ? std::clamp(value / full, 0.0f, 1.0f) : 0.0f; }
 
 // A gauge strip at x0 on the bottom edge, filled from the bottom in proportion to f: the filled
 // frame shows below the level, the empty frame above it.

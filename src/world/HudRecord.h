@@ -23,7 +23,7 @@ struct HudFrame {
   bool hpAlarm = false;
   // Rocket-frames that homed on the player since the frame before.
   int rocketcounter = 0;
-  // How full the speed and hit-point gauges were drawn (0..1, more past the top speed).
+  // How full the speed and hit-point gauges were drawn, 0..1.
   float speedGauge = 0, hpGauge = 0;
   // In the order they were drawn.
   std::vector<HudTextLine> texts;
