@@ -55,8 +55,7 @@ void RenewAlarmSound(Channel& channel, const SoundPtr& sound, float& renew) {
 void TShip::CheckAndDrawRocketAlarm(float x, float y) {
   const int now = ClockMs();
   if (Rocketcounter != 0) LastRocketCounter = now;
-  // A ship no rocket has ever homed on (LastRocketCounter 0) has no alarm, however early the clock.
-  if (LastRocketCounter == 0 || now >= LastRocketCounter + kRocketAlarmHold) return;
+  if (now >= LastRocketCounter + kRocketAlarmHold) return;
   HudShown().rocketAlarm = true;
   constexpr std::string_view label = "!!! ROCKETALARM !!! incoming: ";
   SetColor(255, 255, 255);

@@ -1,6 +1,5 @@
 // The radar under the rocket arc: every ship, shot and rocket within HUD_RadarRange as a dot,
 // coloured by whose side it is on and whom it is after.
-#include "core/Globals.h"
 #include "core/Helpers.h"
 #include "platform/Clock.h"
 #include "platform/Graphics.h"

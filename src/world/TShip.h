@@ -2,6 +2,7 @@
 // Every ship of the game: the player's, the enemies and the wingman.
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -51,7 +52,9 @@ class TShip : public TGObject {
   std::array<int, 4> RocketAutoReloadTime{0, 0, 0, 0};
   // Rocket-frames homing on this ship since the HUD last looked.
   int Rocketcounter = 0;
-  int LastRocketCounter = 0;
+  // Clock time at which incoming rockets were last seen; long ago for a ship no rocket homed on
+  // yet, so a game that starts early on the clock does not start with a rocket alarm.
+  int LastRocketCounter = std::numeric_limits<int>::min() / 2;
   float RocketAlarmRenew = 0;
   float HPAlarmRenew = 0;
   bool RocketAutoSelectComp = true;
