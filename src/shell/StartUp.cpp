@@ -88,6 +88,7 @@ bool StartUp(const LaunchOptions& options) {
            ", please change graphicsmode in Options.ini file");
     return false;
   }
+  CapFrameRate(options.CapsFrameRate());
   // 8.
   TMessage::Init();
   AddDumpSection(DumpMessages);
@@ -119,6 +120,8 @@ bool StartUp(const LaunchOptions& options) {
   AddDumpSection(DumpHud);
   LoadDebrisImages();
   LoadGameFonts();
+  // The messages' font is current from the start, so the first messages are measured with it.
+  SelectFont(GameFont2);
   LoadShellSounds();
   // 18. The music playlist comes here.
   // 19. The ship table, after the gun table (ship types mount guns by ID).
