@@ -2,7 +2,6 @@
 #include <SDL_mixer.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <fstream>
 
 #include "HudFixture.h"
@@ -105,7 +104,6 @@ TEST_F(HudAlarmTest, SignsPointAtEveryRocketHomingOnTheShip) {
 }
 
 TEST_F(HudAlarmTest, EachAlarmSoundRestartsOnlyWhenItsChannelHasFinished) {
-  ::setenv("SDL_AUDIODRIVER", "dummy", 0);  // a silent device where there is no sound card
   if (!OpenAudio()) GTEST_SKIP() << "no audio device, not even a silent one";
   Sounds().rocketAlarm = SilentSound("alarm.wav");
   Sounds().hpAlarm = Sounds().rocketAlarm;
