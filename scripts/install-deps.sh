@@ -11,6 +11,7 @@ PACKAGES=(
   libcairo2-dev libfreetype-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
+  libvorbis-dev libogg-dev
   espeak-ng
 )
 

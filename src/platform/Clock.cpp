@@ -5,7 +5,6 @@
 #include <cmath>
 #include <ctime>
 #include <numbers>
-#include <random>
 
 namespace tolvex {
 
@@ -21,8 +20,8 @@ ClockState& TheClock() {
   return clock;
 }
 
-std::mt19937& Generator() {
-  static std::mt19937 generator(12345u);
+RandomSource& Generator() {
+  static RandomSource generator;
   return generator;
 }
 
@@ -66,19 +65,21 @@ void WaitForClockAfter(int ms) {
   while (ClockMs() == ms) SDL_Delay(1);
 }
 
-void SeedRandom(std::uint32_t seed) { Generator().seed(seed); }
-
-int RandomInt(int a, int b) {
+int RandomSource::Int(int a, int b) {
   if (a > b) std::swap(a, b);
-  return std::uniform_int_distribution<int>(a, b)(Generator());
+  return std::uniform_int_distribution<int>(a, b)(generator_);
 }
 
-float RandomFloat(float a, float b) {
+float RandomSource::Float(float a, float b) {
   if (a > b) std::swap(a, b);
   if (a == b) return a;
-  const float value = std::uniform_real_distribution<float>(a, b)(Generator());
+  const float value = std::uniform_real_distribution<float>(a, b)(generator_);
   return value < b ? value : a;  // the float distribution may round up to b
 }
+
+void SeedRandom(std::uint32_t seed) { Generator().Seed(seed); }
+int RandomInt(int a, int b) { return Generator().Int(a, b); }
+float RandomFloat(float a, float b) { return Generator().Float(a, b); }
 
 float SinDeg(float degrees) { return std::sin(degrees * kRadiansPerDegree); }
 float CosDeg(float degrees) { return std::cos(degrees * kRadiansPerDegree); }

@@ -11,6 +11,7 @@
 #include "shell/FrameSteps.h"
 #include "shell/GameStates.h"
 #include "shell/Screenshots.h"
+#include "shell/TMusic.h"
 #include "stages/TLevel.h"
 #include "ui/TMessage.h"
 #include "world/TUniverse.h"
@@ -22,7 +23,7 @@ void RunFrame(FrameHooks& hooks, int frame) {
   hooks.BeforeFrame(frame);
   UpdateMouse();                    // 1
   UpdateFrameTimer();               // 2
-  // 3. The music steps here.
+  TMusic::Play();                   // 3
   Universe->Process();              // 4
   TBGObject::ProcessAll();          // 5
   TLevel::RunLevels();              // 6

@@ -12,6 +12,7 @@
 #include "scores/TScore.h"
 #include "shell/GameStates.h"
 #include "shell/HighscoreScreen.h"
+#include "shell/TMusic.h"
 #include "ui/TMenue.h"
 
 namespace tolvex {
@@ -58,6 +59,12 @@ class HighscoreScreenTest : public ShipWorldTest {
         "GoogleTest [testing]"};
     return credits;
   }
+  // With MusicVolume above 0: the song's title (none here, the playlist is empty) and its source.
+  static const std::vector<std::string>& MusicLines() {
+    static const std::vector<std::string> lines = {
+        "", "Music: music deactivated", "songs from the music folder - ours are composed by tools/musicgen"};
+    return lines;
+  }
 };
 
 TEST_F(HighscoreScreenTest, ADeathEntersTheGameAndThePanelShowsItMarked) {
@@ -68,6 +75,7 @@ TEST_F(HighscoreScreenTest, ADeathEntersTheGameAndThePanelShowsItMarked) {
                                        "Your Score: 1234 | Kills: 5", "Rank: Apprentice of destruction + 2", "",
                                        "Highest rank ever: Apprentice of destruction + 2 by Ace", "", ""};
   expected.insert(expected.end(), Credits().begin(), Credits().end());
+  expected.insert(expected.end(), MusicLines().begin(), MusicLines().end());
   EXPECT_THAT(PanelLines(), ElementsAreArray(expected));
   EXPECT_FLOAT_EQ(HighscorePanel->x, GfxWidth / 2);
   EXPECT_FLOAT_EQ(HighscorePanel->y, GfxHeight / 10);
@@ -101,7 +109,27 @@ TEST_F(HighscoreScreenTest, WithoutAFinishedGameOneBlankLineStandsForTheResult) 
   SetGameState(kStateHighscore);
   std::vector<std::string> expected = {"___ Highscore Tolvex 1.07 ___", "Name   - Date - Points - Rank", "", "", "", ""};
   expected.insert(expected.end(), Credits().begin(), Credits().end());
+  expected.insert(expected.end(), MusicLines().begin(), MusicLines().end());
   EXPECT_THAT(PanelLines(), ElementsAreArray(expected));
+}
+
+TEST_F(HighscoreScreenTest, TheSongPlayingIsNamedUnderTheCredits) {
+  TMusic::SongList = {TMusic{"music\\Nebula Run.ogg", "Nebula Run"}, TMusic{"music\\Red Giant.ogg", "Red Giant"}};
+  TMusic::CurrentSong = 1;
+  SongNumber = 2;
+  SetGameState(kStateHighscore);
+  const auto lines = PanelLines();
+  ASSERT_GE(lines.size(), 3u);
+  EXPECT_THAT(std::vector<std::string>(lines.end() - 3, lines.end()),
+              ElementsAre("", "Music: Red Giant", MusicLines().back()));
+  TMusic::Reset();
+}
+
+TEST_F(HighscoreScreenTest, WithMusicVolumeZeroThereAreNoMusicLines) {
+  MusicVolume = 0;
+  SetGameState(kStateHighscore);
+  EXPECT_EQ(PanelLines().back(), Credits().back());
+  EXPECT_THAT(PanelLines(), testing::Not(Contains(testing::StartsWith("Music"))));
 }
 
 TEST_F(HighscoreScreenTest, TheBestRankOfAPointlessGameKeepsAHolderThatReadsBack) {
