@@ -2,7 +2,9 @@
 
 #include <httplib.h>
 
+#include <chrono>
 #include <ctime>
+#include <thread>
 
 #include "scores/OnlineRequests.h"
 
@@ -30,12 +32,14 @@ std::string Timestamp() {
 
 }  // namespace
 
-HighscoreHttpServer::HighscoreHttpServer(HighscoreService& service, std::ostream& log)
-    : service_(service), log_(log), http_(std::make_unique<httplib::Server>()) {
+HighscoreHttpServer::HighscoreHttpServer(HighscoreService& service, LogSink log)
+    : service_(service), log_(std::move(log)), http_(std::make_unique<httplib::Server>()) {
   const std::string prefix = "/" + std::string(kOnlinePathPrefix);
   const auto route = [this](auto answer) {
     return [this, answer](const httplib::Request& request, httplib::Response& response) {
-      const ServiceAnswer result = (service_.*answer)(request.params);
+      QueryParams params;
+      const ServiceAnswer result = ParseQuery(request.target, params) ? (service_.*answer)(params)
+                                                                      : ServiceAnswer{400, "[ERROR] malformed query\n"};
       response.status = result.status;
       response.set_content(result.body, "text/plain");
     };
@@ -57,13 +61,24 @@ HighscoreHttpServer::~HighscoreHttpServer() = default;
 
 bool HighscoreHttpServer::Bind(const std::string& address, int port) { return http_->bind_to_port(address, port); }
 
-bool HighscoreHttpServer::Serve() { return http_->listen_after_bind(); }
+bool HighscoreHttpServer::Serve() {
+  const bool served = stopRequested_ || http_->listen_after_bind();
+  ended_ = true;
+  return served;
+}
 
-void HighscoreHttpServer::Stop() { http_->stop(); }
+void HighscoreHttpServer::Stop() {
+  stopRequested_ = true;
+  // The server only takes a stop once it runs, so keep asking until Serve has returned.
+  while (!ended_) {
+    http_->stop();
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+}
 
 void HighscoreHttpServer::Log(const std::string& line) {
   const std::lock_guard lock(logMutex_);
-  log_ << line << std::endl;
+  log_(line);
 }
 
 }  // namespace tolvex

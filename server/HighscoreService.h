@@ -1,14 +1,11 @@
 #pragma once
 // The table's three requests, from decoded query parameters to the answer the game reads.
-#include <map>
 #include <string>
 
+#include "server/QueryParams.h"
 #include "server/ScoreStore.h"
 
 namespace tolvex {
-
-// Query parameters as decoded from the request, repeated ones included.
-using QueryParams = std::multimap<std::string, std::string>;
 
 // An answer: HTTP status and the text the game scans for its markers.
 struct ServiceAnswer {

@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
   pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
   HighscoreService service(*store);
-  HighscoreHttpServer server(service, std::cout);
+  HighscoreHttpServer server(service, [](const std::string& line) { std::cout << line << std::endl; });
   if (!server.Bind(options.listen, options.port)) {
     std::cerr << "tolvex-highscore-server: cannot listen on " << options.listen << ":" << options.port << "\n";
     return 1;

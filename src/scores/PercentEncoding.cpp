@@ -9,6 +9,13 @@ bool IsUnreserved(unsigned char c) {
          c == '.' || c == '~';
 }
 
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
 }  // namespace
 
 std::string PercentEncode(std::string_view text) {
@@ -26,6 +33,22 @@ std::string PercentEncode(std::string_view text) {
     }
   }
   return encoded;
+}
+
+bool PercentDecode(std::string_view escaped, std::string& text) {
+  text.clear();
+  for (std::size_t i = 0; i < escaped.size(); ++i) {
+    if (escaped[i] != '%') {
+      text += escaped[i];
+      continue;
+    }
+    const int high = i + 2 < escaped.size() ? HexValue(escaped[i + 1]) : -1;
+    const int low = high >= 0 ? HexValue(escaped[i + 2]) : -1;
+    if (low < 0) return false;
+    text += static_cast<char>(high * 16 + low);
+    i += 2;
+  }
+  return true;
 }
 
 }  // namespace tolvex

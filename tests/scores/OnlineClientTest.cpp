@@ -7,6 +7,7 @@
 #include "ScriptedServer.h"
 #include "scores/OnlineClient.h"
 #include "scores/OnlineExchange.h"
+#include "support/OnlineRecordPrint.h"
 #include "support/TestPorts.h"
 
 namespace tolvex {

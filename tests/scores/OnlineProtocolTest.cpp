@@ -3,6 +3,7 @@
 
 #include "scores/Md5Hex.h"
 #include "scores/OnlineExchange.h"
+#include "support/OnlineRecordPrint.h"
 #include "scores/OnlineRecord.h"
 #include "scores/OnlineRequests.h"
 #include "scores/PercentEncoding.h"
@@ -30,6 +31,17 @@ TEST(OnlineProtocolTest, PercentEncodingLeavesOnlyUnreservedBytes) {
   EXPECT_EQ(PercentEncode("&#%+=?/"), "%26%23%25%2B%3D%3F%2F");
   EXPECT_EQ(PercentEncode("\xE9\x01\x7F"), "%E9%01%7F");
   EXPECT_EQ(PercentEncode(""), "");
+  std::string decoded;
+  const std::string everyByte = [] {
+    std::string bytes;
+    for (int c = 0; c < 256; ++c) bytes += static_cast<char>(c);
+    return bytes;
+  }();
+  EXPECT_TRUE(PercentDecode(PercentEncode(everyByte), decoded));
+  EXPECT_EQ(decoded, everyByte);
+  EXPECT_TRUE(PercentDecode("a+b%2b%2B", decoded));
+  EXPECT_EQ(decoded, "a+b++");
+  for (const char* bad : {"%", "%4", "a%zz", "%G0"}) EXPECT_FALSE(PercentDecode(bad, decoded)) << bad;
 }
 
 TEST(OnlineProtocolTest, SubmitSendsBlanksEscapedButChecksTheUnescapedText) {
