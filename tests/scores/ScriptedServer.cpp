@@ -1,6 +1,5 @@
 #include "ScriptedServer.h"
 
-#include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -30,11 +29,8 @@ bool ClientGone(int client) {
 ScriptedServer::ScriptedServer(Script script) {
   listener_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
   port_ = TakeTestPort([this](int port) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    return bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    const sockaddr_in address = LoopbackAddress(port);
+    return bind(listener_, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
   });
   listen(listener_, 8);
   thread_ = std::thread([this, script = std::move(script)] { Run(script); });

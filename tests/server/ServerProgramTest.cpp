@@ -2,10 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
-#include <netinet/in.h>
 #include <signal.h>
 #include <spawn.h>
-#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -21,19 +19,7 @@
 namespace tolvex {
 namespace {
 
-// A port of the test range that nothing listens on at the moment.
-int FreePort() {
-  return TakeTestPort([](int port) {
-    const int probe = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<std::uint16_t>(port));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    const bool free = bind(probe, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    close(probe);
-    return free;
-  });
-}
+int FreePort() { return TakeTestPort(PortIsFree); }
 
 class ServerProgramTest : public ::testing::Test {
  protected:

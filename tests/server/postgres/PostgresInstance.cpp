@@ -1,9 +1,7 @@
 #include "postgres/PostgresInstance.h"
 
 #include <libpq-fe.h>
-#include <netinet/in.h>
 #include <pwd.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -28,17 +26,6 @@ std::filesystem::path FindPostgresBin() {
     }
   }
   return newest;
-}
-
-bool PortIsFree(int port) {
-  const int probe = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_port = htons(static_cast<std::uint16_t>(port));
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  const bool free = bind(probe, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-  close(probe);
-  return free;
 }
 
 }  // namespace
