@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <cmath>
+#include <ctime>
 #include <numbers>
 #include <random>
 
@@ -25,6 +26,9 @@ std::mt19937& Generator() {
   return generator;
 }
 
+// 1 Jan 2026 00:00:00 UTC, where the calendar of stepped runs starts.
+constexpr std::time_t kSteppedEpoch = 1767225600;
+
 constexpr float kRadiansPerDegree = std::numbers::pi_v<float> / 180.0f;
 
 }  // namespace
@@ -42,6 +46,19 @@ void UseSteppedClock(int stepMs) {
 void AdvanceClock() {
   auto& clock = TheClock();
   if (clock.stepMs > 0) clock.steppedNow += clock.stepMs;
+}
+
+DateTime CurrentDateTime() {
+  const auto& clock = TheClock();
+  std::tm parts{};
+  if (clock.stepMs > 0) {
+    const std::time_t when = kSteppedEpoch + clock.steppedNow / 1000;
+    gmtime_r(&when, &parts);
+  } else {
+    const std::time_t now = std::time(nullptr);
+    localtime_r(&now, &parts);
+  }
+  return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min, parts.tm_sec};
 }
 
 void SeedRandom(std::uint32_t seed) { Generator().seed(seed); }

@@ -11,6 +11,15 @@ void UseSteppedClock(int stepMs);
 // Moves a stepped clock on by one frame; does nothing for the real clock.
 void AdvanceClock();
 
+// A calendar date and time of day.
+struct DateTime {
+  int year = 1970, month = 1, day = 1;  // month 1..12
+  int hour = 0, minute = 0, second = 0;
+};
+// The local date and time now. A stepped run counts from 1 Jan 2026 00:00:00 by its own clock,
+// so the time stamps it writes are the same in every run.
+DateTime CurrentDateTime();
+
 void SeedRandom(std::uint32_t seed);
 // Uniform integer between a and b inclusive, whichever is larger.
 int RandomInt(int a, int b);

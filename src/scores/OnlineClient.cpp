@@ -14,13 +14,14 @@ bool CheckOnlineVersion() {
   return verdict == VersionVerdict::Accepted;
 }
 
-bool SubmitOnlineRecord(const OnlineRecord& record) {
+SubmitOutcome SubmitOnlineRecord(const OnlineRecord& record) {
   bool stored = false;
-  RunOnlineExchange(SubmitQuery(record), [&](const std::string& line) {
+  const ExchangeEnd end = RunOnlineExchange(SubmitQuery(record), [&](const std::string& line) {
     stored = HasStoredMarker(line);
     return !stored;
   });
-  return stored;
+  if (stored) return SubmitOutcome::Stored;
+  return end == ExchangeEnd::Failed ? SubmitOutcome::Unreachable : SubmitOutcome::NotStored;
 }
 
 bool FetchOnlineRecords(int limit, std::vector<OnlineRecord>& records) {

@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "scores/Md5Hex.h"
+#include "scores/Md5.h"
 
 namespace tolvex {
 

@@ -1,6 +1,6 @@
 #include "scores/OnlineRequests.h"
 
-#include "scores/Md5Hex.h"
+#include "scores/Md5.h"
 #include "scores/PercentEncoding.h"
 
 namespace tolvex {

@@ -20,6 +20,7 @@
 #include "platform/Files.h"
 #include "platform/Graphics.h"
 #include "platform/Input.h"
+#include "scores/TScore.h"
 #include "shell/FrameSteps.h"
 #include "shell/GameStates.h"
 #include "shell/Screenshots.h"
@@ -78,7 +79,9 @@ bool StartUp(const LaunchOptions& options) {
   if (!options.headless) OpenAudio();
   // 3.
   SetWindowTitle(kWindowTitle);
-  // 4–6. The music engine, "Options.ini" and the online version check come here.
+  // 4–5. The music engine and "Options.ini" come here.
+  // 6. No server, or one that no longer takes this version, leaves the online table off for the run.
+  if (OnlineHighscore) OnlineHighscore = TScore::Connect() ? 1 : 0;
   ApplyScreenSize(options);
   // 7.
   if (!OpenGraphicsMode(options.headless)) {

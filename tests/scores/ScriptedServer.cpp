@@ -54,6 +54,7 @@ void ScriptedServer::Run(const Script& script) {
     if (!Ready(listener_, POLLIN, 20)) continue;
     const int client = accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
     if (client < 0) continue;
+    ++connections_;
     script(*this, client);
     close(client);
   }

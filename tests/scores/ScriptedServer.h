@@ -22,6 +22,8 @@ class ScriptedServer {
   std::string Address() const;
   // The head of the last request received.
   std::string LastRequest();
+  // How many connections it has accepted.
+  int Connections() const { return connections_; }
 
   // Script steps.
   // Reads the request head up to its blank line.
@@ -40,6 +42,7 @@ class ScriptedServer {
   int listener_ = -1;
   int port_ = 0;
   std::atomic<bool> stopping_{false};
+  std::atomic<int> connections_{0};
   std::mutex mutex_;
   std::string lastRequest_;
   std::thread thread_;

@@ -11,8 +11,10 @@
 #include <thread>
 
 #include "RunningServer.h"
-#include "scores/Md5Hex.h"
+#include "scores/Md5.h"
 #include "scores/OnlineClient.h"
+#include "scores/ScoreFixture.h"
+#include "scores/TScore.h"
 #include "scores/PercentEncoding.h"
 #include "server/ScoreStore.h"
 #include "support/OnlineRecordPrint.h"
@@ -27,9 +29,11 @@ struct StoreSite {
 };
 inline void PrintTo(const StoreSite& site, std::ostream* out) { *out << site.name; }
 
-class ServerContract : public ::testing::TestWithParam<StoreSite> {
+// Each test has a highscore list in a folder of its own, as a game folder does.
+class ServerContract : public ScoreTest, public ::testing::WithParamInterface<StoreSite> {
  protected:
   void SetUp() override {
+    ScoreTest::SetUp();
     std::string problem;
     db_ = GetParam().freshDb(problem);
     if (db_.empty()) GTEST_SKIP() << problem;
@@ -37,7 +41,11 @@ class ServerContract : public ::testing::TestWithParam<StoreSite> {
     server_ = std::make_unique<RunningServer>(*store_);
     UseServer(*server_);
   }
-  void TearDown() override { unsetenv("TOLVEX_HIGHSCORE_SERVER"); }
+  void TearDown() override {
+    unsetenv("TOLVEX_HIGHSCORE_SERVER");
+    OnlineHighscore = 0;
+    ScoreTest::TearDown();
+  }
 
   // Another store on the same table, as a second server instance would open it.
   std::unique_ptr<ScoreStore> Open() const {
@@ -48,6 +56,10 @@ class ServerContract : public ::testing::TestWithParam<StoreSite> {
   }
   static void UseServer(const RunningServer& server) {
     setenv("TOLVEX_HIGHSCORE_SERVER", server.Address().c_str(), 1);
+  }
+  // The game's submission, as the update button sends it.
+  static bool Submit(const OnlineRecord& record) {
+    return TScore::Highscore_Submit(record.name, record.points, record.time, record.rank);
   }
   static std::vector<OnlineRecord> Fetch(int limit = 10) {
     std::vector<OnlineRecord> records;
@@ -88,8 +100,8 @@ TEST_P(ServerContract, GameChecksVersionSubmitsAndFetches) {
   const std::vector<OnlineRecord> submitted{{"Ace Pilot", 1200, "06 Dec 2026/12:00:00", 7},
                                             {"Q&A #1 100% +?/", 5000, "07 Dec 2026/08:30:00", 12},
                                             {"Bo", 1200, "06 Dec 2026/12:05:00", 0}};
-  for (const OnlineRecord& record : submitted) EXPECT_TRUE(SubmitOnlineRecord(record)) << record.name;
-  EXPECT_TRUE(SubmitOnlineRecord(submitted[0])) << "an entry the table holds is acknowledged again";
+  for (const OnlineRecord& record : submitted) EXPECT_TRUE(Submit(record)) << record.name;
+  EXPECT_TRUE(Submit(submitted[0])) << "an entry the table holds is acknowledged again";
   EXPECT_EQ(Fetch(), (std::vector<OnlineRecord>{submitted[1], submitted[0], submitted[2]}));
   EXPECT_EQ(Fetch(2).size(), 2u);
   EXPECT_EQ(server_->Get("get.php?limit=0").second, "[start][end]\n");
@@ -146,20 +158,54 @@ TEST_P(ServerContract, NamesAreKeptAsTheBytesSent) {
   const std::vector<OnlineRecord> odd{{"Robert'); DROP TABLE highscores;--", 300, "t", 1},
                                       {"x\" OR 1<2 --", 200, "t", 1},
                                       {"\xC9l\xE8ve \xE2\x82\xAC", 100, "t", 1}};
-  for (const OnlineRecord& record : odd) EXPECT_TRUE(SubmitOnlineRecord(record)) << record.name;
-  EXPECT_TRUE(SubmitOnlineRecord({"after", 50, "t", 1})) << "the table is still there";
+  for (const OnlineRecord& record : odd) EXPECT_TRUE(Submit(record)) << record.name;
+  EXPECT_TRUE(Submit({"after", 50, "t", 1})) << "the table is still there";
   std::vector<OnlineRecord> expected = odd;
   expected.push_back({"after", 50, "t", 1});
   EXPECT_EQ(Fetch(), expected);
+}
+
+// Two game folders on one machine, one server: after the update button each list holds both
+// pilots' entries, marked online, and keeps them in its file.
+TEST_P(ServerContract, UpdateButtonSharesScoresBetweenGameFolders) {
+  const auto play = [this](const char* pilot, const char* name, int points, int rank) {
+    std::filesystem::create_directories(folder_ / pilot);
+    std::filesystem::current_path(folder_ / pilot);
+    Forget();
+    TScore::Init();
+    if (points) TScore::Add(name, points, "", rank, false);
+    TScore::Sort();
+    TScore::Save();
+  };
+  const auto pressUpdate = [] {
+    TScore::OnlineUpdate();
+    TScore::Sort();
+  };
+  OnlineHighscore = 1;
+  EXPECT_TRUE(TScore::Connect());
+  EXPECT_EQ(OnlineHighscore, 1);
+  play("A", "R&D #1 = best", 1200, 7);
+  pressUpdate();
+  play("B", "Bo", 900, 3);
+  pressUpdate();
+  EXPECT_EQ(Names(), (std::vector<std::string>{"R&D #1  best", "Bo"}));
+  play("A", "", 0, 0);
+  pressUpdate();
+  EXPECT_EQ(Names(), (std::vector<std::string>{"R&D #1  best", "Bo"}));
+  Forget();
+  TScore::Init();
+  ASSERT_EQ(Entries().size(), 2u);
+  for (const TScorePtr& entry : Entries()) EXPECT_TRUE(entry->online) << entry->name;
+  EXPECT_EQ(Fetch().size(), 2u) << "each entry is in the table once";
 }
 
 TEST_P(ServerContract, InstancesOnOneTableSeeEachOthersEntries) {
   const auto otherStore = Open();
   ASSERT_TRUE(otherStore);
   RunningServer other(*otherStore);
-  EXPECT_TRUE(SubmitOnlineRecord({"first", 10, "t", 1}));
+  EXPECT_TRUE(Submit({"first", 10, "t", 1}));
   UseServer(other);
-  EXPECT_TRUE(SubmitOnlineRecord({"second", 20, "t", 1}));
+  EXPECT_TRUE(Submit({"second", 20, "t", 1}));
   EXPECT_EQ(Fetch(), (std::vector<OnlineRecord>{{"second", 20, "t", 1}, {"first", 10, "t", 1}}));
 }
 

@@ -85,7 +85,7 @@ TEST_F(ServerProgramTest, ServesLogsAndStopsCleanlyOnSigterm) {
   ASSERT_TRUE(OutputShows("Serving")) << Output("err.txt");
   setenv("TOLVEX_HIGHSCORE_SERVER", ("127.0.0.1:" + std::to_string(port)).c_str(), 1);
   EXPECT_TRUE(CheckOnlineVersion());
-  EXPECT_TRUE(SubmitOnlineRecord({"Ace", 1200, "t", 7}));
+  EXPECT_EQ(SubmitOnlineRecord({"Ace", 1200, "t", 7}), SubmitOutcome::Stored);
   ASSERT_TRUE(OutputShows("submit.php 200 [OK]"));
   kill(pid_, SIGTERM);
   EXPECT_EQ(ExitStatus(), 0);

@@ -1,8 +1,9 @@
-#include "scores/Md5Hex.h"
+#include "scores/Md5.h"
 
 #include <nettle/md5.h>
 
 #include <array>
+#include <cstdint>
 
 namespace tolvex {
 
@@ -12,12 +13,12 @@ std::string MD5Hex(std::string_view text) {
   md5_update(&context, text.size(), reinterpret_cast<const std::uint8_t*>(text.data()));
   std::array<std::uint8_t, MD5_DIGEST_SIZE> digest{};
   md5_digest(&context, digest.size(), digest.data());
-  static constexpr char kHex[] = "0123456789abcdef";
+  static constexpr char kDigits[] = "0123456789abcdef";
   std::string hex;
   hex.reserve(2 * digest.size());
   for (const std::uint8_t byte : digest) {
-    hex += kHex[byte >> 4];
-    hex += kHex[byte & 15];
+    hex.push_back(kDigits[byte >> 4]);
+    hex.push_back(kDigits[byte & 15]);
   }
   return hex;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// The check-value digest shared by the highscore file and the online table.
+// The MD5 check values that guard highscore entries in the file and on the wire.
 #include <string>
 #include <string_view>
 
