@@ -22,7 +22,9 @@ bool ParseServerAddress(std::string_view text, OnlineServerAddress& address) {
 
 OnlineServerAddress OnlineServer() {
   OnlineServerAddress address;
-  if (const char* setting = std::getenv("TOLVEX_HIGHSCORE_SERVER")) ParseServerAddress(setting, address);
+  const char* setting = std::getenv("TOLVEX_HIGHSCORE_SERVER");
+  if (setting && !ParseServerAddress(setting, address))
+    WriteDebugLine(std::string("TOLVEX_HIGHSCORE_SERVER is not host:port: ") + setting);
   return address;
 }
 
