@@ -210,8 +210,11 @@ TEST_P(ServerContract, InstancesOnOneTableSeeEachOthersEntries) {
 }
 
 TEST_P(ServerContract, EveryRequestLeavesOneLogLine) {
+  // A line is written just after its answer goes out, so each request waits for the one before.
   CheckOnlineVersion();
+  LogOf(1);
   server_->Get("submit.php?name=x");
+  LogOf(2);
   server_->Get("nowhere.php");
   const auto log = LogOf(3);
   ASSERT_EQ(log.size(), 3u);
