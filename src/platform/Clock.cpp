@@ -61,6 +61,11 @@ DateTime CurrentDateTime() {
   return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min, parts.tm_sec};
 }
 
+void WaitForClockAfter(int ms) {
+  if (TheClock().stepMs > 0) return;
+  while (ClockMs() == ms) SDL_Delay(1);
+}
+
 void SeedRandom(std::uint32_t seed) { Generator().seed(seed); }
 
 int RandomInt(int a, int b) {

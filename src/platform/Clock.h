@@ -10,6 +10,8 @@ int ClockMs();
 void UseSteppedClock(int stepMs);
 // Moves a stepped clock on by one frame; does nothing for the real clock.
 void AdvanceClock();
+// Waits until the real clock has moved on from ms (about a millisecond at most); a stepped clock never waits.
+void WaitForClockAfter(int ms);
 
 // A calendar date and time of day.
 struct DateTime {

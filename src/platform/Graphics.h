@@ -36,6 +36,9 @@ void SetMouseVisible(bool visible);
 void Cls();
 // Presents the back buffer: sync 0 at once, −1 paced to the screen's hertz.
 void Flip(int sync);
+// Caps a window's frames at the display's refresh rate: vsync where the renderer offers it,
+// otherwise every Flip is paced like Flip(−1). Off again with false; headless screens are never capped.
+void CapFrameRate(bool on);
 
 // The drawing state read by every draw call.
 struct DrawState {

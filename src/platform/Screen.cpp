@@ -15,6 +15,8 @@ struct ScreenState {
   SDL_Renderer* renderer = nullptr;
   int width = 0, height = 0, hertz = 60;
   Uint32 lastPacedFlip = 0;
+  // A capped window whose renderer has no vsync: every Flip waits like Flip(−1).
+  bool paceEveryFlip = false;
   std::string title = "Tolvex";
 };
 
@@ -31,6 +33,7 @@ int& Generation() {
 void Opened(int width, int height, int hertz) {
   auto& screen = Screen();
   screen.width = width, screen.height = height, screen.hertz = hertz > 0 ? hertz : 60;
+  screen.paceEveryFlip = false;
   NextRendererGeneration();
   SDL_SetRenderDrawBlendMode(screen.renderer, SDL_BLENDMODE_BLEND);
   ResetDrawState();
@@ -113,10 +116,22 @@ void Cls() {
   SDL_RenderClear(renderer);
 }
 
+void CapFrameRate(bool on) {
+  auto& screen = Screen();
+  screen.paceEveryFlip = false;
+  if (!screen.window) return;
+  if (SDL_RenderSetVSync(screen.renderer, on ? 1 : 0) == 0 || !on) return;
+  // No vsync from this renderer: a timed wait at the display's rate instead.
+  SDL_DisplayMode mode;
+  if (SDL_GetCurrentDisplayMode(SDL_GetWindowDisplayIndex(screen.window), &mode) == 0 && mode.refresh_rate > 0)
+    screen.hertz = mode.refresh_rate;
+  screen.paceEveryFlip = true;
+}
+
 void Flip(int sync) {
   auto& screen = Screen();
   if (!screen.renderer) return;
-  if (sync != 0 && !screen.surface) {
+  if ((sync != 0 || screen.paceEveryFlip) && !screen.surface) {
     // Pace to the screen's rate: wait until one period has passed since the last paced flip.
     const Uint32 period = 1000u / static_cast<Uint32>(screen.hertz);
     const Uint32 elapsed = SDL_GetTicks() - screen.lastPacedFlip;

@@ -101,15 +101,18 @@ void DrawStateLayer() {
   }
 }
 
+void TakeMenuScreenshotOnKey() {
+  if (GameState != kStateMainMenu && GameState != kStateHighscore) return;
+  if (KeyPressed(KEY_LALT)) TakeScreenshot();
+}
+
 void ProcessStateInput() {
   switch (GameState) {
     case kStateMainMenu:
-      if (KeyPressed(KEY_LALT)) TakeScreenshot();
       // The menu's commands ("start_game", "highscore", "quit") are handled here.
       if (KeyPressed(KEY_ESCAPE)) QuitGame = 1;
       break;
     case kStateHighscore:
-      if (KeyPressed(KEY_LALT)) TakeScreenshot();
       // The panel scrolls with the arrows, and the menu's commands are handled here.
       if (KeyPressed(KEY_ESCAPE)) SetGameState(kStateMainMenu);
       break;

@@ -29,6 +29,10 @@ struct LaunchOptions {
   bool autopilot = false;
   bool listAssets = false;
   bool showHelp = false;
+
+  // A window on the real clock shows at most one frame per display refresh; headless and
+  // stepped runs go as fast as they can.
+  bool CapsFrameRate() const { return !headless && frameMs == 0; }
 };
 
 // The parsed options, or the one-line reason the command line is wrong.

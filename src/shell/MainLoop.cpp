@@ -49,6 +49,7 @@ void RunFrame(FrameHooks& hooks, int frame) {
   SetRotation(0);                   // 17
   SetColor(255, 255, 255);
   DrawStateLayer();                 // 18
+  TakeMenuScreenshotOnKey();
   hooks.BeforePresent(frame);
   Flip(0);                          // 19
   ProcessStateInput();              // 20
@@ -57,6 +58,9 @@ void RunFrame(FrameHooks& hooks, int frame) {
 
 void RunMainLoop(FrameHooks& hooks) {
   for (int frame = 1; !QuitGame && !CloseRequested(); ++frame) {
+    // Every frame lasts at least one tick of the clock, so game time keeps pace with real time
+    // (a frame shorter than 1 ms would still count as 1 ms) and no core spins at full load.
+    WaitForClockAfter(FrameClock);
     RunFrame(hooks, frame);
     if (hooks.Finished(frame)) break;
   }

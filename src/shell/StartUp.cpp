@@ -89,6 +89,7 @@ bool StartUp(const LaunchOptions& options) {
            ", please change graphicsmode in Options.ini file");
     return false;
   }
+  CapFrameRate(options.CapsFrameRate());
   // 8.
   TMessage::Init();
   AddDumpSection(DumpMessages);
@@ -118,6 +119,8 @@ bool StartUp(const LaunchOptions& options) {
   LoadWeaponImages();
   LoadDebrisImages();
   LoadGameFonts();
+  // The messages' font is current from the start, so the first messages are measured with it.
+  SelectFont(GameFont2);
   LoadShellSounds();
   // 18. The music playlist comes here.
   // 19. The ship table, after the gun table (ship types mount guns by ID).

@@ -212,14 +212,33 @@ TEST_F(ShipCatalogue, DesignReportListsEveryTypeWithItsFigures) {
 }
 
 TEST_F(ShipCatalogue, ANewGameStartsInAModernX) {
+  FrameClock = 0;  // a game started in the program's first frame
   CreateStartingPlayerShip();
   ASSERT_NE(Player, nullptr);
   EXPECT_EQ(Player->id, "pj_modernx");
   EXPECT_TRUE(Player->AimHelp);
   EXPECT_EQ(Player->RocketAutoReloadTime[3], 10000);
-  EXPECT_EQ(Player->RocketLastAutoReload[3], 10000);
   EXPECT_EQ(Player->KI, kKIPlayer);
   EXPECT_EQ(Player->Rockets, (std::array<int, 4>{3, 2, 1, 0}));
+  Tick(16);
+  EXPECT_EQ(Player->Rockets, (std::array<int, 4>{3, 2, 1, 1})) << "the first type-3 rocket comes with the first frame";
+  for (int i = 0; i < 624; ++i) Tick(16);
+  EXPECT_EQ(Player->Rockets[3], 1) << "the next one only after 10 s";
+  Tick(16);
+  Tick(16);
+  EXPECT_EQ(Player->Rockets[3], 2);
+}
+
+TEST_F(ShipCatalogue, ANewGameForgetsTheLastGamesIdleTime) {
+  PlayerIdleTime = 4990;  // the last game ended with the player standing still
+  CreateStartingPlayerShip();
+  const auto enemy = TShipInfo::CreateShip("j_bat", nullptr);
+  enemy->KI = kKIEnemy;
+  enemy->X = 20000;
+  Tick(16);
+  for (const auto object : TUniverse::WorldList())
+    EXPECT_NE(object->Kind(), ObjectKind::Rocket) << "no volley of rockets in the first frame";
+  EXPECT_EQ(PlayerIdleTime, 16);
 }
 
 TEST_F(ShipCatalogue, DebugSpawnPutsEnemiesOnARingAroundThePlayer) {
