@@ -21,17 +21,6 @@ bool SameEntry(const TScore& entry, std::string_view name, int points, std::stri
   return entry.points == points && entry.rank == rank && entry.name == name && entry.time == time;
 }
 
-// Blanks and control characters off both ends; out of the middle every character that would
-// split the entry's line or fields in the file, so the entry always reads back.
-std::string CleanName(std::string name) {
-  const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
-  const auto first = std::find_if_not(name.begin(), name.end(), blank);
-  const auto last = std::find_if_not(name.rbegin(), name.rend(), blank).base();
-  name = first < last ? std::string(first, last) : std::string();
-  std::erase_if(name, [](char c) { return c == '=' || c == ',' || c == '\r' || c == '\n'; });
-  return name;
-}
-
 std::string EntryLine(const TScore& entry, std::size_t place) {
   std::string line = std::to_string(place) + ". " + entry.name + " - - - " + std::to_string(entry.points) +
                      " - " + RankTitle(entry.rank);
@@ -39,6 +28,15 @@ std::string EntryLine(const TScore& entry, std::size_t place) {
 }
 
 }  // namespace
+
+std::string CleanScoreName(std::string name) {
+  const auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
+  const auto first = std::find_if_not(name.begin(), name.end(), blank);
+  const auto last = std::find_if_not(name.rbegin(), name.rend(), blank).base();
+  name = first < last ? std::string(first, last) : std::string();
+  std::erase_if(name, [](char c) { return c == '=' || c == ',' || c == '\r' || c == '\n'; });
+  return name;
+}
 
 TList<TScore>& TScore::ScoreList() {
   static TList<TScore> list;
@@ -70,7 +68,7 @@ void TScore::Add(std::string name, int points, std::string time, int rank, bool 
   for (const TScorePtr entry : ScoreList())
     if (SameEntry(*entry, name, points, time, rank)) return;
   auto entry = std::make_shared<TScore>();
-  entry->name = CleanName(std::move(name));
+  entry->name = CleanScoreName(std::move(name));
   entry->points = points;
   entry->time = std::move(time);
   entry->rank = rank;

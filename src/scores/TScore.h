@@ -78,6 +78,9 @@ class TScore {
 };
 using TScorePtr = std::shared_ptr<TScore>;
 
+// A name as the list keeps it: outer blanks and control characters trimmed, "=", "," and line
+// breaks taken out, so that it always reads back from the file.
+std::string CleanScoreName(std::string name);
 // The check value of a file entry: MD5 of its fields in decimal and the version text.
 std::string EntryCheckValue(std::string_view name, int points, std::string_view time, int rank, int online);
 // "06 Dec 2026/21:15:03": the time stamp of a new local entry.

@@ -20,15 +20,19 @@
 #include "platform/Files.h"
 #include "platform/Graphics.h"
 #include "platform/Input.h"
+#include "scores/ScoreDump.h"
 #include "scores/TScore.h"
 #include "shell/FrameSteps.h"
 #include "shell/GameStates.h"
+#include "shell/HighscoreScreen.h"
 #include "shell/Screenshots.h"
 #include "shell/StateDump.h"
 #include "stages/StageDump.h"
 #include "stages/StageTable.h"
 #include "stages/TLevel.h"
 #include "ui/GameFonts.h"
+#include "ui/MenuDump.h"
+#include "ui/TMenue.h"
 #include "ui/MessageDump.h"
 #include "ui/TMessage.h"
 #include "weapons/WeaponImages.h"
@@ -128,6 +132,9 @@ bool StartUp(const LaunchOptions& options) {
   // 20. The stage table, after the ship table (stages name ship types and factions).
   CreateStageTable();
   AddDumpSection(DumpStage);
+  AddDumpSection(DumpMenu);
+  AddDumpSection(DumpHighscores);
+  AddDumpSection(DumpHighscorePanel);
   // 21.
   ResetFrameTimer();
   SetGameStateChanger(ChangeGameState);
@@ -147,6 +154,9 @@ void ShutDown() {
   TBGObject::ResetList();
   Sounds() = ShellSounds{};
   MessageList.Clear();
+  ResetMenu();
+  HighscorePanel = nullptr;
+  TScore::ScoreList().Clear();
   ResetGameFonts();
   CloseScreen();
   CloseAudio();

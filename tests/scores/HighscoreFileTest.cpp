@@ -4,6 +4,8 @@
 #include <nettle/aes.h>
 #include <nettle/md5.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <fstream>
 #include <random>
@@ -16,6 +18,15 @@ namespace {
 
 using ::testing::ElementsAre;
 
+// The file key as described: the key text's codes, then 0xFF up to 16 bytes.
+std::array<std::uint8_t, 16> DescribedKey() {
+  std::array<std::uint8_t, 16> key;
+  key.fill(0xFF);
+  const std::string keyText = "4167093";
+  std::copy(keyText.begin(), keyText.end(), key.begin());
+  return key;
+}
+
 // An encoder written from the file's description alone, calling nettle directly.
 class IndependentEncoder {
  public:
@@ -25,11 +36,8 @@ class IndependentEncoder {
          std::to_string(online) + "," + Md5(name + std::to_string(points) + time + std::to_string(rank) + std::to_string(online) + "Tolvex 1.07"));
   }
   std::vector<std::uint8_t> Bytes() const {
-    std::uint8_t key[16];
-    const std::string keyText = "4167093";
-    for (int i = 0; i < 16; ++i) key[i] = i < 7 ? static_cast<std::uint8_t>(keyText[i]) : 0xFF;
     aes128_ctx context;
-    aes128_set_encrypt_key(&context, key);
+    aes128_set_encrypt_key(&context, DescribedKey().data());
     std::string padded = plain_;
     padded.resize((plain_.size() + 15) / 16 * 16, '\0');
     std::vector<std::uint8_t> file(4 + padded.size());
@@ -66,10 +74,8 @@ std::vector<std::uint8_t> FileBytes() {
 // The plain text of the file, deciphered by the independent side.
 std::string PlainOfFile() {
   const auto file = FileBytes();
-  std::uint8_t key[16];
-  for (int i = 0; i < 16; ++i) key[i] = i < 7 ? static_cast<std::uint8_t>("4167093"[i]) : 0xFF;
   aes128_ctx context;
-  aes128_set_decrypt_key(&context, key);
+  aes128_set_decrypt_key(&context, DescribedKey().data());
   std::string plain(file.size() - 4, '\0');
   aes128_decrypt(&context, plain.size(), reinterpret_cast<std::uint8_t*>(plain.data()), file.data() + 4);
   const std::uint32_t length = file[0] | file[1] << 8 | file[2] << 16 | static_cast<std::uint32_t>(file[3]) << 24;

@@ -99,23 +99,6 @@ TEST_F(ScoreListTest, AHigherRankRaisesTheBestRankAndItsPilot) {
   EXPECT_EQ(BestRankPilot, "High") << "the cleaned name";
 }
 
-TEST_F(ScoreListTest, CompareOrdersByPoints) {
-  TScore a, b;
-  a.points = 10, b.points = 20;
-  EXPECT_EQ(a.compare(b), 1);
-  EXPECT_EQ(b.compare(a), -1);
-  EXPECT_EQ(a.compare(a), 0);
-  b.points = 10;
-  EXPECT_EQ(a.compare(b), 0);
-}
-
-TEST_F(ScoreListTest, ARemovedEntryLeavesTheList) {
-  AddFixed("A", 10);
-  AddFixed("B", 20);
-  TScore::ScoreList().First()->Remove();
-  EXPECT_THAT(Names(), ElementsAre("B"));
-}
-
 TEST_F(ScoreListTest, ExtractParamsSplitsTheKeyAtTheFirstEqualsAndTheRestAtCommas) {
   using V = std::vector<std::string>;
   EXPECT_EQ(TScore::extractParams(""), V{});

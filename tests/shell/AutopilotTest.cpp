@@ -3,9 +3,12 @@
 
 #include "../world/ShipWorldFixture.h"
 #include "../world/WorldCleanup.h"
+#include "platform/Clock.h"
 #include "platform/Keys.h"
 #include "shell/Autopilot.h"
+#include "shell/FrameSteps.h"
 #include "shell/LaunchOptions.h"
+#include "ui/TMenue.h"
 
 namespace tolvex {
 namespace {
@@ -134,17 +137,27 @@ TEST_F(AutopilotTest, ItWorksThePlayersOwnControls) {
   EXPECT_FALSE(KeyHeld(LetterKey('W')) || ButtonHeld(1)) << "hands off when the game is over";
 }
 
-TEST_F(AutopilotTest, AfterThreeSecondsOnTheHighscoreScreenANewGameStarts) {
+TEST_F(AutopilotTest, AfterThreeSecondsOnTheHighscoreScreenItClicksTheStartButton) {
   player->Remove();  // the game ends as it does when the ship is destroyed
   ASSERT_EQ(GameState, kStateHighscore);
+  UseSteppedClock(100);
+  TMenue::InitHighscoreMenue();
   Autopilot pilot;
-  for (int t = 0; t <= 3000; t += 100) {
+  std::string command;
+  int clickedAt = 0;
+  for (int frame = 1; frame <= 60 && command.empty(); ++frame) {
+    AdvanceClock();
+    FrameClock = ClockMs();
     pilot.BeforeFrame();
-    EXPECT_EQ(GameState, kStateHighscore) << t;
-    FrameClock += 100;
+    UpdateMouse();
+    command = TMenue::ProcessAll();
+    clickedAt = FrameClock;
   }
-  pilot.BeforeFrame();
-  EXPECT_EQ(GameState, kStateGame);
+  UseSteppedClock(0);
+  ResetMenu();
+  EXPECT_EQ(command, "start_game") << "the menu's own button, clicked through the mouse";
+  EXPECT_GT(clickedAt, 3000) << "after a look at the screen";
+  EXPECT_LT(clickedAt, 4000);
 }
 
 TEST_F(AutopilotTest, TheCommandLineSwitchesItOn) {

@@ -1,0 +1,164 @@
+// The highscore screen in a running shell: the finished game entered once, the panel's lines,
+// scrolling, and the way back to the main menu.
+#include <gmock/gmock.h>
+
+#include <filesystem>
+
+#include "../world/ShipWorldFixture.h"
+#include "core/GameRequests.h"
+#include "platform/Clock.h"
+#include "platform/Input.h"
+#include "platform/Keys.h"
+#include "scores/TScore.h"
+#include "shell/GameStates.h"
+#include "shell/HighscoreScreen.h"
+#include "ui/TMenue.h"
+
+namespace tolvex {
+namespace {
+
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+
+class HighscoreScreenTest : public ShipWorldTest {
+ protected:
+  void SetUp() override {
+    ShipWorldTest::SetUp();
+    TScore::ScoreList().Clear();
+    ResetMenu();
+    UseSteppedClock(16);
+    SetGameStateChanger(ChangeGameState);
+    GameState = kStateGame;
+    PlayerName = "Ace";
+  }
+  void TearDown() override {
+    SetGameStateChanger(nullptr);
+    HighscorePanel = nullptr;
+    ResetMenu();
+    TScore::ScoreList().Clear();
+    UseSteppedClock(0);
+    ShipWorldTest::TearDown();
+  }
+
+  // A game that ends with the player's ship destroyed.
+  static void FinishGame(float points, int kills, int multikill) {
+    const TShipPtr player = MakePlayer();
+    player->Points = points;
+    player->Kills = kills;
+    player->MultikillHighest = multikill;
+    player->Remove();
+  }
+  static std::vector<std::string> PanelLines() { return HighscorePanel ? HighscorePanel->Content : std::vector<std::string>{}; }
+  static const std::vector<std::string>& Credits() {
+    static const std::vector<std::string> credits = {
+        "A Tolvex team production", "", "programmed by", "the Tolvex team", "no web site yet - see README.md", "",
+        "made with C++20, SDL2, libpng, libjpeg, zlib and nettle", "using SDL2_mixer", "", "thanks to:",
+        "the SDL developers [code]", "the nettle developers [code]", "Xvfb and xdotool [testing]",
+        "GoogleTest [testing]"};
+    return credits;
+  }
+};
+
+TEST_F(HighscoreScreenTest, ADeathEntersTheGameAndThePanelShowsItMarked) {
+  FinishGame(1234.9f, 5, 7);
+  ASSERT_EQ(GameState, kStateHighscore);
+  std::vector<std::string> expected = {"___ Highscore Tolvex 1.07 ___", "Name   - Date - Points - Rank", "",
+                                       "New >>> 1. Ace - - - 1234 - Apprentice of destruction + 2 <<< New", "",
+                                       "Your Score: 1234 | Kills: 5", "Rank: Apprentice of destruction + 2", "",
+                                       "Highest rank ever: Apprentice of destruction + 2 by Ace", "", ""};
+  expected.insert(expected.end(), Credits().begin(), Credits().end());
+  EXPECT_THAT(PanelLines(), ElementsAreArray(expected));
+  EXPECT_FLOAT_EQ(HighscorePanel->x, GfxWidth / 2);
+  EXPECT_FLOAT_EQ(HighscorePanel->y, GfxHeight / 10);
+  EXPECT_EQ(HighscorePanel->style, TTextfield::kCentred);
+  EXPECT_TRUE(std::filesystem::exists("Highscore.txt"));
+}
+
+TEST_F(HighscoreScreenTest, AGameIsEnteredOnceHoweverOftenTheScreenIsVisited) {
+  FinishGame(500, 1, 0);
+  SetGameState(kStateMainMenu);
+  EXPECT_EQ(HighscorePanel, nullptr) << "the panel leaves with its screen";
+  UseSteppedClock(16);  // a later moment: a second entry would get another time stamp
+  for (int i = 0; i < 100; ++i) AdvanceClock();
+  SetGameState(kStateHighscore);
+  ASSERT_EQ(TScore::ScoreList().Count(), 1u);
+  EXPECT_FALSE(TScore::ScoreList().First()->newentry) << "read back from the file";
+  EXPECT_THAT(PanelLines(), Contains("1. Ace - - - 500 - Nobody"));
+  EXPECT_THAT(PanelLines(), Contains("Your Score: 500 | Kills: 1")) << "the last game is still shown";
+  FinishGame(300, 1, 0);  // the next game is a new result
+  EXPECT_EQ(TScore::ScoreList().Count(), 2u);
+}
+
+TEST_F(HighscoreScreenTest, ACheatedGameLeavesTheListAlone) {
+  CheatUsed = 1;
+  FinishGame(900, 3, 0);
+  EXPECT_TRUE(TScore::ScoreList().Empty());
+  EXPECT_THAT(PanelLines(), Contains("Your Score: 900 | Kills: 3"));
+}
+
+TEST_F(HighscoreScreenTest, WithoutAFinishedGameOneBlankLineStandsForTheResult) {
+  SetGameState(kStateHighscore);
+  std::vector<std::string> expected = {"___ Highscore Tolvex 1.07 ___", "Name   - Date - Points - Rank", "", "", "", ""};
+  expected.insert(expected.end(), Credits().begin(), Credits().end());
+  EXPECT_THAT(PanelLines(), ElementsAreArray(expected));
+}
+
+TEST_F(HighscoreScreenTest, TheBestRankOfAPointlessGameKeepsAHolderThatReadsBack) {
+  PlayerName = "Smith, John";
+  FinishGame(0, 0, 3);  // no points: no entry, but a rank
+  EXPECT_EQ(BestRank, 3);
+  EXPECT_EQ(BestRankPilot, "Smith John");
+  BestRank = 0;
+  BestRankPilot.clear();
+  TScore::Init();
+  EXPECT_EQ(BestRank, 3) << "the rank line of the file still has its three fields";
+}
+
+TEST_F(HighscoreScreenTest, ArrowsScrollThePanelAndEscapeLeadsBackToTheMainMenu) {
+  SetGameState(kStateHighscore);
+  const float top = HighscorePanel->y;
+  FeedKey(KEY_DOWN, true);
+  for (int i = 0; i < 3; ++i) ProcessStateInput();
+  EXPECT_FLOAT_EQ(HighscorePanel->y, top + 3);
+  FeedKey(KEY_DOWN, false);
+  FeedKey(KEY_UP, true);
+  ProcessStateInput();
+  EXPECT_FLOAT_EQ(HighscorePanel->y, top + 2);
+  FeedKey(KEY_UP, false);
+  FeedKey(KEY_ESCAPE, true);
+  ProcessStateInput();
+  EXPECT_EQ(GameState, kStateMainMenu);
+  EXPECT_EQ(HighscorePanel, nullptr);
+  EXPECT_NE(FindMenuButton("quit"), nullptr);
+  EXPECT_EQ(QuitGame, 0);
+  FeedKey(KEY_ESCAPE, false);
+  FeedKey(KEY_ESCAPE, true);
+  ProcessStateInput();
+  EXPECT_EQ(QuitGame, 1) << "Escape on the main menu ends the program";
+}
+
+TEST_F(HighscoreScreenTest, TheMenusButtonsLeadBetweenTheScreens) {
+  SetGameState(kStateMainMenu);
+  const auto click = [](std::string_view command) {
+    for (int i = 0; i < 60; ++i) AdvanceClock();  // past the glide
+    TMenue::ProcessAll();                         // the sphere arrives
+    const auto spot = FindMenuButton(command)->ClickSpot();
+    ASSERT_TRUE(spot);
+    FeedMouseMove(static_cast<float>(spot->first), static_cast<float>(spot->second));
+    FeedButton(1, true);
+    FeedButton(1, false);
+    CursorX = PointerX(), CursorY = PointerY();
+    ButtonsHit[0] = static_cast<std::uint8_t>(ButtonPressed(1));
+    ProcessStateInput();
+  };
+  click("highscore");
+  EXPECT_EQ(GameState, kStateHighscore);
+  click("main");
+  EXPECT_EQ(GameState, kStateMainMenu);
+  click("quit");
+  EXPECT_EQ(QuitGame, 1);
+}
+
+}  // namespace
+}  // namespace tolvex
