@@ -12,6 +12,7 @@
 #include "scores/TScore.h"
 #include "shell/GameStates.h"
 #include "shell/HighscoreScreen.h"
+#include "support/MenuClick.h"
 #include "ui/TMenue.h"
 
 namespace tolvex {
@@ -140,23 +141,11 @@ TEST_F(HighscoreScreenTest, ArrowsScrollThePanelAndEscapeLeadsBackToTheMainMenu)
 
 TEST_F(HighscoreScreenTest, TheMenusButtonsLeadBetweenTheScreens) {
   SetGameState(kStateMainMenu);
-  const auto click = [](std::string_view command) {
-    for (int i = 0; i < 60; ++i) AdvanceClock();  // past the glide
-    TMenue::ProcessAll();                         // the sphere arrives
-    const auto spot = FindMenuButton(command)->ClickSpot();
-    ASSERT_TRUE(spot);
-    FeedMouseMove(static_cast<float>(spot->first), static_cast<float>(spot->second));
-    FeedButton(1, true);
-    FeedButton(1, false);
-    CursorX = PointerX(), CursorY = PointerY();
-    ButtonsHit[0] = static_cast<std::uint8_t>(ButtonPressed(1));
-    ProcessStateInput();
-  };
-  click("highscore");
+  ClickMenuButton("highscore");
   EXPECT_EQ(GameState, kStateHighscore);
-  click("main");
+  ClickMenuButton("main");
   EXPECT_EQ(GameState, kStateMainMenu);
-  click("quit");
+  ClickMenuButton("quit");
   EXPECT_EQ(QuitGame, 1);
 }
 
