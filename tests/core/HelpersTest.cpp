@@ -1,6 +1,8 @@
 // The helpers every subsystem shares: bearings, screen tests, rank titles, sound attenuation.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "core/Globals.h"
 #include "core/Helpers.h"
 
@@ -13,19 +15,22 @@ class HelpersTest : public ::testing::Test {
   void TearDown() override { ResetShellGlobals(); }
 };
 
-TEST_F(HelpersTest, RankTitles) {
-  EXPECT_EQ(RankTitle(0), "Nobody");
-  EXPECT_EQ(RankTitle(1), "Nobody + 1");
-  EXPECT_EQ(RankTitle(2), "Multikill");
-  EXPECT_EQ(RankTitle(4), "Multikill + 2");
-  EXPECT_EQ(RankTitle(5), "Apprentice of destruction");
-  EXPECT_EQ(RankTitle(7), "Apprentice of destruction + 2");
-  EXPECT_EQ(RankTitle(14), "Master of destruction + 4");
-  EXPECT_EQ(RankTitle(30), "God of slaughter");
-  EXPECT_EQ(RankTitle(39), "Armageddon + 4");
-  EXPECT_EQ(RankTitle(42), "Armageddon + 5");
-  EXPECT_EQ(RankTitle(44), "Armageddon + 5");
-  EXPECT_EQ(RankTitle(50), "Armageddon + 15");
+TEST_F(HelpersTest, RankTitlesAtEveryBoundary) {
+  // q = n div 5, r = n mod 5; the suffix is r, except r − 2 for "Multikill" and (q − 7) × 5 from 40 on.
+  const std::pair<int, const char*> kTitles[] = {
+      {0, "Nobody"},                          {1, "Nobody + 1"},
+      {2, "Multikill"},                       {4, "Multikill + 2"},
+      {5, "Apprentice of destruction"},       {9, "Apprentice of destruction + 4"},
+      {10, "Master of destruction"},          {14, "Master of destruction + 4"},
+      {15, "King of destruction"},            {19, "King of destruction + 4"},
+      {20, "Emperor of destruction"},         {24, "Emperor of destruction + 4"},
+      {25, "God of destruction"},             {29, "God of destruction + 4"},
+      {30, "God of slaughter"},               {34, "God of slaughter + 4"},
+      {35, "Armageddon"},                     {39, "Armageddon + 4"},
+      {40, "Armageddon + 5"},                 {44, "Armageddon + 5"},
+      {45, "Armageddon + 10"},                {50, "Armageddon + 15"},
+  };
+  for (const auto& [n, title] : kTitles) EXPECT_EQ(RankTitle(n), title) << n;
 }
 
 TEST_F(HelpersTest, BearingsAreCompassAngles) {

@@ -109,8 +109,13 @@ TEST_F(AutopilotTest, ALeavingTargetIsDroppedAndTheBuddyIsNeverChased) {
   const TShipPtr fighter = MakeShip(50, 15, 16, kKIEnemy, 1000, 1800);
   leaving->KI_Leave = true;
   player->KI_target = leaving;
-  const PilotHands hands = brain.Decide(*player, 1000);
-  EXPECT_TRUE(hands.dropTarget);
+  EXPECT_TRUE(brain.Decide(*player, 1000).dropTarget);
+  // Without a target it heads for the fighter below, past the nearer buddy and leaving ship:
+  // straight down from the ship's screen point (400, 300), held on the screen's bottom edge.
+  player->KI_target = nullptr;
+  const PilotHands hands = brain.Decide(*player, 2000);
+  EXPECT_FLOAT_EQ(hands.pointerX, 400);
+  EXPECT_FLOAT_EQ(hands.pointerY, 599);
 }
 
 TEST_F(AutopilotTest, WithNobodyToFightItKeepsFlying) {
