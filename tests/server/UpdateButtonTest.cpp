@@ -4,14 +4,10 @@
 
 #include <cstdlib>
 
-#include "../world/ShipWorldFixture.h"
+#include "../shell/HighscoreScreenFixture.h"
 #include "RunningServer.h"
-#include "core/GameRequests.h"
 #include "core/Helpers.h"
-#include "platform/Clock.h"
 #include "scores/OnlineClient.h"
-#include "scores/TScore.h"
-#include "shell/HighscoreScreen.h"
 #include "support/MenuClick.h"
 #include "support/OnlineRecordPrint.h"
 
@@ -20,14 +16,10 @@ namespace {
 
 using ::testing::Contains;
 
-class UpdateButtonTest : public ShipWorldTest {
+class UpdateButtonTest : public HighscoreScreenTest {
  protected:
   void SetUp() override {
-    ShipWorldTest::SetUp();
-    TScore::ScoreList().Clear();
-    ResetMenu();
-    UseSteppedClock(16);
-    SetGameStateChanger(ChangeGameState);
+    HighscoreScreenTest::SetUp();
     std::string error;
     store_ = OpenScoreStore("table.sqlite", error);
     ASSERT_TRUE(store_) << error;
@@ -39,12 +31,7 @@ class UpdateButtonTest : public ShipWorldTest {
     unsetenv("TOLVEX_HIGHSCORE_SERVER");
     server_.reset();
     store_.reset();
-    SetGameStateChanger(nullptr);
-    HighscorePanel = nullptr;
-    ResetMenu();
-    TScore::ScoreList().Clear();
-    UseSteppedClock(0);
-    ShipWorldTest::TearDown();
+    HighscoreScreenTest::TearDown();
   }
 
   std::unique_ptr<ScoreStore> store_;
@@ -58,7 +45,7 @@ TEST_F(UpdateButtonTest, SendsTheListAndShowsTheTablesEntries) {
   SetGameState(kStateHighscore);
   ClickMenuButton("updatehighscore");
   EXPECT_EQ(GameState, kStateHighscore);
-  const std::vector<std::string>& lines = HighscorePanel->Content;
+  const std::vector<std::string> lines = PanelLines();
   EXPECT_THAT(lines, Contains("1. R&D #2 - - - 5000 - " + RankTitle(9)));
   EXPECT_THAT(lines, Contains("2. Ace - - - 1200 - " + RankTitle(7)));
   std::vector<OnlineRecord> table;

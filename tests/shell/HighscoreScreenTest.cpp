@@ -4,16 +4,11 @@
 
 #include <filesystem>
 
-#include "../world/ShipWorldFixture.h"
-#include "core/GameRequests.h"
+#include "HighscoreScreenFixture.h"
 #include "platform/Clock.h"
 #include "platform/Input.h"
 #include "platform/Keys.h"
-#include "scores/TScore.h"
-#include "shell/GameStates.h"
-#include "shell/HighscoreScreen.h"
 #include "support/MenuClick.h"
-#include "ui/TMenue.h"
 
 namespace tolvex {
 namespace {
@@ -21,45 +16,6 @@ namespace {
 using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
-
-class HighscoreScreenTest : public ShipWorldTest {
- protected:
-  void SetUp() override {
-    ShipWorldTest::SetUp();
-    TScore::ScoreList().Clear();
-    ResetMenu();
-    UseSteppedClock(16);
-    SetGameStateChanger(ChangeGameState);
-    GameState = kStateGame;
-    PlayerName = "Ace";
-  }
-  void TearDown() override {
-    SetGameStateChanger(nullptr);
-    HighscorePanel = nullptr;
-    ResetMenu();
-    TScore::ScoreList().Clear();
-    UseSteppedClock(0);
-    ShipWorldTest::TearDown();
-  }
-
-  // A game that ends with the player's ship destroyed.
-  static void FinishGame(float points, int kills, int multikill) {
-    const TShipPtr player = MakePlayer();
-    player->Points = points;
-    player->Kills = kills;
-    player->MultikillHighest = multikill;
-    player->Remove();
-  }
-  static std::vector<std::string> PanelLines() { return HighscorePanel ? HighscorePanel->Content : std::vector<std::string>{}; }
-  static const std::vector<std::string>& Credits() {
-    static const std::vector<std::string> credits = {
-        "A Tolvex team production", "", "programmed by", "the Tolvex team", "no web site yet - see README.md", "",
-        "made with C++20, SDL2, libpng, libjpeg, zlib and nettle", "using SDL2_mixer", "", "thanks to:",
-        "the SDL developers [code]", "the nettle developers [code]", "Xvfb and xdotool [testing]",
-        "GoogleTest [testing]"};
-    return credits;
-  }
-};
 
 TEST_F(HighscoreScreenTest, ADeathEntersTheGameAndThePanelShowsItMarked) {
   FinishGame(1234.9f, 5, 7);
