@@ -93,7 +93,8 @@ StartUpResult StartUp(const LaunchOptions& options) {
   // 5. A headless run never asks: it reads the file if there is one, else takes the defaults.
   if (!LoadOptions(options.headless ? FirstRun::UseDefaults : FirstRun::AskPlayer)) return StartUpResult::PlayerQuit;
   AddDumpSection(DumpOptions);
-  // 6. The online version check comes here.
+  // 6. No server, or one that no longer takes this version, leaves the online table off for the run.
+  if (OnlineHighscore) OnlineHighscore = TScore::Connect() ? 1 : 0;
   ApplyScreenSize(options);
   // 7.
   if (!OpenGraphicsMode(options.headless)) {
