@@ -73,7 +73,9 @@ void TAmbient::AdvanceFade() {
 
 void TAmbient::FadeInOut(std::uint8_t mode, int time) {
   if (mode == kFadeIn) {
-    _link = ActiveList().AddLast(shared_from_this());
+    // One still fading out keeps its place in the list: listed twice it would be drawn
+    // and scrolled twice and could never leave.
+    if (!_link || !_link->Linked()) _link = ActiveList().AddLast(shared_from_this());
     Active = true;
   }
   FadeInOrOut = mode;

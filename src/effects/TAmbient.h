@@ -27,7 +27,7 @@ class TAmbient : public std::enable_shared_from_this<TAmbient> {
                                            float speedX, float speedY);
   // Advances the fade, then scrolls the layers of every ambient in the active list.
   void Process();
-  // Mode 1 fades in (and activates), mode 2 fades out, over time milliseconds.
+  // Mode 1 fades in (and activates, joining the active list once), mode 2 fades out, over time milliseconds.
   void FadeInOut(std::uint8_t mode, int time);
   // Leaves the active list.
   void Remove();

@@ -1,8 +1,24 @@
 #pragma once
 // The millisecond clock and the game's random numbers.
 #include <cstdint>
+#include <random>
 
 namespace tolvex {
+
+// A random generator with the game's ranges. The game's own sequence is one of these; a choice
+// that happens at moments the game does not control (the next song, when the last one ends)
+// draws from a source of its own, so it never shifts the game's sequence.
+class RandomSource {
+ public:
+  void Seed(std::uint32_t seed) { generator_.seed(seed); }
+  // Uniform integer between a and b inclusive, whichever is larger.
+  int Int(int a, int b);
+  // Uniform float from the smaller up to (excluding) the larger.
+  float Float(float a, float b);
+
+ private:
+  std::mt19937 generator_{12345u};
+};
 
 // Milliseconds since start; only differences are used.
 int ClockMs();
@@ -10,6 +26,17 @@ int ClockMs();
 void UseSteppedClock(int stepMs);
 // Moves a stepped clock on by one frame; does nothing for the real clock.
 void AdvanceClock();
+// Waits until the real clock has moved on from ms (about a millisecond at most); a stepped clock never waits.
+void WaitForClockAfter(int ms);
+
+// A calendar date and time of day.
+struct DateTime {
+  int year = 1970, month = 1, day = 1;  // month 1..12
+  int hour = 0, minute = 0, second = 0;
+};
+// The local date and time now. A stepped run counts from 1 Jan 2026 00:00:00 by its own clock,
+// so the time stamps it writes are the same in every run.
+DateTime CurrentDateTime();
 
 void SeedRandom(std::uint32_t seed);
 // Uniform integer between a and b inclusive, whichever is larger.

@@ -16,6 +16,9 @@ enum BlendMode : int { kBlendMask = 1, kBlendSolid = 2, kBlendAlpha = 3, kBlendL
 // Which SDL renderer OpenScreen uses; the caller tries them in this order.
 enum class RendererKind { Accelerated, Software };
 
+// The largest screen side the game opens; larger (or non-positive) sizes are refused.
+constexpr int kMaxScreenSide = 16384;
+
 // Opens a window (depth 0) or full screen (depth 32) with the given renderer;
 // false when it cannot be opened. hertz paces Flip(-1).
 bool OpenScreen(int width, int height, int depth, int hertz, RendererKind kind);
@@ -38,6 +41,9 @@ void Cls();
 void Flip(int sync);
 // Waits until everything drawn so far has reached the back buffer (for timing).
 void FinishDrawing();
+// Caps a window's frames at the display's refresh rate: vsync where the renderer offers it,
+// otherwise every Flip is paced like Flip(−1). Off again with false; headless screens are never capped.
+void CapFrameRate(bool on);
 
 // The drawing state read by every draw call.
 struct DrawState {

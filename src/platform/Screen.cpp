@@ -18,6 +18,8 @@ struct ScreenState {
   void (*glFinish)() = nullptr;  // the OpenGL renderers' wait for the GPU
   int width = 0, height = 0, hertz = 60;
   Uint32 lastPacedFlip = 0;
+  // A capped window whose renderer has no vsync: every Flip waits like Flip(−1).
+  bool paceEveryFlip = false;
   std::string title = "Tolvex";
 };
 
@@ -31,9 +33,15 @@ int& Generation() {
   return generation;
 }
 
+// Sizes a hand-edited settings file may hold but no screen can have.
+bool PlausibleSize(int width, int height) {
+  return width > 0 && height > 0 && width <= kMaxScreenSide && height <= kMaxScreenSide;
+}
+
 void Opened(int width, int height, int hertz) {
   auto& screen = Screen();
   screen.width = width, screen.height = height, screen.hertz = hertz > 0 ? hertz : 60;
+  screen.paceEveryFlip = false;
   NextRendererGeneration();
   SDL_SetRenderDrawBlendMode(screen.renderer, SDL_BLENDMODE_BLEND);
   ResetDrawState();
@@ -54,7 +62,8 @@ SDL_Surface* SoftwareTarget(SDL_Renderer* renderer) {
 
 bool OpenScreen(int width, int height, int depth, int hertz, RendererKind kind) {
   CloseScreen();
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  // Video is started even for a size that is refused, so the notice that follows can show a box.
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0 || !PlausibleSize(width, height)) return false;
   auto& screen = Screen();
   const Uint32 flags = depth == 0 ? SDL_WINDOW_SHOWN : (SDL_WINDOW_SHOWN | SDL_WINDOW_FULLSCREEN);
   screen.window = SDL_CreateWindow(screen.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
@@ -77,6 +86,7 @@ bool OpenScreen(int width, int height, int depth, int hertz, RendererKind kind) 
 
 bool OpenHeadlessScreen(int width, int height) {
   CloseScreen();
+  if (!PlausibleSize(width, height)) return false;
   auto& screen = Screen();
   screen.surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
   if (!screen.surface) return false;
@@ -131,10 +141,22 @@ void Cls() {
   RenderClear(renderer, SDL_Color{0, 0, 0, 255});
 }
 
+void CapFrameRate(bool on) {
+  auto& screen = Screen();
+  screen.paceEveryFlip = false;
+  if (!screen.window) return;
+  if (SDL_RenderSetVSync(screen.renderer, on ? 1 : 0) == 0 || !on) return;
+  // No vsync from this renderer: a timed wait at the display's rate instead.
+  SDL_DisplayMode mode;
+  if (SDL_GetCurrentDisplayMode(SDL_GetWindowDisplayIndex(screen.window), &mode) == 0 && mode.refresh_rate > 0)
+    screen.hertz = mode.refresh_rate;
+  screen.paceEveryFlip = true;
+}
+
 void Flip(int sync) {
   auto& screen = Screen();
   if (!screen.renderer) return;
-  if (sync != 0 && !screen.surface) {
+  if ((sync != 0 || screen.paceEveryFlip) && !screen.surface) {
     // Pace to the screen's rate: wait until one period has passed since the last paced flip.
     const Uint32 period = 1000u / static_cast<Uint32>(screen.hertz);
     const Uint32 elapsed = SDL_GetTicks() - screen.lastPacedFlip;

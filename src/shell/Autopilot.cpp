@@ -4,13 +4,12 @@
 #include <cmath>
 #include <limits>
 
-#include "core/GameRequests.h"
 #include "core/Globals.h"
 #include "core/Helpers.h"
 #include "platform/Clock.h"
 #include "platform/Input.h"
 #include "platform/Keys.h"
-#include "shell/GameStates.h"
+#include "ui/TMenue.h"
 #include "weapons/TGun.h"
 #include "weapons/TGunInfo.h"
 #include "world/TShip.h"
@@ -34,6 +33,8 @@ constexpr float kSwitchMargin = 300;
 constexpr int kRocketPauseMs = 1200;
 constexpr int kDropPauseMs = 600;
 constexpr int kMenuLookMs = 3000;
+// How long the pointer rests on the Start button before clicking, so its label lights up.
+constexpr int kHoverMs = 300;
 
 const TShip* LivingShip(const TGObjectPtr& object) {
   if (!object || object->Dead || object->Kind() != ObjectKind::Ship) return nullptr;
@@ -141,12 +142,25 @@ void Autopilot::BeforeFrame() {
   }
   ReleaseAll();
   if (GameState != kStateMainMenu && GameState != kStateHighscore) return;
-  // A short look at the screen, then a new game, as the menu's start button would give.
+  // A short look at the screen, then a new game through the menu's Start button.
   const int now = FrameClock;
   if (screenSince_ < 0) screenSince_ = now;
-  else if (now - screenSince_ > kMenuLookMs) {
-    screenSince_ = -1;
-    SetGameState(kStateGame);
+  else if (now - screenSince_ > kMenuLookMs) ClickStart(now);
+}
+
+void Autopilot::ClickStart(int now) {
+  if (pointedSince_ < 0) {
+    const TMenuePtr start = FindMenuButton("start_game");
+    const auto spot = start ? start->ClickSpot() : std::nullopt;
+    if (!spot) return;
+    FeedMouseMove(static_cast<float>(spot->first), static_cast<float>(spot->second));
+    pointedSince_ = now;
+  } else if (now - pointedSince_ >= kHoverMs) {
+    FeedButton(1, true);
+    FeedButton(1, false);
+    // Should the click not start a game, the pilot looks again and tries anew.
+    pointedSince_ = -1;
+    screenSince_ = now;
   }
 }
 

@@ -31,13 +31,14 @@ class PilotBrain {
 };
 
 // Feeds the brain's decisions to the input layer before each frame, and starts a new game
-// after a short look at the menu or highscore screen.
+// after a short look at the menu or highscore screen by clicking its Start button.
 class Autopilot {
  public:
   void BeforeFrame();
 
  private:
   void Fly(const TShip& player);
+  void ClickStart(int now);
   void Press(int key, bool down, bool& held);
   void Click(int key);
   void PressButton(int button, bool down, bool& held);
@@ -45,7 +46,8 @@ class Autopilot {
 
   PilotBrain brain_;
   bool forward_ = false, back_ = false, strafe_ = false, guns_ = false, rocket_ = false;
-  int screenSince_ = -1;
+  int screenSince_ = -1;  // clock when the menu screen was first seen
+  int pointedSince_ = -1;  // clock when the pointer was put on the Start button
 };
 
 }  // namespace tolvex

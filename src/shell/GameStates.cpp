@@ -1,15 +1,19 @@
 #include "shell/GameStates.h"
 
 #include <cmath>
+#include <string>
 
 #include "core/GameRequests.h"
 #include "core/Globals.h"
 #include "platform/Graphics.h"
 #include "platform/Input.h"
 #include "platform/Keys.h"
+#include "scores/TScore.h"
 #include "shell/DebugSpawn.h"
+#include "shell/HighscoreScreen.h"
 #include "shell/Screenshots.h"
 #include "stages/TLevel.h"
+#include "ui/TMenue.h"
 #include "ui/TMessage.h"
 #include "world/PlayerShip.h"
 #include "world/TShip.h"
@@ -20,17 +24,52 @@ namespace tolvex {
 namespace {
 
 void LeaveState() {
-  // Main menu and highscore screen: their menus shut down here; the highscore panel is dropped.
+  switch (GameState) {
+    case kStateMainMenu: TMenue::ShutDown(); break;
+    case kStateHighscore:
+      TMenue::ShutDown();
+      HighscorePanel = nullptr;
+      break;
+    default: break;
+  }
+}
+
+void DrawMenuLogos() {
+  DrawMenuLogo(60, GfxHeight - 60);
+  DrawMenuLogo(GfxWidth - 60, GfxHeight - 60);
+}
+
+void ProcessMainMenuInput() {
+  const std::string command = TMenue::ProcessAll();
+  if (command == "start_game") SetGameState(kStateGame);
+  else if (command == "highscore") SetGameState(kStateHighscore);
+  else if (command == "quit" || KeyPressed(KEY_ESCAPE)) QuitGame = 1;
+}
+
+void ProcessHighscoreInput() {
+  if (HighscorePanel) HighscorePanel->move(0, (KeyHeld(KEY_DOWN) ? 1 : 0) - (KeyHeld(KEY_UP) ? 1 : 0));
+  const std::string command = TMenue::ProcessAll();
+  if (command == "start_game") {
+    SetGameState(kStateGame);
+  } else if (command == "updatehighscore") {
+    TScore::OnlineUpdate();
+    TScore::Sort();
+    BuildHighscorePanel();
+  } else if (command == "main" || KeyPressed(KEY_ESCAPE)) {
+    SetGameState(kStateMainMenu);
+  }
 }
 
 void EnterState() {
   switch (GameState) {
     case kStateMainMenu:
       TLevel::SetLevel(nullptr);
-      // The main menu buttons are built here.
+      TMenue::InitMainMenue();
       break;
     case kStateHighscore:
-      // The highscore menu, the finished game's entry and the highscore panel are built here.
+      TMenue::InitHighscoreMenue();
+      RecordFinishedGame();
+      BuildHighscorePanel();
       break;
     case kStateGame: StartGame(); break;
     default: break;
@@ -83,36 +122,33 @@ void DrawMenuLogo(int x, int y) {
 void DrawStateLayer() {
   switch (GameState) {
     case kStateMainMenu:
-      DrawMenuLogo(60, GfxHeight - 60);
-      DrawMenuLogo(GfxWidth - 60, GfxHeight - 60);
-      // The menu buttons are drawn here.
+      DrawMenuLogos();
+      TMenue::DrawAll();
       break;
     case kStateHighscore:
-      // The highscore panel is drawn here.
-      DrawMenuLogo(60, GfxHeight - 60);
-      DrawMenuLogo(GfxWidth - 60, GfxHeight - 60);
-      // The menu buttons are drawn here.
+      if (HighscorePanel) HighscorePanel->Draw();
+      DrawMenuLogos();
+      TMenue::DrawAll();
       break;
     case kStateGame:
-      // The sliding menu and the player's HUD are drawn here.
+      TMenue::DrawAll();
+      if (Player) Player->DrawHUD();
       TMessage::DrawAll();
       break;
     default: break;
   }
 }
 
+void TakeMenuScreenshotOnKey() {
+  if (GameState != kStateMainMenu && GameState != kStateHighscore) return;
+  if (KeyPressed(KEY_LALT)) TakeScreenshot();
+}
+
 void ProcessStateInput() {
   switch (GameState) {
-    case kStateMainMenu:
-      if (KeyPressed(KEY_LALT)) TakeScreenshot();
-      // The menu's commands ("start_game", "highscore", "quit") are handled here.
-      if (KeyPressed(KEY_ESCAPE)) QuitGame = 1;
-      break;
-    case kStateHighscore:
-      if (KeyPressed(KEY_LALT)) TakeScreenshot();
-      // The panel scrolls with the arrows, and the menu's commands are handled here.
-      if (KeyPressed(KEY_ESCAPE)) SetGameState(kStateMainMenu);
-      break;
+    case kStateMainMenu: ProcessMainMenuInput(); break;
+    case kStateHighscore: ProcessHighscoreInput(); break;
+    case kStateGame: TMenue::ProcessAll(); break;  // the menu is gliding away; clicks on it do nothing
     default: break;
   }
 }

@@ -12,6 +12,9 @@ void StartGame();
 void DrawMenuLogo(int x, int y);
 // Draws the current state's own layer (menus, panels, HUD) over the scene.
 void DrawStateLayer();
+// On the menu screens Left Alt saves a screenshot at once, menus included; called before the
+// frame is shown, since a shown back buffer holds nothing reliable.
+void TakeMenuScreenshotOnKey();
 // Handles the current state's input after the frame is shown.
 void ProcessStateInput();
 

@@ -31,6 +31,10 @@ struct LaunchOptions {
   // Print frame statistics when the program ends.
   bool stats = false;
   bool showHelp = false;
+
+  // A window on the real clock shows at most one frame per display refresh; headless and
+  // stepped runs go as fast as they can.
+  bool CapsFrameRate() const { return !headless && frameMs == 0; }
 };
 
 // The parsed options, or the one-line reason the command line is wrong.

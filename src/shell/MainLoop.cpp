@@ -12,6 +12,7 @@
 #include "shell/FrameSteps.h"
 #include "shell/GameStates.h"
 #include "shell/Screenshots.h"
+#include "shell/TMusic.h"
 #include "stages/TLevel.h"
 #include "ui/TMessage.h"
 #include "world/TUniverse.h"
@@ -24,7 +25,7 @@ void RunFrame(FrameHooks& hooks, int frame) {
   hooks.BeforeFrame(frame);
   UpdateMouse();                    // 1
   UpdateFrameTimer();               // 2
-  // 3. The music steps here.
+  TMusic::Play();                   // 3
   BeginFramePhase(FramePhase::WorldStep);
   Universe->Process();              // 4
   BeginFramePhase(FramePhase::WreckageStep);
@@ -62,6 +63,7 @@ void RunFrame(FrameHooks& hooks, int frame) {
   SetRotation(0);                   // 17
   SetColor(255, 255, 255);
   DrawStateLayer();                 // 18
+  TakeMenuScreenshotOnKey();
   hooks.BeforePresent(frame);
   BeginFramePhase(FramePhase::Present);
   Flip(0);                          // 19
@@ -73,6 +75,9 @@ void RunFrame(FrameHooks& hooks, int frame) {
 
 void RunMainLoop(FrameHooks& hooks) {
   for (int frame = 1; !QuitGame && !CloseRequested(); ++frame) {
+    // Every frame lasts at least one tick of the clock, so game time keeps pace with real time
+    // (a frame shorter than 1 ms would still count as 1 ms) and no core spins at full load.
+    WaitForClockAfter(FrameClock);
     RunFrame(hooks, frame);
     if (hooks.Finished(frame)) break;
   }

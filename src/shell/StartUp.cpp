@@ -23,19 +23,29 @@
 #include "platform/Files.h"
 #include "platform/Graphics.h"
 #include "platform/Input.h"
+#include "platform/MusicEngine.h"
+#include "scores/ScoreDump.h"
+#include "scores/TScore.h"
 #include "shell/FrameSteps.h"
 #include "shell/GameStates.h"
+#include "shell/HighscoreScreen.h"
+#include "shell/Options.h"
 #include "shell/Screenshots.h"
 #include "shell/StateDump.h"
+#include "shell/TMusic.h"
 #include "stages/StageDump.h"
 #include "stages/StageTable.h"
 #include "stages/TLevel.h"
 #include "ui/GameFonts.h"
+#include "ui/MenuDump.h"
+#include "ui/TMenue.h"
 #include "ui/MessageDump.h"
 #include "ui/TMessage.h"
 #include "weapons/ShotBroadPhase.h"
 #include "weapons/WeaponImages.h"
 #include "world/DebrisImages.h"
+#include "world/HudImages.h"
+#include "world/HudRecord.h"
 #include "world/TUniverse.h"
 
 namespace tolvex {
@@ -76,25 +86,34 @@ void ApplyScreenSize(const LaunchOptions& options) {
 
 }  // namespace
 
-bool StartUp(const LaunchOptions& options) {
+StartUpResult StartUp(const LaunchOptions& options) {
   // 1–2. The embedded files are linked in; the platform starts. The catalogues' lists live with their types.
   SDL_Init(SDL_INIT_TIMER | SDL_INIT_EVENTS);
   if (!options.headless) OpenAudio();
   // 3.
   SetWindowTitle(kWindowTitle);
-  // 4–6. The music engine, "Options.ini" and the online version check come here.
+  // 4.
+  SoundEngine = CreateMusicEngine();
+  // 5. A headless run never asks: it reads the file if there is one, else takes the defaults.
+  if (!LoadOptions(options.headless ? FirstRun::UseDefaults : FirstRun::AskPlayer)) return StartUpResult::PlayerQuit;
+  AddDumpSection(DumpOptions);
+  // 6. No server, or one that no longer takes this version, leaves the online table off for the run.
+  if (OnlineHighscore) OnlineHighscore = TScore::Connect() ? 1 : 0;
   ApplyScreenSize(options);
   // 7.
   if (!OpenGraphicsMode(options.headless)) {
     Notify("graphicsmode not possible: " + std::to_string(GfxWidth) + " x " + std::to_string(GfxHeight) +
            ", please change graphicsmode in Options.ini file");
-    return false;
+    return StartUpResult::ScreenFailed;
   }
+  CapFrameRate(options.CapsFrameRate());
   // 8.
   TMessage::Init();
   AddDumpSection(DumpMessages);
   // 9.
-  SeedRandom(options.seed ? *options.seed : static_cast<std::uint32_t>(ClockMs()));
+  const std::uint32_t seed = options.seed ? *options.seed : static_cast<std::uint32_t>(ClockMs());
+  SeedRandom(seed);
+  TMusic::Dice().Seed(seed ^ 0x9E3779B9u);
   // 10.
   if (PathKind(ScreenshotDir) == 0) CreateFolder(ScreenshotDir);
   if (PathKind(MusicDir) == 0) CreateFolder(MusicDir);
@@ -120,20 +139,29 @@ bool StartUp(const LaunchOptions& options) {
   StartEffectPreview();
   // 17. Interface images come here; then the three fonts and the shell's sound effects.
   LoadWeaponImages();
+  LoadHudImages();
+  AddDumpSection(DumpHud);
   LoadDebrisImages();
   LoadGameFonts();
+  // The messages' font is current from the start, so the first messages are measured with it.
+  SelectFont(GameFont2);
   LoadShellSounds();
-  // 18. The music playlist comes here.
+  // 18.
+  TMusic::Init();
+  AddDumpSection(DumpMusic);
   // 19. The ship table, after the gun table (ship types mount guns by ID).
   CreateShipTable();
   // 20. The stage table, after the ship table (stages name ship types and factions).
   CreateStageTable();
   AddDumpSection(DumpStage);
+  AddDumpSection(DumpMenu);
+  AddDumpSection(DumpHighscores);
+  AddDumpSection(DumpHighscorePanel);
   // 21.
   ResetFrameTimer();
   SetGameStateChanger(ChangeGameState);
   SetGameState(options.start);
-  return true;
+  return StartUpResult::Ready;
 }
 
 void ShutDown() {
@@ -148,8 +176,13 @@ void ShutDown() {
   TBGObject::ResetList();
   Sounds() = ShellSounds{};
   MessageList.Clear();
+  ResetMenu();
+  HighscorePanel = nullptr;
+  TScore::ScoreList().Clear();
   ResetGameFonts();
   CloseScreen();
+  // The songs' streams go before the device they play on.
+  TMusic::Reset();
   CloseAudio();
   SDL_Quit();
 }

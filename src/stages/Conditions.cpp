@@ -75,6 +75,11 @@ std::shared_ptr<TCondition_killshiptype> TCondition_killshiptype::Create(std::st
   return condition;
 }
 
+void TCondition_killshiptype::Init() {
+  TCondition::Init();
+  counter = 0;
+}
+
 void TCondition_killshiptype::Tell(std::string_view msg) {
   if (msg.find("shipdeath") == std::string_view::npos) return;
   const std::size_t comma = msg.find(',');

@@ -35,13 +35,15 @@ class TCondition_newkills : public TCondition {
   void DescribeOwn(nlohmann::json& out) const override;
 };
 
-// Kills of one ship type, counted over the whole run through "shipdeath" messages.
+// Kills of one ship type during this visit of its stage, counted through "shipdeath" messages.
 class TCondition_killshiptype : public TCondition {
  public:
   std::string shipid;
   int number = 0;
   int counter = 0;
   static std::shared_ptr<TCondition_killshiptype> Create(std::string_view shipId, int number);
+  // Arms it and starts the count afresh: only kills of this visit end the stage.
+  void Init() override;
   // Counts a "shipdeath,<id>" message naming its ship type.
   void Tell(std::string_view msg) override;
   bool Check() override;

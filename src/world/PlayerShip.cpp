@@ -9,6 +9,8 @@ namespace tolvex {
 void CreatePlayerShip(std::string_view typeId) { Player = TShipInfo::CreateShip(typeId, Player); }
 
 void CreateStartingPlayerShip() {
+  // Standing still at the end of the last game must not bring a volley into this one.
+  PlayerIdleTime = 0;
   Player = nullptr;
   CreatePlayerShip("pj_modernx");
   if (!Player) return;

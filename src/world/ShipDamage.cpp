@@ -25,7 +25,11 @@ constexpr int kChainColor = 0xB00000;
 void LaunchWreck(const std::shared_ptr<TBGObject>& wreck, float direction) {
   if (!wreck) return;
   wreck->direction = direction;
-  wreck->SetSpeed(RandomFloat(0, 300), RandomFloat(0.01f, 0.1f), 0, RandomFloat(-100, 100));
+  // One draw after the other, so a seed throws the same wreckage whatever the compiler.
+  const float speed = RandomFloat(0, 300);
+  const float zspeed = RandomFloat(0.01f, 0.1f);
+  const float rotationspeed = RandomFloat(-100, 100);
+  wreck->SetSpeed(speed, zspeed, 0, rotationspeed);
 }
 
 }  // namespace
@@ -62,7 +66,9 @@ void TShip::AddRocket(int count, int type) {
 void TShip::SetAutoReload(int type, int ms) {
   if (type < 0 || type > 3) return;
   RocketAutoReloadTime[type] = ms;
-  RocketLastAutoReload[type] = ms;
+  // As if the last reload were a whole interval ago, whatever the clock says now,
+  // so the first rocket comes with the next frame.
+  RocketLastAutoReload[type] = FrameClock - ms - 1;
 }
 
 void TShip::SetRocketCapacity(int n) {
@@ -152,7 +158,8 @@ void TShip::CreateTruemmer() {
   for (const auto& gun : TGunList) {
     const ImagePtr turret = gun->Info ? gun->Info->TurretImg : nullptr;
     const auto wreck = TBGObject::Create(turret, gun->GetX(), gun->GetY(), 1, gun->Direction);
-    LaunchWreck(wreck, RandomFloat(0, 360) + RandomFloat(-5, 5));
+    const float heading = RandomFloat(0, 360);
+    LaunchWreck(wreck, heading + RandomFloat(-5, 5));
   }
 }
 

@@ -52,8 +52,9 @@ void TShip::PlayerStep() {
   if (KeyPressed(LetterKey('T'))) AimHelp = !AimHelp;
   for (int i = 0; i < 4; ++i)
     if (KeyPressed(KEY_0 + 1 + i)) SelectedRockets = static_cast<std::uint8_t>(i);
-  if (KeyPressed(KEY_ESCAPE)) HP = HP > 0 ? -1.0f : (HP < 0 ? 1.0f : 0.0f);
-  if (KeyHeld(KEY_LCONTROL)) PlayerCheatKeys();
+  // Escape abandons the game: a living ship drops to −1 HP; one already below 0 stays as it is.
+  if (KeyPressed(KEY_ESCAPE) && HP > 0) HP = -1.0f;
+  PlayerCheatKeys();
 
   if (ButtonsDown[0]) Shoot();
   if (ButtonsHit[1]) FireRocket();
@@ -61,20 +62,25 @@ void TShip::PlayerStep() {
 }
 
 void TShip::PlayerCheatKeys() {
-  if (KeyPressed(LetterKey('D'))) {
+  // Every cheat key is read each frame, so a press meant for something else (D also strafes)
+  // is used up at once and never fires a cheat when Left Ctrl is touched later.
+  const bool d = KeyPressed(LetterKey('D')), f = KeyPressed(LetterKey('F')), l = KeyPressed(LetterKey('L')),
+             v = KeyPressed(LetterKey('V')), k = KeyPressed(LetterKey('K'));
+  if (!KeyHeld(KEY_LCONTROL)) return;
+  if (d) {
     AddDoubleDamage(30000);
     CheatMessage("Cheat: Double Damage");
-  } else if (KeyPressed(LetterKey('F'))) {
+  } else if (f) {
     AddShield(30000);
     CheatMessage("Cheat: Shield");
-  } else if (KeyPressed(LetterKey('L'))) {
+  } else if (l) {
     Universe->AllEnemyEscape();
     CheatMessage("Cheat: Cowards!");
-  } else if (KeyPressed(LetterKey('V'))) {
+  } else if (v) {
     for (const char* command : {"rocket0,5", "rocket1,5", "rocket2,5", "rocket3,5", "rocket4,5"})
       RunRewardCommand(command);
     CheatMessage("Cheat: Rocketman!");
-  } else if (KeyPressed(LetterKey('K'))) {
+  } else if (k) {
     AddKill(nullptr);
     CheatMessage("Cheat: AddKill!");
   }

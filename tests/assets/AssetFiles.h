@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -19,6 +21,12 @@ inline art::Image loadGfx(const std::string& name) { return art::readImage(gfxPa
 inline std::vector<unsigned char> fileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Checks that a generated image has exactly this size.
+inline void expectSize(const std::string& name, int width, int height) {
+    const art::Image img = loadGfx(name);
+    EXPECT_EQ(std::pair(img.width, img.height), std::pair(width, height)) << name;
 }
 
 // Alpha of pixel (x, y).

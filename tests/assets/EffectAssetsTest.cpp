@@ -60,11 +60,7 @@ const Sprite kSprites[] = {{"RSchweif1.png", 12, 102}, {"RSchweif0.png", 12, 51}
                            {"funken1.png", 12, 13}};
 
 TEST(ParticleSprites, HaveTheirExactSizes) {
-    for (const Sprite& s : kSprites) {
-        const art::Image img = loadGfx(s.name);
-        EXPECT_EQ(img.width, s.width) << s.name;
-        EXPECT_EQ(img.height, s.height) << s.name;
-    }
+    for (const Sprite& s : kSprites) expectSize(s.name, s.width, s.height);
 }
 
 TEST(ParticleSprites, FadeOutBeforeTheirBordersSoNoBoxShows) {

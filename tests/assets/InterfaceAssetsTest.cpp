@@ -20,11 +20,7 @@ TEST(InterfaceImages, HaveTheSizesTheGameReliesOn) {
                            {"menue_quit.png", 201, 89},      {"menue_onlineupdate.png", 210, 76},
                            {"menue_main.png", 201, 89},      {"MouseMenue.png", 25, 25},
                            {"HUD_Speed.png", 194, 158},      {"HUD_HP.png", 194, 158}};
-    for (const Sized& s : fixed) {
-        const art::Image img = loadGfx(s.name);
-        EXPECT_EQ(img.width, s.width) << s.name;
-        EXPECT_EQ(img.height, s.height) << s.name;
-    }
+    for (const Sized& s : fixed) expectSize(s.name, s.width, s.height);
 }
 
 TEST(InterfaceImages, AllOthersExistAtAUsableSize) {

@@ -8,33 +8,32 @@
 #include <string>
 
 #include "AssetFiles.h"
-#include "../../tools/shipgen/ShipSizeRules.h"
-#include "../../tools/shipgen/ShipTable.h"
+#include "ShipSizeRules.h"
+#include "content/ShipTableRows.h"
 
 namespace tolvex::test {
 namespace {
 
-using shipart::kShipTypes;
 
 // The pixel a mount lands on: (centre - x, centre + y), the handle being the image centre.
-std::pair<int, int> mountPixel(const art::Image& img, const shipart::Mount& m) {
+std::pair<int, int> mountPixel(const art::Image& img, const ShipMountRow& m) {
     return {static_cast<int>(std::floor(img.width / 2.0 - m.x)), static_cast<int>(std::floor(img.height / 2.0 + m.y))};
 }
 
 TEST(ShipImages, EveryShipTypeHasItsImage) {
-    for (const auto& type : kShipTypes)
+    for (const auto& type : kShipTable)
         EXPECT_TRUE(std::filesystem::exists(gfxPath(std::string(type.image)))) << type.id << " " << type.image;
 }
 
 TEST(ShipImages, FiftyTwoTypesShareFiftyOneImages) {
     std::set<std::string_view> images;
-    for (const auto& type : kShipTypes) images.insert(type.image);
-    EXPECT_EQ(kShipTypes.size(), 52u);
+    for (const auto& type : kShipTable) images.insert(type.image);
+    EXPECT_EQ(kShipTable.size(), 52u);
     EXPECT_EQ(images.size(), 51u);
 }
 
 TEST(ShipImages, EveryGunMountSitsOnSolidHull) {
-    for (const auto& type : kShipTypes) {
+    for (const auto& type : kShipTable) {
         const art::Image img = loadGfx(std::string(type.image));
         for (const auto& m : type.mounts()) {
             const auto [x, y] = mountPixel(img, m);
@@ -50,7 +49,7 @@ TEST(ShipImages, EveryGunMountSitsOnSolidHull) {
 }
 
 TEST(ShipImages, SpritesLeaveRoomAroundEveryMount) {
-    for (const auto& type : kShipTypes) {
+    for (const auto& type : kShipTable) {
         const art::Image img = loadGfx(std::string(type.image));
         const auto margin = shipart::mountMargin(type);
         EXPECT_GE(img.width / 2.0, margin.halfWidth) << type.id;
@@ -59,7 +58,7 @@ TEST(ShipImages, SpritesLeaveRoomAroundEveryMount) {
 }
 
 TEST(ShipImages, SpritesAreSizedForTheirClass) {
-    for (const auto& type : kShipTypes) {
+    for (const auto& type : kShipTable) {
         const art::Image img = loadGfx(std::string(type.image));
         const auto range = shipart::allowedLongSide(type);
         const int longSide = std::max(img.width, img.height);
@@ -79,7 +78,7 @@ TEST(ShipImages, CapitalShipsDwarfFighters) {
 TEST(ShipImages, NoHullIsCutOffAtTheSpriteEdge) {
     // The outermost frame of every sprite is space, exhaust glow or a soft edge; a solid pixel
     // there would mean the sprite is too small for its hull.
-    for (const auto& type : kShipTypes) {
+    for (const auto& type : kShipTable) {
         const art::Image img = loadGfx(std::string(type.image));
         int solid = 0;
         for (int x = 0; x < img.width; ++x)
@@ -93,11 +92,11 @@ TEST(ShipImages, NoHullIsCutOffAtTheSpriteEdge) {
 TEST(ShipImages, MountMarginRuleMatchesTheClassTable) {
     // Worked example: the Hornet's tail gun at y = 55 needs a half-height of 70, more than a cruiser
     // normally gets, so its cap grows to 140; a drone with a centred gun keeps its class range.
-    const auto& hornet = kShipTypes[13];
+    const auto& hornet = kShipTable[13];
     ASSERT_EQ(hornet.id, "kr_Hornet");
     EXPECT_DOUBLE_EQ(shipart::mountMargin(hornet).halfHeight, 70);
     EXPECT_EQ(shipart::allowedLongSide(hornet).max, 140);
-    const auto& drone = kShipTypes[14];
+    const auto& drone = kShipTable[14];
     ASSERT_EQ(drone.id, "d_dronea1");
     EXPECT_EQ(shipart::allowedLongSide(drone).min, 28);
     EXPECT_EQ(shipart::allowedLongSide(drone).max, 50);

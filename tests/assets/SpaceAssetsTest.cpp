@@ -36,11 +36,7 @@ const Sized kTiled[] = {
 
 class TiledImage : public ::testing::TestWithParam<Sized> {};
 
-TEST_P(TiledImage, HasItsExactSize) {
-    const art::Image img = loadGfx(GetParam().name);
-    EXPECT_EQ(img.width, GetParam().width);
-    EXPECT_EQ(img.height, GetParam().height);
-}
+TEST_P(TiledImage, HasItsExactSize) { expectSize(GetParam().name, GetParam().width, GetParam().height); }
 
 TEST_P(TiledImage, LeftAndRightEdgesContinueEachOther) {
     EXPECT_LT(seamRatio(loadGfx(GetParam().name), true), kMaxSeamRatio);

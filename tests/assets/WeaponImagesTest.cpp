@@ -71,11 +71,7 @@ int solidPixels(const art::Image& img) {
 }
 
 TEST(TurretImages, HaveTheirExactSizes) {
-    for (const Turret& t : kTurrets) {
-        const art::Image img = loadGfx(t.file);
-        EXPECT_EQ(img.width, t.width) << t.file;
-        EXPECT_EQ(img.height, t.height) << t.file;
-    }
+    for (const Turret& t : kTurrets) expectSize(t.file, t.width, t.height);
 }
 
 TEST(TurretImages, AreSolidAroundThePivotAndAboveIt) {
@@ -90,11 +86,7 @@ TEST(TurretImages, AreSolidAroundThePivotAndAboveIt) {
 }
 
 TEST(ShotImages, HaveTheirExactSizes) {
-    for (const Sized& s : kShots) {
-        const art::Image img = loadGfx(s.file);
-        EXPECT_EQ(img.width, s.width) << s.file;
-        EXPECT_EQ(img.height, s.height) << s.file;
-    }
+    for (const Sized& s : kShots) expectSize(s.file, s.width, s.height);
 }
 
 TEST(ShotImages, GlowWithAWhiteHotCoreOnTransparentBlack) {

@@ -3,7 +3,10 @@
 
 #include "../world/ShipWorldFixture.h"
 #include "content/GunTable.h"
+#include "content/ShipTableRows.h"
 #include "content/TShipInfo.h"
+#include "effects/ParticleEffects.h"
+#include "effects/ParticleEngine.h"
 #include "platform/Files.h"
 #include "shell/DebugSpawn.h"
 #include "weapons/TGun.h"
@@ -17,8 +20,11 @@ class ShipCatalogue : public ShipWorldTest {
  protected:
   void SetUp() override {
     ShipWorldTest::SetUp();
+    ResetParticleEngine();
     TGunInfo::Reset();
     TShipInfo::Reset();
+    // In start-up order: explosions and hit effects, then guns, then ships.
+    CreateParticleEffects();
     CreateGunTable();
     CreateShipTable();
   }
@@ -26,6 +32,7 @@ class ShipCatalogue : public ShipWorldTest {
     ShipWorldTest::TearDown();
     TShipInfo::Reset();
     TGunInfo::Reset();
+    ResetParticleEngine();
   }
 
   static std::vector<std::string> GunIds(const TShip& ship) {
@@ -54,10 +61,22 @@ TEST_F(ShipCatalogue, TheTableHoldsFiftyTwoTypesByExactId) {
   EXPECT_EQ(TShipInfo::Get("ms_coloss")->Reward_List.size(), 5u);
 }
 
-TEST_F(ShipCatalogue, EveryMountNamesAGunOfTheGunTable) {
-  for (const auto& [id, info] : TShipInfo::ShipInfoMap()) {
-    for (const TShipInfo_Gun& gun : info->Gun_List)
-      EXPECT_TRUE(TGunInfo::GunInfoMap().contains(gun.ID)) << id << " mounts " << gun.ID;
+TEST_F(ShipCatalogue, EveryTypeBuildsWithHullExplosionAndTheMountsOfItsRow) {
+  // A ship without a hull image can never be hit; one without explosion dies unseen.
+  for (const ShipTypeRow& row : kShipTable) {
+    const TShipPtr ship = TShipInfo::CreateShip(row.id, nullptr);
+    ASSERT_NE(ship, nullptr) << row.id;
+    EXPECT_TRUE(ship->Image && ship->ImageRadius > 0) << row.id;
+    EXPECT_TRUE(ship->Explosion && ship->Explosion == TParticleInfo::Get(row.explosion)) << row.id;
+    ASSERT_EQ(ship->TGunList.Count(), row.mounts().size()) << row.id;
+    const ShipMountRow* mount = row.mounts().data();
+    for (const auto& gun : ship->TGunList) {
+      ASSERT_NE(gun->Info, nullptr) << row.id << " mounts " << mount->gun;
+      EXPECT_EQ(std::tuple(gun->Info->ID, gun->Relative_x, gun->Relative_y, gun->KI_Level),
+                std::tuple(std::string(mount->gun), mount->x, mount->y, mount->ki))
+          << row.id << " mount " << mount - row.mounts().data();
+      ++mount;
+    }
   }
 }
 
@@ -212,14 +231,33 @@ TEST_F(ShipCatalogue, DesignReportListsEveryTypeWithItsFigures) {
 }
 
 TEST_F(ShipCatalogue, ANewGameStartsInAModernX) {
+  FrameClock = 0;  // a game started in the program's first frame
   CreateStartingPlayerShip();
   ASSERT_NE(Player, nullptr);
   EXPECT_EQ(Player->id, "pj_modernx");
   EXPECT_TRUE(Player->AimHelp);
   EXPECT_EQ(Player->RocketAutoReloadTime[3], 10000);
-  EXPECT_EQ(Player->RocketLastAutoReload[3], 10000);
   EXPECT_EQ(Player->KI, kKIPlayer);
   EXPECT_EQ(Player->Rockets, (std::array<int, 4>{3, 2, 1, 0}));
+  Tick(16);
+  EXPECT_EQ(Player->Rockets, (std::array<int, 4>{3, 2, 1, 1})) << "the first type-3 rocket comes with the first frame";
+  for (int i = 0; i < 624; ++i) Tick(16);
+  EXPECT_EQ(Player->Rockets[3], 1) << "the next one only after 10 s";
+  Tick(16);
+  Tick(16);
+  EXPECT_EQ(Player->Rockets[3], 2);
+}
+
+TEST_F(ShipCatalogue, ANewGameForgetsTheLastGamesIdleTime) {
+  PlayerIdleTime = 4990;  // the last game ended with the player standing still
+  CreateStartingPlayerShip();
+  const auto enemy = TShipInfo::CreateShip("j_bat", nullptr);
+  enemy->KI = kKIEnemy;
+  enemy->X = 20000;
+  Tick(16);
+  for (const auto& object : TUniverse::WorldList())
+    EXPECT_NE(object->Kind(), ObjectKind::Rocket) << "no volley of rockets in the first frame";
+  EXPECT_EQ(PlayerIdleTime, 16);
 }
 
 TEST_F(ShipCatalogue, DebugSpawnPutsEnemiesOnARingAroundThePlayer) {

@@ -58,17 +58,26 @@ TEST_F(AmbientTest, FadeOutLowersViewpowerThenLeaves) {
   EXPECT_TRUE(TAmbient::ActiveList().Empty());
 }
 
-TEST_F(AmbientTest, DoubleActivationIsProcessedTwicePerFrame) {
+TEST_F(AmbientTest, FadingBackInWhileFadingOutKeepsOneEntry) {
   SetFrame(100);
   const auto a = TAmbient::Create();
-  a->FadeInOut(1, 1000);
-  a->FadeInOut(1, 1000);
-  EXPECT_EQ(TAmbient::ActiveList().Count(), 2u);
+  const auto layer = a->AddLayer(nullptr, 0xFFFFFF, 1, 3, 2, 1, 0, 0, false, 30, 0);
+  a->FadeInOut(1, 0);
   TAmbient::Update();
-  EXPECT_EQ(a->Fadetime, 800);
+  a->FadeInOut(2, 3000);
+  TAmbient::Update();
+  a->FadeInOut(1, 3000);  // back before the fade-out ended
+  EXPECT_EQ(TAmbient::ActiveList().Count(), 1u);
+  TAmbient::Update();
+  EXPECT_EQ(a->Fadetime, 2900) << "processed once per frame";
+  EXPECT_FLOAT_EQ(layer->Pos[0], 9) << "scrolled once per frame";
+  a->FadeInOut(2, 0);
+  TAmbient::Update();
+  EXPECT_TRUE(TAmbient::ActiveList().Empty()) << "and it can leave again";
+  EXPECT_FALSE(a->Active);
 }
 
-TEST_F(AmbientTest, DoubleActivationIsDrawnTwice) {
+TEST_F(AmbientTest, FadingInAgainIsDrawnOnce) {
   OpenScreen(40, 30);
   const auto a = TAmbient::Create();
   a->AddLayer(SolidImage(8, 8, 0xFF404040), 0xFFFFFF, 1, 4, 0, 1, 0, 0, false, 0, 0);
@@ -76,7 +85,7 @@ TEST_F(AmbientTest, DoubleActivationIsDrawnTwice) {
   a->FadeInOut(1, 0);
   TAmbient::Update();
   TAmbient::DrawLayers(0);
-  EXPECT_NEAR(static_cast<int>(ScreenPixel(20, 15) & 255), 0x80, 2);
+  EXPECT_NEAR(static_cast<int>(ScreenPixel(20, 15) & 255), 0x40, 2);
 }
 
 TEST_F(AmbientTest, CrossFadeScrollsLayersTwicePerFrame) {

@@ -4,7 +4,6 @@
 #include "EffectsTestEnv.h"
 #include "core/Globals.h"
 #include "effects/TBGObject.h"
-#include "platform/Clock.h"
 #include "platform/Graphics.h"
 
 namespace tolvex::test {
@@ -42,12 +41,15 @@ TEST_F(BGObjectTest, DepthPullsTowardsTheScreenCentre) {
 TEST_F(BGObjectTest, MovesTurnsAndSinks) {
   SetFrame(100);
   const auto o = TBGObject::Create(nullptr, 100, 50, 2, 0);
-  o->direction = 90;
-  o->SetSpeed(100, 0.5f, 10, 20);
+  o->direction = 140;
+  o->SetSpeed(100, 0.5f, 100, 20);
   TBGObject::ProcessAll();
   EXPECT_FLOAT_EQ(o->rotation, 2);
-  EXPECT_FLOAT_EQ(o->direction, 91);
-  EXPECT_NEAR(o->x, 100 + SinDeg(91) * 5, 1e-4);
+  EXPECT_FLOAT_EQ(o->direction, 150);
+  // It turns first, then flies 100 / 10 / z = 5 px at 150°, down and to the right:
+  // x + sin 150 × 5 = 102.5, y − cos 150 × 5 = 54.330.
+  EXPECT_NEAR(o->x, 102.5f, 1e-4);
+  EXPECT_NEAR(o->y, 54.330f, 1e-3);
   EXPECT_FLOAT_EQ(o->z, 2.05f);
 }
 

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "platform/Image.h"
+#include "support/TempFolder.h"
 
 namespace tolvex {
 namespace {
@@ -17,12 +18,6 @@ std::vector<unsigned char> ReadBytes(const std::filesystem::path& path) {
 
 class ImageFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder = std::filesystem::temp_directory_path() / ("tolvex_image_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-
   std::string SaveSample() {
     Pixmap picture(5, 3);
     picture.At(0, 0) = 0xFFFF0000u;
@@ -31,7 +26,8 @@ class ImageFileTest : public ::testing::Test {
     EXPECT_TRUE(SavePicturePng(picture, path, 5));
     return path;
   }
-  std::filesystem::path folder;
+  const test::TempFolder temp;
+  const std::filesystem::path folder = temp.Path();
 };
 
 TEST_F(ImageFileTest, PngRoundTripKeepsPixelsAndAlpha) {

@@ -94,7 +94,20 @@ TEST(SteppedClock, AdvancesExactlyOneStepPerFrame) {
   AdvanceClock();
   AdvanceClock();
   EXPECT_EQ(ClockMs(), 32);
+  WaitForClockAfter(32);
+  EXPECT_EQ(ClockMs(), 32) << "a stepped clock never waits";
   UseSteppedClock(0);
+}
+
+TEST(RealClock, WaitingForTheNextTickEndsOnTheNextTick) {
+  for (int i = 0; i < 20; ++i) {
+    const int now = ClockMs();
+    WaitForClockAfter(now);
+    const int after = ClockMs();
+    EXPECT_GT(after, now);
+    EXPECT_LE(after, now + 50) << "it waits for the next tick, not much longer";
+  }
+  WaitForClockAfter(ClockMs() - 1000);  // a clock already past the mark: no wait at all
 }
 
 TEST(Trigonometry, WorksInDegrees) {

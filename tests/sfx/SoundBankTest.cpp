@@ -1,4 +1,4 @@
-// The recipe book: one recipe per game file, the same bytes every time, and announcer lines
+// The recipe book: one recipe per game file, the same bytes in any order, and announcer lines
 // that still come out when there is no speech engine.
 #include <gtest/gtest.h>
 
@@ -28,22 +28,17 @@ TEST(SoundBank, HasOneRecipePerGameFile) {
   EXPECT_EQ(std::multiset<std::string>(allSfxNames().begin(), allSfxNames().end()), names);
 }
 
-TEST(SoundBank, RendersTheSameSamplesEveryTime) {
-  const Speech none("");
-  const auto all = allRecipes(none);
-  for (const char* name : {"Explosio-Ulvo-1074.wav", "alternatelaser_1a.wav", "ELAUGH.WAV"}) {
-    EXPECT_EQ(render(recipeNamed(all, name)).samples, render(recipeNamed(all, name)).samples) << name;
-  }
-}
-
-TEST(SoundBank, TheRunFolderHoldsExactlyWhatTheRecipesMakeNow) {
-  // Catches a stale folder as well as any output that is not reproducible byte for byte.
+TEST(SoundBank, TheRunFolderHoldsExactlyWhatTheRecipesMakeInAnyOrder) {
+  // The generator renders the book front to back in another process; rendering it back to front
+  // here catches a stale folder, output that is not reproducible, and a sound that depends on
+  // the ones rendered before it.
   const Speech engine(TOLVEX_ESPEAK_NG);
-  for (const SoundRecipe& recipe : allRecipes(engine)) {
-    std::ifstream in(std::filesystem::path(TOLVEX_SFX_DIR) / recipe.fileName, std::ios::binary);
+  const auto all = allRecipes(engine);
+  for (auto recipe = all.rbegin(); recipe != all.rend(); ++recipe) {
+    std::ifstream in(std::filesystem::path(TOLVEX_SFX_DIR) / recipe->fileName, std::ios::binary);
     const std::vector<std::uint8_t> onDisk{std::istreambuf_iterator<char>(in),
                                            std::istreambuf_iterator<char>()};
-    EXPECT_TRUE(onDisk == encodeWav(render(recipe))) << recipe.fileName;
+    EXPECT_TRUE(onDisk == encodeWav(render(*recipe))) << recipe->fileName;
   }
 }
 

@@ -3,9 +3,12 @@
 
 #include "../world/ShipWorldFixture.h"
 #include "../world/WorldCleanup.h"
+#include "platform/Clock.h"
 #include "platform/Keys.h"
 #include "shell/Autopilot.h"
+#include "shell/FrameSteps.h"
 #include "shell/LaunchOptions.h"
+#include "ui/TMenue.h"
 
 namespace tolvex {
 namespace {
@@ -106,8 +109,13 @@ TEST_F(AutopilotTest, ALeavingTargetIsDroppedAndTheBuddyIsNeverChased) {
   const TShipPtr fighter = MakeShip(50, 15, 16, kKIEnemy, 1000, 1800);
   leaving->KI_Leave = true;
   player->KI_target = leaving;
-  const PilotHands hands = brain.Decide(*player, 1000);
-  EXPECT_TRUE(hands.dropTarget);
+  EXPECT_TRUE(brain.Decide(*player, 1000).dropTarget);
+  // Without a target it heads for the fighter below, past the nearer buddy and leaving ship:
+  // straight down from the ship's screen point (400, 300), held on the screen's bottom edge.
+  player->KI_target = nullptr;
+  const PilotHands hands = brain.Decide(*player, 2000);
+  EXPECT_FLOAT_EQ(hands.pointerX, 400);
+  EXPECT_FLOAT_EQ(hands.pointerY, 599);
 }
 
 TEST_F(AutopilotTest, WithNobodyToFightItKeepsFlying) {
@@ -134,17 +142,27 @@ TEST_F(AutopilotTest, ItWorksThePlayersOwnControls) {
   EXPECT_FALSE(KeyHeld(LetterKey('W')) || ButtonHeld(1)) << "hands off when the game is over";
 }
 
-TEST_F(AutopilotTest, AfterThreeSecondsOnTheHighscoreScreenANewGameStarts) {
+TEST_F(AutopilotTest, AfterThreeSecondsOnTheHighscoreScreenItClicksTheStartButton) {
   player->Remove();  // the game ends as it does when the ship is destroyed
   ASSERT_EQ(GameState, kStateHighscore);
+  UseSteppedClock(100);
+  TMenue::InitHighscoreMenue();
   Autopilot pilot;
-  for (int t = 0; t <= 3000; t += 100) {
+  std::string command;
+  int clickedAt = 0;
+  for (int frame = 1; frame <= 60 && command.empty(); ++frame) {
+    AdvanceClock();
+    FrameClock = ClockMs();
     pilot.BeforeFrame();
-    EXPECT_EQ(GameState, kStateHighscore) << t;
-    FrameClock += 100;
+    UpdateMouse();
+    command = TMenue::ProcessAll();
+    clickedAt = FrameClock;
   }
-  pilot.BeforeFrame();
-  EXPECT_EQ(GameState, kStateGame);
+  UseSteppedClock(0);
+  ResetMenu();
+  EXPECT_EQ(command, "start_game") << "the menu's own button, clicked through the mouse";
+  EXPECT_GT(clickedAt, 3000) << "after a look at the screen";
+  EXPECT_LT(clickedAt, 4000);
 }
 
 TEST_F(AutopilotTest, TheCommandLineSwitchesItOn) {

@@ -1,4 +1,7 @@
 // The real program, run headless: it must start, draw, write its files and stop by itself.
+#include <algorithm>
+#include <set>
+
 #include "platform/Image.h"
 #include "support/ProgramRunTest.h"
 
@@ -14,6 +17,10 @@ TEST_F(HeadlessRunTest, RunsFramesAndWritesScreenshotAndDump) {
   ASSERT_TRUE(picture);
   EXPECT_EQ(picture->width, 1280);
   EXPECT_EQ(picture->height, 720);
+  // The running scene fills the picture: hardly a pixel of the backdrop is black, and it is no flat colour.
+  const auto black = std::count_if(picture->pixels.begin(), picture->pixels.end(), [](auto p) { return !(p & 0xFFFFFF); });
+  EXPECT_LT(black, 1280 * 720 / 10);
+  EXPECT_GT(std::set<std::uint32_t>(picture->pixels.begin(), picture->pixels.end()).size(), 1000u);
   const auto dump = ReadJson("state.json");
   EXPECT_EQ(dump["frame"], 120);
   EXPECT_EQ(dump["clock"], 1920);

@@ -41,6 +41,13 @@ TEST(LaunchOptions, RefusesBadInputWithTheReason) {
   }
 }
 
+TEST(LaunchOptions, OnlyAWindowOnTheRealClockIsCappedAtTheRefreshRate) {
+  EXPECT_TRUE(ParseLaunchOptions({}).options.CapsFrameRate());
+  EXPECT_TRUE(ParseLaunchOptions({"--start", "game"}).options.CapsFrameRate());
+  EXPECT_FALSE(ParseLaunchOptions({"--frame-ms", "16"}).options.CapsFrameRate()) << "stepped runs go flat out";
+  EXPECT_FALSE(ParseLaunchOptions({"--headless"}).options.CapsFrameRate());
+}
+
 TEST(InputScript, ParsesEveryEventType) {
   const auto parsed = ParseInputScript("# warm-up\n3 key 87 down\n\n3 mouse 100 200.5\n5 button 1 up\r\n7 text hello world\n");
   ASSERT_EQ(parsed.error, "");

@@ -7,6 +7,7 @@
 #include "core/Globals.h"
 #include "platform/Graphics.h"
 #include "shell/Screenshots.h"
+#include "support/TempFolder.h"
 
 namespace tolvex {
 namespace {
@@ -15,20 +16,17 @@ class ScreenshotTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetShellGlobals();
-    folder = std::filesystem::temp_directory_path() / ("tolvex_shots_" + std::to_string(::getpid()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
     ScreenshotDir = folder.string() + "\\";
     GfxWidth = 32, GfxHeight = 24;
     ASSERT_TRUE(OpenHeadlessScreen(GfxWidth, GfxHeight));
   }
   void TearDown() override {
     CloseScreen();
-    std::filesystem::remove_all(folder);
     ResetShellGlobals();
   }
   void Touch(const std::string& name) { std::ofstream(folder / name) << "x"; }
-  std::filesystem::path folder;
+  const test::TempFolder temp;
+  const std::filesystem::path folder = temp.Path();
 };
 
 TEST_F(ScreenshotTest, NumbersSkipTakenFilesAndStartFromTheLastOne) {

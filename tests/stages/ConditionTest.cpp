@@ -112,7 +112,7 @@ TEST_F(Conditions, AKillTypeConditionHearsShipDeathsWhateverTheCase) {
   EXPECT_TRUE(kills->Check());
 }
 
-TEST_F(Conditions, AReachedKillTypeConditionFiresOnTheFirstFrameOfARevisit) {
+TEST_F(Conditions, AKillTypeConditionCountsOnlyTheKillsOfThisVisit) {
   const TShipPtr player = MakePlayer();
   const TLevelPtr stage = AddStage("Mothership", 1), home = AddStage("Home", 0);
   auto kill = TCondition_killshiptype::Create("ms_eyriese", 1);
@@ -126,9 +126,12 @@ TEST_F(Conditions, AReachedKillTypeConditionFiresOnTheFirstFrameOfARevisit) {
   EXPECT_EQ(kill->counter, 1);
   StageFrame();
   EXPECT_EQ(CurrentLevel, home);
-  TLevel::SetLevel(stage);  // the next visit: the count was never reset
-  EXPECT_EQ(kill->counter, 1);
+  TLevel::SetLevel(stage);  // the next visit starts counting at 0
+  EXPECT_EQ(kill->counter, 0);
+  StageFrame();
+  EXPECT_EQ(CurrentLevel, stage) << "the last visit's kill does not end this one";
   player->Dead = 1;
+  RunRewardCommand("telldeath,ms_eyriese");
   StageFrame();
   EXPECT_EQ(CurrentLevel, stage) << "not while the player is dead";
   player->Dead = 0;

@@ -149,7 +149,7 @@ TEST_F(StageTable, TheFinalStagesNextExitRestartsTheRunHarder) {
   EXPECT_FLOAT_EQ(Difficulty, 1.5f);
 }
 
-TEST_F(StageTable, ASecondVisitOfBonusStageTenEndsAtOnceAfterTheMothershipFell) {
+TEST_F(StageTable, EveryVisitOfBonusStageTenNeedsItsOwnMothershipKill) {
   Enter(20);
   StageFrame();
   RunRewardCommand("telldeath,ms_eyriese");  // the player destroyed the mothership
@@ -160,8 +160,13 @@ TEST_F(StageTable, ASecondVisitOfBonusStageTenEndsAtOnceAfterTheMothershipFell) 
   EXPECT_FLOAT_EQ(Difficulty, 1.5f);
   EXPECT_EQ(Player->RocketCapacity[0], 45);
   Enter(20);
+  RunFor(2000, 500);
+  EXPECT_EQ(CurrentLevel, Levels[20]) << "the last visit's kill does not end this one";
+  EXPECT_EQ(Player->id, "pj_darkstar_se");
+  EXPECT_FLOAT_EQ(Difficulty, 1.5f);
+  RunRewardCommand("telldeath,ms_eyriese");
   StageFrame();
-  EXPECT_EQ(CurrentLevel, Levels[1]) << "the kill count is kept for the whole run";
+  EXPECT_EQ(CurrentLevel, Levels[1]);
   EXPECT_EQ(Player->id, "pj_darkx");
   EXPECT_FLOAT_EQ(Difficulty, 2.0f);
 }

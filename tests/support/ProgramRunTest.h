@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -12,19 +11,12 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "support/TempFolder.h"
+
 namespace tolvex {
 
 class ProgramRunTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder = std::filesystem::temp_directory_path() /
-             ("tolvex_run_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "_" +
-              std::to_string(::getpid()));
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-
   // Runs the game in the folder with the given arguments; returns its exit status.
   int Run(const std::string& arguments) {
     const std::string command = "cd '" + folder.string() + "' && '" TOLVEX_PROGRAM "' " + arguments +
@@ -43,7 +35,8 @@ class ProgramRunTest : public ::testing::Test {
     return nlohmann::json::parse(in);
   }
 
-  std::filesystem::path folder;
+  const test::TempFolder temp;
+  const std::filesystem::path folder = temp.Path();
 };
 
 }  // namespace tolvex

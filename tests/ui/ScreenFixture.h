@@ -28,14 +28,6 @@ class ScreenTest : public ::testing::Test {
 
   // The back buffer's colour at a pixel, 0xRRGGBB.
   static std::uint32_t ScreenRGB(int x, int y) { return GrabPixmap(x, y, 1, 1).At(0, 0) & 0xFFFFFFu; }
-  // The topmost row in column x whose pixel is not black; -1 if none.
-  static int FirstLitRow(int x) {
-    const Pixmap column = GrabPixmap(x, 0, 1, kHeight);
-    for (int y = 0; y < kHeight; ++y) {
-      if ((column.At(0, y) & 0xFFFFFFu) != 0) return y;
-    }
-    return -1;
-  }
 
   TempFolder folder_;
   TVizazIrudPtr font_;

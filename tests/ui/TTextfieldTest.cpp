@@ -34,21 +34,13 @@ TEST(TextfieldLayout, HeightIsTwelvePixelsPerLineAtItsScaleTruncated) {
   EXPECT_EQ(panel->getHeight(), 39);  // 39.6
 }
 
-TEST(TextfieldLayout, RightAlignedLineOfTenCharactersStartsEightyPixelsLeft) {
-  const auto panel = TTextfield::Create(500, 100, 1.0f, TTextfield::kRight);
-  EXPECT_FLOAT_EQ(panel->LineLeft(10), 420.0f);
-  panel->textsize = 2.0f;
-  EXPECT_FLOAT_EQ(panel->LineLeft(10), 340.0f);
-}
-
-TEST(TextfieldLayout, CentredAndLeftAlignedLinesAndUnknownStyles) {
-  const auto panel = TTextfield::Create(500, 100, 1.0f, TTextfield::kCentred);
-  EXPECT_FLOAT_EQ(panel->LineLeft(10), 460.0f);
-  EXPECT_FLOAT_EQ(panel->LineLeft(3), 488.0f);
-  panel->style = TTextfield::kLeft;
-  EXPECT_FLOAT_EQ(panel->LineLeft(10), 500.0f);
-  panel->style = 3;
-  EXPECT_FLOAT_EQ(panel->LineLeft(10), 0.0f);
+TEST(TextfieldLayout, LinesStartByStyleAtEightPixelsACharacter) {
+  // Left at x; centred n × 0.5 × 8 × size left of x; right 8 × n × size left of x; other styles at 0.
+  const std::tuple<unsigned char, float, std::size_t, float> kCases[] = {  // style, size, n, left edge
+      {TTextfield::kRight, 1, 10, 420},  {TTextfield::kRight, 2, 10, 340}, {TTextfield::kCentred, 1, 10, 460},
+      {TTextfield::kCentred, 1, 3, 488}, {TTextfield::kLeft, 1, 10, 500},  {3, 1, 10, 0}};
+  for (const auto& [style, size, n, left] : kCases)
+    EXPECT_FLOAT_EQ(TTextfield::Create(500, 100, size, style)->LineLeft(n), left) << int(style) << " " << n;
 }
 
 TEST(TextfieldLayout, LinesAreTwelvePixelsApartAtScaleOne) {

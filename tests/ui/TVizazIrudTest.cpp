@@ -22,11 +22,14 @@ class FontTest : public ::testing::Test {
     return font;
   }
 
+  // The game's own "font", loaded as the start-up loads it.
+  static TVizazIrudPtr EmbeddedFont() { return LoadFontCandyFont("incbin::..\\gfx\\font.png", kFontStyleSmooth, 0); }
+
   test::TempFolder folder_;
 };
 
 TEST_F(FontTest, LettersAndTheBlankAdvanceByTheirMetrics) {
-  const auto font = LoadGameLayoutFont();
+  const auto font = EmbeddedFont();
   ASSERT_TRUE(font);
   SetFont(font.get());
   EXPECT_FLOAT_EQ(TextWidth("A"), 10.0f);
@@ -37,7 +40,7 @@ TEST_F(FontTest, LettersAndTheBlankAdvanceByTheirMetrics) {
 }
 
 TEST_F(FontTest, QuoteBackslashAndGraveTakeNoRoom) {
-  const auto font = LoadGameLayoutFont();
+  const auto font = EmbeddedFont();
   ASSERT_TRUE(font);
   SetFont(font.get());
   EXPECT_FLOAT_EQ(TextWidth("A\"B"), 20.0f);
@@ -47,14 +50,14 @@ TEST_F(FontTest, QuoteBackslashAndGraveTakeNoRoom) {
 }
 
 TEST_F(FontTest, LatinOneLettersHaveGlyphsAndControlCodesDoNot) {
-  const auto font = LoadGameLayoutFont();
+  const auto font = EmbeddedFont();
   ASSERT_TRUE(font);
   EXPECT_FLOAT_EQ(font->Width("\xDF\xC4"), 20.0f);  // ß Ä
   EXPECT_FLOAT_EQ(font->Width("\x09\x1F\xFF"), 0.0f);
 }
 
 TEST_F(FontTest, TextHeightIsTheLineHeightAndEmptyTextHasNone) {
-  const auto font = LoadGameLayoutFont();
+  const auto font = EmbeddedFont();
   ASSERT_TRUE(font);
   SetFont(font.get());
   EXPECT_FLOAT_EQ(TextHeight("Ag"), 16.0f);

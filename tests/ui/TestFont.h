@@ -1,17 +1,18 @@
 #pragma once
-// A font made inside the tests: the game's metrics layout (100 records, line
-// height 16, blank 8) written as a ".dat" file beside a generated texture.
+// A font made inside the tests: the game's character records (line height 16, blank 8) written
+// as a ".dat" file beside a texture painted here, so every glyph's pixels are known.
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/Image.h"
+#include "support/TempFolder.h"
 #include "ui/FontMetrics.h"
 
 namespace tolvex::test {
 
-// The game's 100 character records, row by row.
+// The game's 100 character records, as its embedded "font.dat" holds them.
 std::vector<FontMetricsRecord> GameFontRecords();
 
 // The bytes of a metrics file with the game's header and the given records.
@@ -25,21 +26,6 @@ void PaintSolidGlyph(Pixmap& texture, const FontMetricsRecord& record, int lineH
 
 // A 256 × 128 texture, opaque black (the mask colour) except for the painted glyphs.
 Pixmap MakeFontTexture(const std::vector<FontMetricsRecord>& records, const GlyphPainter& paint, int lineHeight = 16);
-
-// A folder of its own under the system's temporary folder, removed when destroyed.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  const std::filesystem::path& Path() const { return path_; }
-  // A path inside the folder, as text.
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
 
 // Writes "<stem>.png" and "<stem>.dat" into the folder; returns the texture path.
 std::string WriteGameFont(const TempFolder& folder, const std::string& stem,

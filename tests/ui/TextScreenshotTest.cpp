@@ -1,17 +1,13 @@
-// Draws a few messages and a panel on the software renderer and saves the
-// picture as "ui_text_screenshot.png" in the build folder, for a look by eye.
-// The game's embedded fonts are used when present; otherwise a font drawn
-// here with FreeType in the game's metrics layout.
+// Draws a few messages, panels and an input field with the game's fonts on the software
+// renderer, checks where they land, and saves the picture as "ui_text_screenshot.png" in the
+// build folder for a look by eye.
 #include <gtest/gtest.h>
 
-#include <ft2build.h>
-#include FT_FREETYPE_H
+#include <algorithm>
 
-#include <filesystem>
-
-#include "ScreenFixture.h"
 #include "core/Globals.h"
-#include "platform/EmbeddedFiles.h"
+#include "platform/Graphics.h"
+#include "platform/Image.h"
 #include "ui/GameFonts.h"
 #include "ui/TINPT_FIELD.h"
 #include "ui/TMessage.h"
@@ -19,46 +15,6 @@
 
 namespace tolvex {
 namespace {
-
-constexpr const char* kFace = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
-
-// Paints each character with FreeType into its record's rectangle: white, coverage as alpha.
-class FreeTypePainter {
- public:
-  FreeTypePainter() {
-    if (FT_Init_FreeType(&library_) != 0) return;
-    if (FT_New_Face(library_, kFace, 0, &face_) != 0) return;
-    FT_Set_Pixel_Sizes(face_, 0, 12);
-  }
-  ~FreeTypePainter() {
-    if (face_) FT_Done_Face(face_);
-    if (library_) FT_Done_FreeType(library_);
-  }
-  bool Ready() const { return face_ != nullptr; }
-
-  void operator()(Pixmap& texture, const FontMetricsRecord& record, int lineHeight) const {
-    if (FT_Load_Char(face_, static_cast<FT_ULong>(record.code), FT_LOAD_RENDER) != 0) return;
-    const FT_GlyphSlot slot = face_->glyph;
-    const int baseline = record.y + 12;
-    const int left = record.x + (record.width - static_cast<int>(slot->bitmap.width)) / 2;
-    for (unsigned row = 0; row < slot->bitmap.rows; ++row) {
-      for (unsigned col = 0; col < slot->bitmap.width; ++col) {
-        const int x = left + static_cast<int>(col);
-        const int y = baseline - slot->bitmap_top + static_cast<int>(row);
-        // Never outside the record's rectangle, like the game's own fonts.
-        if (x < record.x || x >= record.x + record.width || y < record.y || y >= record.y + lineHeight) continue;
-        const std::uint32_t coverage = slot->bitmap.buffer[row * slot->bitmap.pitch + col];
-        if (coverage > 0) texture.At(x, y) = coverage << 24 | 0xFFFFFFu;
-      }
-    }
-  }
-
- private:
-  FT_Library library_ = nullptr;
-  FT_Face face_ = nullptr;
-};
-
-bool GameFontsEmbedded() { return FindEmbeddedFile("font.dat") && FindEmbeddedFile("font2.dat"); }
 
 class TextScreenshot : public ::testing::Test {
  protected:
@@ -68,15 +24,7 @@ class TextScreenshot : public ::testing::Test {
     ResetShellGlobals();
     GfxWidth = 640;
     GfxHeight = 360;
-    if (GameFontsEmbedded()) {
-      LoadGameFonts();
-    } else {
-      FreeTypePainter painter;
-      if (!painter.Ready()) GTEST_SKIP() << "no FreeType face at " << kFace;
-      const auto paint = [&painter](Pixmap& t, const FontMetricsRecord& r, int h) { painter(t, r, h); };
-      GameFont = LoadFontCandyFont(test::WriteGameFont(folder_, "font", paint), kFontStyleSmooth, 0);
-      GameFont2 = GameFont;
-    }
+    LoadGameFonts();
     ASSERT_TRUE(GameFont && GameFont2);
   }
   void TearDown() override {
@@ -87,8 +35,6 @@ class TextScreenshot : public ::testing::Test {
     ResetDrawState();
     CloseScreen();
   }
-
-  test::TempFolder folder_;
 };
 
 TEST_F(TextScreenshot, MessagesAPanelAndAnInputField) {
@@ -125,7 +71,16 @@ TEST_F(TextScreenshot, MessagesAPanelAndAnInputField) {
   const std::string path = std::string(TOLVEX_TEST_OUTPUT_DIR) + "/ui_text_screenshot.png";
   const Pixmap picture = GrabPixmap(0, 0, 640, 360);
   ASSERT_TRUE(SavePicturePng(picture, path, 5));
-  EXPECT_GT(std::filesystem::file_size(path), 1000u);
+  const auto saved = LoadPixmap(path);
+  ASSERT_TRUE(saved);
+  EXPECT_TRUE(saved->pixels == picture.pixels) << "the file holds the picture itself";
+  // A right-aligned line starts 8 px a character left of its point: 630 − 8 × 39 = 318.
+  int leftmost = 640;
+  for (int y = 300; y < 316; ++y) {
+    for (int x = 300; x < 640; ++x) leftmost = (picture.At(x, y) >> 16 & 255) > 64 ? std::min(x, leftmost) : leftmost;
+  }
+  EXPECT_GE(leftmost, 318);
+  EXPECT_LE(leftmost, 320);
   // The first message's orange shows at the left edge around its line (top 64, 32 high).
   const auto isOrange = [](std::uint32_t p) {
     const int r = (p >> 16) & 255, g = (p >> 8) & 255, b = p & 255;

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "WeaponsWorld.h"
 #include "platform/Graphics.h"
 
 namespace tolvex::testing {
 namespace {
 
-// Shots and rockets drawn on the software renderer over black and read back.
+// Shots, rockets and the shield glow drawn on the software renderer and read back.
 class ShotDrawTest : public WeaponsWorld {
  protected:
   void SetUp() override {
@@ -28,13 +30,17 @@ class ShotDrawTest : public WeaponsWorld {
     shot->LiveTime = liveTime;
     return shot;
   }
-  // Red channel at (x, y) after drawing one object over black.
-  static int RedAfterDrawing(TGObject& object, int x, int y) {
+  // The colour (0xRRGGBB) at (x, y) after drawing one object over a plain background.
+  static std::uint32_t ColourAfterDrawing(TGObject& object, int x, int y, std::uint32_t background) {
     ResetDrawState();
-    Cls();
+    SetColor(background >> 16 & 255, background >> 8 & 255, background & 255);
+    DrawRect(0, 0, 1280, 720);
+    ResetDrawState();
     object.Draw();
-    return static_cast<int>((GrabPixmap(x, y, 1, 1).At(0, 0) >> 16) & 255);
+    return GrabPixmap(x, y, 1, 1).At(0, 0) & 0xFFFFFFu;
   }
+  // Red channel at (x, y) after drawing one object over black.
+  static int RedAfterDrawing(TGObject& object, int x, int y) { return int(ColourAfterDrawing(object, x, y, 0) >> 16); }
   TShipPtr ship_;
 };
 
@@ -70,6 +76,29 @@ TEST_F(ShotDrawTest, RocketsAreDrawnAtTheirPositionRelativeToTheCamera) {
   CameraX = 100;
   EXPECT_EQ(RedAfterDrawing(*rocket, 300, 200), 0);
   EXPECT_EQ(RedAfterDrawing(*rocket, 200, 200), 255);
+}
+
+TEST_F(ShotDrawTest, PlasmaRocketsAreLightTheOthersCoverTheBackground) {
+  // A red sprite over green: light (kinds 0 and 3) adds to the green, alpha (1 and 2) hides it.
+  constexpr std::array<std::uint32_t, 4> kExpected{0xFFC800, 0xFF0000, 0xFF0000, 0xFFC800};
+  const ImagePtr red = SolidImage(6, 16, 3, 8, 0xFFFF0000u);
+  RocketImages = {red, red, red, red};
+  for (std::uint8_t kind = 0; kind < 4; ++kind) {
+    const TRocketPtr rocket = TRocket::Create(ship_, 0, 100, nullptr, kind);
+    rocket->X = 300, rocket->Y = 200;
+    EXPECT_EQ(ColourAfterDrawing(*rocket, 300, 200, 0x00C800), kExpected[kind]) << int(kind);
+  }
+}
+
+TEST_F(ShotDrawTest, TheShieldGlowIsBlueLightAddedAroundTheHull) {
+  const TShipPtr ship = MakeShip(300, 200);
+  ship->Image = SolidImage(100, 100, 50, 50);
+  ship->BONUS_Shield = 1000;
+  ship->shieldhit = 1;
+  // 57 px right of the centre only the outer glow (scale 1.2, 60 px) lies: (0, 100, 255) added to red.
+  EXPECT_EQ(ColourAfterDrawing(*ship, 357, 200, 0xC80000), 0xC864FFu);
+  ship->shieldhit = 0;  // no hit yet: the shield is invisible
+  EXPECT_EQ(ColourAfterDrawing(*ship, 357, 200, 0xC80000), 0xC80000u);
 }
 
 }  // namespace

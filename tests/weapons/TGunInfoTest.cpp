@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "WeaponsWorld.h"
+#include "support/TempFolder.h"
 
 namespace tolvex::testing {
 namespace {
@@ -15,14 +16,8 @@ class GunInfoTest : public WeaponsWorld {
  protected:
   void SetUp() override {
     WeaponsWorld::SetUp();
-    folder_ = fs::temp_directory_path() / ("tolvex_guninfo_" + std::to_string(::getpid()));
-    fs::create_directories(folder_);
     turret_ = WritePng("turret.png", 16, 27);
     shot_ = WritePng("shot.png", 10, 100);
-  }
-  void TearDown() override {
-    fs::remove_all(folder_);
-    WeaponsWorld::TearDown();
   }
   std::string WritePng(const std::string& name, int w, int h) {
     Pixmap picture(w, h);
@@ -42,7 +37,8 @@ class GunInfoTest : public WeaponsWorld {
     return text.str();
   }
 
-  fs::path folder_;
+  const test::TempFolder temp_;
+  const fs::path folder_ = temp_.Path();
   std::string turret_, shot_;
 };
 

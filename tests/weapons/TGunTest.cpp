@@ -139,14 +139,19 @@ TEST_F(GunTest, RocketLeadAimsWhereTheRocketWillBe) {
 }
 
 TEST_F(GunTest, LevelFiveLeadsByHeadingsAndFiresInRange) {
+  // Headings as the flight step stores them (velocity along (sin, cos)): the target 500 px up
+  // moves (3, 4), the shooter (−4, 3), both speed 5; shots fly 700 px/s, so k = s / 700 × 70.
+  // Pass 1: s = 500, k = 50: target (150, −300), mount (−200, 150).
+  // Pass 2: s = √(350² + 450²) − 500 = 70.088, k = 7.0088: target (171.026, −271.965),
+  // mount (−228.035, 171.026). Aim: atan2(399.061, 442.991) = 42.014°.
   const TShipPtr ship = MakeShip(0, 0);
-  const TShipPtr target = MakeShip(0, -700);
-  target->Speed = 1;  // 70 px/s to the right, heading as the flight step stores it
-  target->Direction = 90;
+  ship->Speed = 5, ship->Direction = ATan2Deg(-4, 3);
+  const TShipPtr target = MakeShip(0, -500);
+  target->Speed = 5, target->Direction = ATan2Deg(3, 4);
   ship->KI_target = target;
   const TGunPtr gun = Mount(ship, kGunHeadingLead, 700, 1000);  // range 800
   StepLoaded(*gun);
-  EXPECT_GT(gun->Direction, 0);  // aims ahead of the target, to the right
+  EXPECT_NEAR(gun->Direction, 42.014f, 1e-3);
   EXPECT_EQ(CountInWorld(ObjectKind::Shot), 1);
   target->Y = -900;
   StepLoaded(*gun);

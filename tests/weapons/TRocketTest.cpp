@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "WeaponsWorld.h"
+#include "platform/Clock.h"
 
 namespace tolvex::testing {
 namespace {
@@ -13,6 +14,15 @@ class RocketTest : public WeaponsWorld {
   // Steps the rocket until its search delay is over.
   static void FinishSearch(TRocket& rocket) {
     while (rocket.searchtimecounter > 0) rocket.Steering();
+  }
+  // A rocket of kind typ launched from the origin heading 0 at 1000 px/s, guided for one frame
+  // with a turn step of `step` degrees; returns its heading afterwards.
+  static float HeadingAfterOneTurn(std::uint8_t typ, const TShipPtr& target, float step) {
+    const TRocketPtr rocket = TRocket::Create(MakeShip(0, 0), 0, 1000, target, typ);
+    rocket->searchtimecounter = 0;
+    rocket->Turntime = step * FrameRate;
+    rocket->Steering();
+    return rocket->Direction;
   }
 };
 
@@ -96,34 +106,19 @@ TEST_F(RocketTest, HitHealsTheSourcePushesAndEndsTheRocket) {
   EXPECT_EQ(ship->Kills, 0);
 }
 
-TEST_F(RocketTest, RocketKillsOnlyBelowZero) {
-  const TShipPtr ship = MakeShip(0, 0);
-  const TShipPtr target = MakeShip(0, -1000, 60);
-  TRocketPtr rocket = TRocket::Create(ship, 0, 100, target, 1);
-  rocket->searchtimecounter = 0;
-  rocket->X = target->X, rocket->Y = target->Y;
-  rocket->Steering();
-  EXPECT_FLOAT_EQ(target->HP, 0);
-  EXPECT_EQ(ship->Kills, 0);
-  rocket = TRocket::Create(ship, 0, 100, target, 1);
-  rocket->searchtimecounter = 0;
-  rocket->X = target->X, rocket->Y = target->Y;
-  rocket->Steering();
-  EXPECT_EQ(ship->Kills, 1);
-}
-
-TEST_F(RocketTest, AShipAlreadyCreditedIsNotCreditedAgain) {
+TEST_F(RocketTest, RocketsKillOnlyBelowZeroAndCreditAShipOnce) {
   const TShipPtr ship = MakeShip(0, 0);
   const TShipPtr target = MakeShip(0, -1000, 60);
   // 60 → 0 (not yet a rocket kill) → −60 (the kill) → −120 (still in the world this frame).
-  for (int i = 0; i < 3; ++i) {
+  const std::pair<float, int> kAfterEachHit[] = {{0, 0}, {-60, 1}, {-120, 1}};
+  for (const auto& [hp, kills] : kAfterEachHit) {
     const TRocketPtr rocket = TRocket::Create(ship, 0, 100, target, 1);
     rocket->searchtimecounter = 0;
     rocket->X = target->X, rocket->Y = target->Y;
     rocket->Steering();
+    EXPECT_FLOAT_EQ(target->HP, hp);
+    EXPECT_EQ(ship->Kills, kills) << "at " << hp << " HP";
   }
-  EXPECT_FLOAT_EQ(target->HP, -120);
-  EXPECT_EQ(ship->Kills, 1);
 }
 
 TEST_F(RocketTest, HitsOnlyItsOwnTarget) {
@@ -196,6 +191,25 @@ TEST_F(RocketTest, TurningLeftPast0GoesNegativeAndStillSteers) {
   const float settled = rocket->Direction;
   rocket->Steering();
   EXPECT_NEAR(rocket->Direction, settled, 3.6f + 1e-3);
+}
+
+TEST_F(RocketTest, HeavyRocketsLeadAMovingTargetTwice) {
+  // The target is 1000 px ahead and flies at speed 100 or 50 along (sin D, cos D), a ship's Direction;
+  // k = s / 1000. Pass 1: s = 1000, k = 1: the target moves by its velocity, the rocket's point by (0, 1000).
+  //   D 90, 100:  pass 2 s = √(100² + 2000²) − 1000 = 1002.498; aim (200.250, −1000) → heading 11.324.
+  //   D 270, 50:  pass 2 s = 1000.625; aim (−100.031, −1000) → heading −5.712.
+  //   D atan2(3, 4), 100, velocity (60, 80): pass 1 to (60, −920); pass 2 s = √(60² + 1920²) − 1000
+  //   = 920.937; aim (60 + 55.256, −920 + 73.675) → heading atan2(115.256, 846.325) = 7.755.
+  // A turn step just short of the lead turns the rocket by the step towards it; one just past, not at all.
+  const std::tuple<std::uint8_t, float, float, float> kCases[] = {
+      {2, 90, 100, 11.324f}, {3, 270, 50, -5.712f}, {2, ATan2Deg(3, 4), 100, 7.755f}, {3, ATan2Deg(3, 4), 100, 7.755f}};
+  for (const auto& [typ, heading, speed, lead] : kCases) {
+    const TShipPtr target = MakeShip(0, -1000);
+    target->Direction = heading, target->Speed = speed;
+    const float step = std::fabs(lead) - 0.01f;
+    EXPECT_NEAR(HeadingAfterOneTurn(typ, target, step), std::copysign(step, lead), 1e-4) << int(typ) << " " << heading;
+    EXPECT_EQ(HeadingAfterOneTurn(typ, target, step + 0.02f), 0.0f) << int(typ) << " " << heading;
+  }
 }
 
 TEST_F(RocketTest, TurnsRightTheShortWay) {

@@ -18,10 +18,10 @@
 
 namespace tolvex::testing {
 
-// A fully solid w × h sprite with its handle at (hx, hy).
-inline ImagePtr SolidImage(int w, int h, float hx, float hy) {
+// A fully solid w × h sprite of one colour (0xAARRGGBB) with its handle at (hx, hy).
+inline ImagePtr SolidImage(int w, int h, float hx, float hy, std::uint32_t argb = 0xFFFFFFFFu) {
   Pixmap pixmap(w, h);
-  for (auto& pixel : pixmap.pixels) pixel = 0xFFFFFFFFu;
+  for (auto& pixel : pixmap.pixels) pixel = argb;
   ImagePtr image = CreateImageFromPixmap(std::move(pixmap));
   image->SetHandle(hx, hy);
   return image;

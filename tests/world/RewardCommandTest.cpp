@@ -10,13 +10,9 @@ using RewardCommands = ShipWorldTest;
 TEST_F(RewardCommands, RocketsPointsBonusesAndHitPoints) {
   TShipPtr player = MakePlayer();
   Difficulty = 1.5f;
-  RunRewardCommand("rocket0,5");
-  RunRewardCommand("Rocket1,3");
-  RunRewardCommand("ROCKET3,9");
-  RunRewardCommand("points,100");
-  RunRewardCommand("doubledamage,2000");
-  RunRewardCommand("shield,3000");
-  RunRewardCommand("hp,50");
+  for (const char* command :
+       {"rocket0,5", "Rocket1,3", "ROCKET3,9", "points,100", "doubledamage,2000", "shield,3000", "hp,50"})
+    RunRewardCommand(command);
   EXPECT_EQ(player->Rockets, (std::array<int, 4>{5, 3, 0, 5}));
   EXPECT_EQ(player->Points, 150.0f);
   EXPECT_EQ(player->BONUS_Doubledamage, 2000);
@@ -34,10 +30,7 @@ TEST_F(RewardCommands, MsgShowsEverythingAfterTheFirstComma) {
 
 TEST_F(RewardCommands, UnknownKeysAndBadNumbersDoNothing) {
   TShipPtr player = MakePlayer();
-  RunRewardCommand("rocket4,5");
-  RunRewardCommand("teleport,5");
-  RunRewardCommand("points,lots");
-  RunRewardCommand("points");
+  for (const char* command : {"rocket4,5", "teleport,5", "points,lots", "points"}) RunRewardCommand(command);
   EXPECT_EQ(player->Rockets, (std::array<int, 4>{0, 0, 0, 0}));
   EXPECT_EQ(player->Points, 0.0f);
   EXPECT_TRUE(Messages().empty());

@@ -1,8 +1,10 @@
 // Damage, hit points, score, rocket stock, kills with the multikill chain, leaving the game.
 #include <algorithm>
+#include <set>
 
 #include "effects/TBGObject.h"
 #include "platform/Clock.h"
+#include "../weapons/WeaponsWorld.h"
 #include "ShipWorldFixture.h"
 
 namespace tolvex {
@@ -103,23 +105,31 @@ TEST_F(ShipDamage, KillsFarApartEachStartANewChain) {
 }
 
 TEST_F(ShipDamage, TheSecondKillInTheWindowIsADoublekillWithOneBonus) {
-  TShipPtr player = MakePlayer();
-  player->AddKill(nullptr);
-  for (int i = 0; i < 299; ++i) player->Steering();
-  player->AddKill(nullptr);
-  EXPECT_EQ(player->Multikillcounter, 2);
-  EXPECT_EQ(player->MultikillHighest, 2);
-  const auto messages = Messages();
-  ASSERT_EQ(messages.size(), 2u);
-  EXPECT_EQ(messages[0], "Doublekill");
-  EXPECT_EQ(MessageColor("Doublekill"), 0xB00000);
-  const bool doubled = messages[1] == "Bonus: Doubledamage for 10 seconds";
-  const bool shielded = messages[1] == "Bonus: Shield for 10 seconds";
-  const bool paid = messages[1] == "Bonus: 20 points";
-  EXPECT_TRUE(doubled || shielded || paid) << messages[1];
-  EXPECT_EQ(player->BONUS_Doubledamage, doubled ? 10000 : 0);
-  EXPECT_EQ(player->BONUS_Shield, shielded ? 10000 : 0);
-  EXPECT_EQ(player->Points, paid ? 20.0f : 0.0f);
+  // Seeded, so every run draws the same bonuses; across the seeds all three come up.
+  std::set<std::string> bonuses;
+  for (std::uint32_t seed = 1; seed <= 12; ++seed) {
+    SeedRandom(seed);
+    MessageList.Clear();
+    TShipPtr player = MakePlayer();
+    player->AddKill(nullptr);
+    for (int i = 0; i < 299; ++i) player->Steering();
+    player->AddKill(nullptr);
+    EXPECT_EQ(player->Multikillcounter, 2);
+    EXPECT_EQ(player->MultikillHighest, 2);
+    const auto messages = Messages();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(messages[0], "Doublekill");
+    EXPECT_EQ(MessageColor("Doublekill"), 0xB00000);
+    const bool doubled = messages[1] == "Bonus: Doubledamage for 10 seconds";
+    const bool shielded = messages[1] == "Bonus: Shield for 10 seconds";
+    const bool paid = messages[1] == "Bonus: 20 points";
+    EXPECT_TRUE(doubled || shielded || paid) << messages[1];
+    EXPECT_EQ(player->BONUS_Doubledamage, doubled ? 10000 : 0);
+    EXPECT_EQ(player->BONUS_Shield, shielded ? 10000 : 0);
+    EXPECT_EQ(player->Points, paid ? 20.0f : 0.0f);
+    bonuses.insert(messages[1]);
+  }
+  EXPECT_EQ(bonuses.size(), 3u);
 }
 
 // A player in the middle of a chain that has reached count − 1.
@@ -195,6 +205,44 @@ TEST_F(ShipDamage, ADestroyedShipThrowsDebrisAndDropsEverything) {
   EXPECT_EQ(ship->KI_target, nullptr);
   ship->Remove();
   EXPECT_EQ(TBGObject::List().Count() - before, 15u) << "a ship leaves only once";
+}
+
+TEST_F(ShipDamage, WreckageDrawsItsRandomNumbersInTheGameOrder) {
+  testing::MakeGunType("test-gun", 1, 100, 1000, 100);
+  TShipPtr ship = MakeShip(1, 15, 16, kKIEnemy, 50, -30);
+  ship->ImageRadius = 4;  // 4 div 5 + √1 = one hull piece
+  ship->Direction = 30;
+  ASSERT_NE(TGun::Create(ship, 0, 15, "test-gun", 0), nullptr);
+  SeedRandom(77);
+  ship->CreateTruemmer();
+
+  // The same seed, drawn one by one in the order the wreckage is thrown.
+  SeedRandom(77);
+  const float d = 30 + RandomFloat(-90, 90);
+  const float r = RandomFloat(0, 4);
+  RandomInt(0, 15);  // the shard's picture
+  const float rotation = static_cast<float>(RandomInt(0, 360));
+  const float drift = d + RandomFloat(-5, 5);
+  const float speed = RandomFloat(0, 300), zspeed = RandomFloat(0.01f, 0.1f), spin = RandomFloat(-100, 100);
+  const float turretHeading = RandomFloat(0, 360);
+  const float turretDrift = turretHeading + RandomFloat(-5, 5);
+  const float turretSpeed = RandomFloat(0, 300), turretZspeed = RandomFloat(0.01f, 0.1f),
+              turretSpin = RandomFloat(-100, 100);
+
+  ASSERT_EQ(TBGObject::List().Count(), 2u);
+  const TBGObjectPtr piece = TBGObject::List().First(), turret = TBGObject::List().Last();
+  EXPECT_FLOAT_EQ(piece->x, 50 + SinDeg(d) * r);
+  EXPECT_FLOAT_EQ(piece->y, -30 - CosDeg(d) * r);
+  EXPECT_FLOAT_EQ(piece->rotation, rotation);
+  EXPECT_FLOAT_EQ(piece->direction, drift);
+  EXPECT_FLOAT_EQ(piece->speed, speed);
+  EXPECT_FLOAT_EQ(piece->zspeed, zspeed);
+  EXPECT_FLOAT_EQ(piece->rotationspeed, spin);
+  EXPECT_FLOAT_EQ(turret->direction, turretDrift);
+  EXPECT_FLOAT_EQ(turret->speed, turretSpeed);
+  EXPECT_FLOAT_EQ(turret->zspeed, turretZspeed);
+  EXPECT_FLOAT_EQ(turret->rotationspeed, turretSpin);
+  TGunInfo::Reset();
 }
 
 TEST_F(ShipDamage, ThePlayersDeathTakesTheBuddiesAlongAndEndsTheGame) {

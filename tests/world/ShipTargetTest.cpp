@@ -79,25 +79,23 @@ TEST_F(ShipTargets, PlayerPicksTheNearestShipButNeverItsBuddy) {
 
 TEST_F(ShipTargets, EqualDistancesKeepTheEarlierShipOfTheList) {
   TShipPtr player = MakePlayer(0, 0);
-  TShipPtr older = MakeShip(50, 15, 16, kKIEnemy, 300, 0);
+  MakeShip(50, 15, 16, kKIEnemy, 300, 0);  // the older ship
   TShipPtr newer = MakeShip(50, 15, 16, kKIEnemy, -300, 0);  // newest first in the list
   player->Steering();
   EXPECT_EQ(player->KI_target, newer);
-  (void)older;
 }
 
 TEST_F(ShipTargets, BuddyHuntsThePlayersAttackersNearestToThePlayerFirst) {
   TShipPtr player = MovingPlayer(0, 0);
   TShipPtr buddy = MakeShip(50, 15, 16, kKIBuddy, 2000, 0);
   player->AddBuddy(buddy);
-  TShipPtr idle = MakeShip(50, 15, 16, kKIEnemy, 2100, 0);
+  MakeShip(50, 15, 16, kKIEnemy, 2100, 0);  // idle, nearer to the buddy
   TShipPtr farAttacker = MakeShip(50, 15, 16, kKIEnemy, 1500, 0);
   TShipPtr nearAttacker = MakeShip(50, 15, 16, kKIEnemy, -600, 0);
   farAttacker->KI_target = player;
   nearAttacker->KI_target = player;
   buddy->Steering();
   EXPECT_EQ(buddy->KI_target, nearAttacker);
-  (void)idle;
 }
 
 TEST_F(ShipTargets, BuddyWithoutAttackersTakesTheNearestAiShipNeverThePlayer) {
@@ -184,12 +182,16 @@ TEST_F(RocketSelector, FallbackFollowsTheClassOrder) {
   EXPECT_EQ(shooter->RocketAutoSelectHudtext, "Medium Ship");
 }
 
-TEST_F(RocketSelector, NoRocketsLeaveTheSelectionAlone) {
+TEST_F(RocketSelector, MassSetsTheClassAndNoRocketsLeaveTheSelectionAlone) {
   shooter->SelectedRockets = 1;
-  Target(300, 500, 10000);
-  EXPECT_FALSE(shooter->RocketAutoSelector());
+  const std::pair<float, const char*> kClasses[] = {
+      {50, "Small Ship"}, {50.5f, "Medium Ship"}, {200, "Medium Ship"}, {200.5f, "Big Ship"}};
+  for (const auto& [mass, text] : kClasses) {
+    Target(mass, 500, 10000);
+    EXPECT_FALSE(shooter->RocketAutoSelector());
+    EXPECT_EQ(shooter->RocketAutoSelectHudtext, text) << mass;
+  }
   EXPECT_EQ(shooter->SelectedRockets, 1);
-  EXPECT_EQ(shooter->RocketAutoSelectHudtext, "Big Ship");
 }
 
 TEST_F(RocketSelector, ToughnessCountsArmour) {

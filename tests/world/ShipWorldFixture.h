@@ -3,9 +3,7 @@
 // no messages, and a clock the test advances frame by frame.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +11,7 @@
 #include "core/Globals.h"
 #include "effects/TBGObject.h"
 #include "platform/Input.h"
+#include "support/TempFolder.h"
 #include "ui/TMessage.h"
 #include "world/TShip.h"
 #include "world/TUniverse.h"
@@ -31,10 +30,7 @@ class ShipWorldTest : public ::testing::Test {
     FrameClock = 100000;
     SetFrame(10);
     // Anything a dying player writes lands in a folder of its own.
-    folder_ = std::filesystem::temp_directory_path() / ("tolvex_ships_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder_);
-    previous_ = std::filesystem::current_path();
-    std::filesystem::current_path(folder_);
+    folder_ = std::make_unique<test::TempFolder>(test::TempFolder::Enter::Yes);
   }
 
   void TearDown() override {
@@ -45,8 +41,7 @@ class ShipWorldTest : public ::testing::Test {
     MessageList.Clear();
     TBGObject::ResetList();
     ResetInput();
-    std::filesystem::current_path(previous_);
-    std::filesystem::remove_all(folder_);
+    folder_.reset();
   }
 
  public:
@@ -99,7 +94,7 @@ class ShipWorldTest : public ::testing::Test {
   }
 
  private:
-  std::filesystem::path folder_, previous_;
+  std::unique_ptr<test::TempFolder> folder_;
 };
 
 }  // namespace tolvex

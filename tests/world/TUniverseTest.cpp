@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/Globals.h"
+#include "world/TShip.h"
 #include "world/TUniverse.h"
 
 namespace tolvex {
@@ -21,11 +22,6 @@ class Probe : public TGObject {
     auto probe = std::make_shared<Probe>(name, kind);
     probe->MeltWithUniverse();
     return probe;
-  }
-  void MeltWithUniverse() override {
-    // Ships go to the front of the world, everything else to the back.
-    if (Kind() == ObjectKind::Ship) Link = TUniverse::WorldList().AddFirst(shared_from_this());
-    else TGObject::MeltWithUniverse();
   }
   void Steering() override {
     events.push_back("steer " + name_);
@@ -57,25 +53,30 @@ class TUniverseTest : public ::testing::Test {
 
 using Names = std::vector<std::string>;
 
+std::vector<TGObject*> WorldOrder() {
+  std::vector<TGObject*> order;
+  for (const TGObjectPtr object : TUniverse::WorldList()) order.push_back(object.get());
+  return order;
+}
+
 TEST_F(TUniverseTest, ShipsComeFirstNewestFirstThenShotsOldestFirst) {
-  Probe::Make("shot1");
-  Probe::Make("ship1", ObjectKind::Ship);
-  Probe::Make("rocket1", ObjectKind::Rocket);
-  Probe::Make("ship2", ObjectKind::Ship);
-  Universe->Draw();
-  EXPECT_EQ(events, (Names{"draw ship2", "draw ship1", "draw shot1", "draw rocket1"}));
+  const auto shot = Probe::Make("shot");
+  const TShipPtr ship1 = TShip::New();
+  const auto rocket = Probe::Make("rocket", ObjectKind::Rocket);
+  const TShipPtr ship2 = TShip::New();
+  EXPECT_EQ(WorldOrder(), (std::vector<TGObject*>{ship2.get(), ship1.get(), shot.get(), rocket.get()}));
 }
 
 TEST_F(TUniverseTest, ObjectRemovedByAnotherBeforeItsTurnIsNotSteered) {
-  auto ship = Probe::Make("ship", ObjectKind::Ship);
-  auto shot = Probe::Make("shot");
-  ship->onSteer = [&] { shot->Remove(); };
+  auto first = Probe::Make("first");
+  auto second = Probe::Make("second");
+  first->onSteer = [&] { second->Remove(); };
   Universe->Process();
-  EXPECT_EQ(events, (Names{"steer ship", "remove shot"}));
+  EXPECT_EQ(events, (Names{"steer first", "remove second"}));
 }
 
 TEST_F(TUniverseTest, ShotFiredDuringSteeringMovesInTheSameFrame) {
-  auto ship = Probe::Make("ship", ObjectKind::Ship);
+  auto ship = Probe::Make("ship");
   std::shared_ptr<Probe> fired;
   ship->onSteer = [&] {
     if (!fired) fired = Probe::Make("fired");
@@ -86,19 +87,24 @@ TEST_F(TUniverseTest, ShotFiredDuringSteeringMovesInTheSameFrame) {
   EXPECT_EQ(events, (Names{"steer ship", "steer fired"}));
 }
 
-TEST_F(TUniverseTest, ShipBuiltDuringAPassIsDrawnButSteeredNextFrame) {
+TEST_F(TUniverseTest, ShipBuiltDuringAPassIsSteeredFromTheNextFrame) {
   auto shot = Probe::Make("shot");
-  std::shared_ptr<Probe> ship;
+  TShipPtr ship;
   shot->onSteer = [&] {
-    if (!ship) ship = Probe::Make("newship", ObjectKind::Ship);
+    if (ship) return;
+    ship = TShip::New();
+    ship->KI = kKIEnemy, ship->HP = 100, ship->Mass = 50;
   };
+  FrameTime = 10;
   Universe->Process();
-  Universe->Draw();
-  EXPECT_EQ(events, (Names{"steer shot", "draw newship", "draw shot"}));
+  ASSERT_EQ(WorldOrder(), (std::vector<TGObject*>{ship.get(), shot.get()}));
+  EXPECT_EQ(ship->KI_LastTargetSearch, 0) << "entered at the front, behind the walk";
+  Universe->Process();
+  EXPECT_EQ(ship->KI_LastTargetSearch, 10);
 }
 
 TEST_F(TUniverseTest, ClearRemovesEachObjectThroughItsOwnRemove) {
-  auto a = Probe::Make("a", ObjectKind::Ship);
+  auto a = Probe::Make("a");
   auto b = Probe::Make("b");
   Universe->Clear();
   EXPECT_EQ(events, (Names{"remove a", "remove b"}));

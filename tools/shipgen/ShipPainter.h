@@ -6,9 +6,14 @@
 
 #include "Image.h"
 #include "ShipDesign.h"
-#include "ShipTable.h"
 
 namespace tolvex::shipart {
+
+// Where a gun socket goes, in ship coordinates: at image point (centre - x, centre + y).
+struct Mount {
+    double x;
+    double y;
+};
 
 // The finished sprite of a ship with sockets at the given mounts.
 art::Image paintShip(const ShipDesign& design, std::span<const Mount> mounts);

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string_view>
 
-#include "ShipTable.h"
+#include "content/ShipTableRows.h"
 
 namespace tolvex::shipart {
 
@@ -36,18 +36,18 @@ struct HalfExtent {
 };
 
 // The mount margin of a ship type.
-inline HalfExtent mountMargin(const ShipTypeArt& type) {
+inline HalfExtent mountMargin(const ShipTypeRow& type) {
     HalfExtent h{12, 15};
-    for (const Mount& m : type.mounts()) {
-        h.halfWidth = std::max(h.halfWidth, std::abs(m.x) + 12);
-        h.halfHeight = std::max(h.halfHeight, std::abs(m.y) + 15);
+    for (const ShipMountRow& m : type.mounts()) {
+        h.halfWidth = std::max(h.halfWidth, std::abs(double{m.x}) + 12);
+        h.halfHeight = std::max(h.halfHeight, std::abs(double{m.y}) + 15);
     }
     return h;
 }
 
 // The range for the longer side once the mount margin is honoured: where the mounts need more room
 // than the class allows (a few ships carry guns far out), the margin wins.
-inline SizeRange allowedLongSide(const ShipTypeArt& type) {
+inline SizeRange allowedLongSide(const ShipTypeRow& type) {
     SizeRange r = classSizeRange(type.id);
     const HalfExtent h = mountMargin(type);
     const int needed = static_cast<int>(std::ceil(2 * std::max(h.halfWidth, h.halfHeight)));

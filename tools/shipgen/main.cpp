@@ -8,8 +8,8 @@
 #include "ImageFile.h"
 #include "ShipDesigns.h"
 #include "ShipPainter.h"
-#include "ShipTable.h"
 #include "WeaponArt.h"
+#include "content/ShipTableRows.h"
 
 namespace {
 
@@ -18,12 +18,12 @@ using namespace tolvex;
 // Every mount of every ship type that uses the image, without repeats.
 std::vector<shipart::Mount> mountsOf(const std::string& image) {
     std::vector<shipart::Mount> out;
-    for (const auto& type : shipart::kShipTypes) {
+    for (const ShipTypeRow& type : kShipTable) {
         if (type.image != image) continue;
-        for (const auto& m : type.mounts()) {
+        for (const ShipMountRow& m : type.mounts()) {
             bool known = false;
             for (const auto& o : out) known = known || (o.x == m.x && o.y == m.y);
-            if (!known) out.push_back(m);
+            if (!known) out.push_back({m.x, m.y});
         }
     }
     return out;

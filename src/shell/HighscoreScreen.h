@@ -1,0 +1,21 @@
+#pragma once
+// The highscore screen: the finished game entered in the list, and the panel that shows the list,
+// the player's result, the best rank ever and the credits.
+#include <nlohmann/json_fwd.hpp>
+
+#include "ui/TTextfield.h"
+
+namespace tolvex {
+
+// The highscore screen's text panel; null outside the highscore screen.
+extern TTextfieldPtr HighscorePanel;
+
+// Reloads the list, enters the last game if it ended in death without cheats and was not entered
+// yet, and saves the list.
+void RecordFinishedGame();
+// Builds HighscorePanel anew from the list, the last game and the credits.
+void BuildHighscorePanel();
+// Writes "highscorepanel": the panel's lines as the player reads them, or null without a panel.
+void DumpHighscorePanel(nlohmann::json& dump);
+
+}  // namespace tolvex
