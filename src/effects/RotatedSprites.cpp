@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "platform/Clock.h"
+#include "platform/Graphics.h"
+#include "platform/RendererSession.h"
 
 namespace tolvex {
 
@@ -84,6 +86,14 @@ ImagePtr TurnImage(const Image& image, int degrees) {
   auto result = CreateImageFromPixmap(std::move(turned));
   result->SetHandle(-left, -top);
   return result;
+}
+
+bool DrawTurned(RotatedSprites& turns, const ImagePtr& image, float x, float y) {
+  if (!image || !SoftwareTarget(ScreenRenderer())) return false;
+  const float rotation = CurrentDrawState().rotation;
+  if (std::fmod(rotation, 360.0f) == 0) return DrawSpans(image->Spans(), image->HandleX(), image->HandleY(), x, y);
+  const TurnedSprite& turned = turns.Get(image, rotation);
+  return DrawSpans(turned.Spans(), turned.HandleX(), turned.HandleY(), x, y);
 }
 
 }  // namespace tolvex

@@ -58,4 +58,9 @@ class RotatedSprites {
 // Turns frame 0 of an image clockwise about its handle by whole degrees (nearest pixel).
 ImagePtr TurnImage(const Image& image, int degrees);
 
+// Draws image (frame 0) turned by the current rotation, with its handle at (x, y), from the
+// turns kept in `turns`, straight into a software back buffer; false, drawing nothing, on
+// a GPU renderer or where the turned sprite cannot stand in (then draw it the usual way).
+bool DrawTurned(RotatedSprites& turns, const ImagePtr& image, float x, float y);
+
 }  // namespace tolvex

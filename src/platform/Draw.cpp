@@ -104,6 +104,13 @@ void DrawImage(const ImagePtr& image, float x, float y, int frame) {
   if (image) DrawImage(*image, x, y, frame);
 }
 
+bool DrawSpans(const SpriteSpans& sprite, float hx, float hy, float x, float y) {
+  const auto& s = State();
+  if (s.blend == kBlendMask || s.scaleX != 1 || s.scaleY != 1) return false;
+  // Whole pixels as the software renderer places them: the fractions are cut off.
+  return RenderSpans(ScreenRenderer(), sprite, static_cast<int>(x - hx), static_cast<int>(y - hy), StateLook(false));
+}
+
 void DrawTiled(const ImagePtr& image, float x, float y, int frame) {
   SDL_Renderer* renderer = ScreenRenderer();
   if (!image || !renderer) return;
@@ -121,6 +128,9 @@ void DrawTiled(const ImagePtr& image, float x, float y, int frame) {
   const float startY = originY - std::ceil((originY - s.viewY) / h) * h;
   for (float ty = startY; ty < s.viewY + s.viewHeight; ty += h) {
     for (float tx = startX; tx < s.viewX + s.viewWidth; tx += w) {
+      // On the software renderer the visible runs of each row are written straight into the
+      // back buffer: a backdrop's see-through parts cost nothing and its pixels come out the same.
+      if (f == 0 && s.blend != kBlendMask && RenderSpans(renderer, image->Spans(), static_cast<int>(tx), static_cast<int>(ty), look)) continue;
       const SDL_FRect target{tx, ty, static_cast<float>(w), static_cast<float>(h)};
       RenderCopy(renderer, texture, look, source, target);
     }

@@ -4,6 +4,7 @@
 
 #include "core/Globals.h"
 #include "core/Helpers.h"
+#include "effects/RotatedSprites.h"
 #include "effects/TParticleInfo.h"
 #include "platform/Clock.h"
 #include "platform/Graphics.h"
@@ -145,7 +146,12 @@ void TShot::Draw() {
     if (ShineImage) DrawImage(ShineImage, X - CameraX, Y - CameraY);
     SetColor(255, 255, 255);
   }
-  DrawImage(SourceInfo->ShotImg, X - CameraX, Y - CameraY);
+  // On the software renderer a shot is copied from its sprite turned ahead in whole degrees:
+  // turning it per draw would cost more than everything else the shot does in a frame.
+  static RotatedSprites turns;
+  if (!DrawTurned(turns, SourceInfo->ShotImg, X - CameraX, Y - CameraY)) {
+    DrawImage(SourceInfo->ShotImg, X - CameraX, Y - CameraY);
+  }
   SetAlpha(1);
 }
 
