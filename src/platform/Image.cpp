@@ -75,6 +75,30 @@ const SpriteSpans& Image::Spans() const {
   return *spans_;
 }
 
+const std::vector<VisibleBand>& Image::VisibleBands() const {
+  if (bands_) return *bands_;
+  constexpr int kBandRows = 32;
+  bands_ = std::make_unique<std::vector<VisibleBand>>();
+  const SpriteSpans& spans = Spans();
+  for (int top = 0; top < spans.Height(); top += kBandRows) {
+    const int bottom = std::min(top + kBandRows, spans.Height());
+    int left = spans.Width(), right = 0;
+    for (int y = top; y < bottom; ++y) {
+      const SpriteSpans::Span span = spans.RowSpan(y);
+      if (span.begin < span.end) left = std::min(left, span.begin), right = std::max(right, span.end);
+    }
+    if (left >= right) continue;
+    bool opaque = true;
+    for (int y = top; y < bottom && opaque; ++y) {
+      const SpriteSpans::Span span = spans.RowSpan(y);
+      opaque = span.begin == left && span.end == right;
+      for (int x = left; x < right && opaque; ++x) opaque = (*spans.At(x, y) >> 24) == 255;
+    }
+    bands_->push_back(VisibleBand{left, top, right - left, bottom - top, opaque});
+  }
+  return *bands_;
+}
+
 namespace {
 
 SDL_Texture* Upload(SDL_Renderer* renderer, const Pixmap& pixels) {

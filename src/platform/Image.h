@@ -26,6 +26,13 @@ struct Pixmap {
 };
 using PixmapPtr = std::shared_ptr<Pixmap>;
 
+// A band of rows of a frame cut down to the columns where anything is visible, and whether
+// every pixel in it is opaque.
+struct VisibleBand {
+  int x = 0, y = 0, width = 0, height = 0;
+  bool opaque = false;
+};
+
 // Which pixels of one frame are solid (alpha >= 128), one byte per pixel;
 // built once per frame and used by the pixel-exact overlap test.
 struct SolidMask {
@@ -62,6 +69,9 @@ class Image {
   const SolidMask& Mask(int frame) const;
   // Frame 0 as rows of visible pixels, for writing into a software back buffer (built on first use).
   const SpriteSpans& Spans() const;
+  // Frame 0 in bands of rows, each cut to its visible columns, fully see-through bands left
+  // out (built on first use): a backdrop drawn band by band fills only what can be seen.
+  const std::vector<VisibleBand>& VisibleBands() const;
   // The strip position of a frame's top-left pixel.
   int FrameLeft(int frame) const;
   int FrameTop(int frame) const;
@@ -81,6 +91,7 @@ class Image {
   mutable std::vector<SolidMask> masks_;
   mutable std::unique_ptr<TextureSlot> texture_, maskTexture_;
   mutable std::unique_ptr<SpriteSpans> spans_;
+  mutable std::unique_ptr<std::vector<VisibleBand>> bands_;
 };
 using ImagePtr = std::shared_ptr<Image>;
 

@@ -24,10 +24,10 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 constexpr auto kPhases = static_cast<std::size_t>(FramePhase::Count);
-// Frame times are kept as a histogram of 10-µs steps up to 100 ms (longer frames share
+// Frame times are kept as a histogram of 10-µs steps up to 1 s (longer frames share
 // the last step), so an hour of frames needs no more memory than a second.
 constexpr double kStepMs = 0.01;
-constexpr std::size_t kSteps = 10000;
+constexpr std::size_t kSteps = 100000;
 
 constexpr std::array<const char*, kPhases> kPhaseNames = {
     "input",   "world step", "wreckage step", "stages",    "frame setup",   "layer 0",
