@@ -126,25 +126,28 @@ std::uint8_t AlphaByte(float alpha) {
 
 const DrawCounts& CurrentDrawCounts() { return counts; }
 
-void RenderCopy(SDL_Renderer* renderer, SDL_Texture* texture, const TextureLook& look, const SDL_Rect& source,
-                const SDL_FRect& target) {
+namespace {
+// A copy of part of a texture onto a rectangle of the target.
+DrawRecord CopyRecord(Kind kind, SDL_Texture* texture, const TextureLook& look, const SDL_Rect& source,
+                      const SDL_FRect& target) {
   DrawRecord record;
-  record.kind = Kind::Copy;
+  record.kind = kind;
   record.texture = texture;
   record.look = look;
   record.source = source;
   record.target = target;
-  Draw(renderer, record);
+  return record;
+}
+}  // namespace
+
+void RenderCopy(SDL_Renderer* renderer, SDL_Texture* texture, const TextureLook& look, const SDL_Rect& source,
+                const SDL_FRect& target) {
+  Draw(renderer, CopyRecord(Kind::Copy, texture, look, source, target));
 }
 
 void RenderCopyEx(SDL_Renderer* renderer, SDL_Texture* texture, const TextureLook& look, const SDL_Rect& source,
                   const SDL_FRect& target, double angle, const SDL_FPoint& centre, SDL_RendererFlip flip) {
-  DrawRecord record;
-  record.kind = Kind::CopyEx;
-  record.texture = texture;
-  record.look = look;
-  record.source = source;
-  record.target = target;
+  DrawRecord record = CopyRecord(Kind::CopyEx, texture, look, source, target);
   record.angle = angle;
   record.centre = centre;
   record.flip = flip;
