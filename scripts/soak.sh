@@ -3,11 +3,12 @@
 # The pilot rarely dies, so a scripted Escape gives the game up every SOAK_GAME_MINUTES of game
 # time (as a player may); the autopilot starts the next game 3 s later. Every ten minutes of game time the game writes a state dump; at that moment this script
 # reads the process's peak memory (VmHWM) and current memory (VmRSS) from /proc.
-# Memory should stay flat once the first games have been played.
+# Memory should stay flat once the first games have been played: the script prints how much
+# the peak grew after minute 10 and fails when that is more than SOAK_LIMIT_KB (2048).
 #
 #   scripts/soak.sh [build-folder]     (default: build)
 # Environment: SOAK_MINUTES (60), SOAK_STEP_MINUTES (10), SOAK_GAME_MINUTES (7), SOAK_SEED (1),
-# SOAK_SIZE (640x480).
+# SOAK_SIZE (640x480), SOAK_LIMIT_KB (2048).
 set -euo pipefail
 
 build=${1:-build}
@@ -17,6 +18,7 @@ step=${SOAK_STEP_MINUTES:-10}
 seed=${SOAK_SEED:-1}
 game_minutes=${SOAK_GAME_MINUTES:-7}
 size=${SOAK_SIZE:-640x480}
+limit_kb=${SOAK_LIMIT_KB:-2048}
 frame_ms=16
 frames_per_step=$((step * 60 * 1000 / frame_ms))
 checkpoints=$((minutes / step))
@@ -53,12 +55,16 @@ l=d.get("level") or {}; print(d.get("stage"), "|", "age", l.get("age"), "| state
 echo "soak: $minutes min of game time at $frame_ms-ms frames, seed $seed, size $size; a new game every $game_minutes min"
 printf '%-10s %-12s %-12s %-10s %s\n' "game-time" "peak-kB" "now-kB" "wall-s" "state"
 seen=0
+peak_at_10="" at_10=0 peak_last=""
 while kill -0 "$pid" 2>/dev/null; do
   next=$((seen + 1))
   if [ "$next" -le "$checkpoints" ] && [ -s "dump$next.json" ]; then
     sleep 0.2  # let the writer finish the file
-    printf '%-10s %-12s %-12s %-10s %s\n' "$((next * step)) min" "$(memory VmHWM)" "$(memory VmRSS)" \
+    peak=$(memory VmHWM)
+    printf '%-10s %-12s %-12s %-10s %s\n' "$((next * step)) min" "$peak" "$(memory VmRSS)" \
       "$(($(date +%s) - start))" "$(field "dump$next.json")"
+    [ -z "$peak_at_10" ] && [ $((next * step)) -ge 10 ] && peak_at_10=$peak at_10=$next
+    peak_last=$peak
     seen=$next
   fi
   sleep 0.5
@@ -69,4 +75,11 @@ for ((i = seen + 1; i <= checkpoints; i++)); do
 done
 echo "exit status $status after $(($(date +%s) - start)) s of wall time"
 [ -s err.txt ] && { echo "--- stderr:"; tail -20 err.txt; }
-exit "$status"
+[ "$status" -eq 0 ] || exit "$status"
+if [ -z "$peak_at_10" ] || [ "$seen" -le "$at_10" ]; then
+  echo "soak: too short to measure growth after minute 10"
+  exit 0
+fi
+growth=$((peak_last - peak_at_10))
+echo "peak memory grew by $growth kB after minute 10 (limit $limit_kb kB)"
+[ "$growth" -le "$limit_kb" ] || { echo "soak: memory is not flat" >&2; exit 1; }

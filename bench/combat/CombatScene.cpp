@@ -31,7 +31,7 @@ bool OutsideArena(const TGObject& object) {
 
 std::vector<TShipPtr> Enemies() {
   std::vector<TShipPtr> ships;
-  for (const TGObjectPtr object : TUniverse::WorldList()) {
+  for (const TGObjectPtr& object : TUniverse::WorldList()) {
     if (object->Kind() == ObjectKind::Ship && object != Player) ships.push_back(std::static_pointer_cast<TShip>(object));
   }
   return ships;
@@ -57,7 +57,7 @@ void CombatScene::StartHeadlessGame() {
 
 void CombatScene::Build() {
   // The previous scene leaves without wreckage, so debris does not pile up from run to run.
-  for (const TGObjectPtr object : TUniverse::WorldList()) {
+  for (const TGObjectPtr& object : TUniverse::WorldList()) {
     if (object == Player) continue;
     if (object->Kind() == ObjectKind::Ship) static_cast<TShip&>(*object).KI_target.reset();
     object->TGObject::Remove();
@@ -82,7 +82,7 @@ void CombatScene::Maintain(bool clearParticles) {
   PlayerIdleTime = 0;
   if (clearParticles) InitParticleEngine();
   std::size_t shots = 0, rockets = 0;
-  for (const TGObjectPtr object : TUniverse::WorldList()) {
+  for (const TGObjectPtr& object : TUniverse::WorldList()) {
     if (object->Kind() == ObjectKind::Ship) {
       static_cast<TShip&>(*object).HP = kUndying;
       if (object != Player && OutsideArena(*object)) object->X = Around(Player->X), object->Y = Around(Player->Y);
@@ -134,7 +134,7 @@ void CombatScene::TopUpRockets(std::size_t have) {
 
 CombatCounts CombatScene::Count() const {
   CombatCounts counts;
-  for (const TGObjectPtr object : TUniverse::WorldList()) {
+  for (const TGObjectPtr& object : TUniverse::WorldList()) {
     switch (object->Kind()) {
       case ObjectKind::Ship: ++counts.ships; break;
       case ObjectKind::Shot: ++counts.shots; break;

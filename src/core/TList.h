@@ -8,8 +8,12 @@
 //  - entries appended at the back during a walk are reached in the same walk;
 //  - entries inserted at the front during a walk are not.
 // A removed entry keeps its forward pointer, so a walk standing on it goes on.
+// Entries removed while a walk runs are kept, object and all, until the last walk of
+// the list ends: walks need no reference counting of their own, and an object that
+// removes itself stays alive until its visitor is done with it.
 #include <cstddef>
 #include <memory>
+#include <vector>
 
 namespace tolvex {
 
@@ -21,7 +25,10 @@ template <class T>
 class TLink {
  public:
   // The object while the entry is in its list; null once removed.
-  const std::shared_ptr<T>& Value() const { return value_; }
+  const std::shared_ptr<T>& Value() const {
+    static const std::shared_ptr<T> none;
+    return list_ ? value_ : none;
+  }
   bool Linked() const { return list_ != nullptr; }
   // Takes the entry out of its list; a second call does nothing.
   void Remove() {
@@ -88,16 +95,29 @@ class TList {
   std::shared_ptr<T> First() const { return head_->next_ ? head_->next_->value_ : nullptr; }
   std::shared_ptr<T> Last() const { return tail_ != head_.get() ? tail_->value_ : nullptr; }
 
-  // A walk over the linked entries that follows the rules above. It holds the
-  // entry it stands on, so that entry's forward pointer stays valid.
+  // A walk over the linked entries that follows the rules above. While it exists the
+  // list keeps what is removed, so the entry it stands on and its object stay valid.
   class Iterator {
    public:
-    explicit Iterator(std::shared_ptr<Link> at) : at_(std::move(at)) { SkipRemoved(); }
-    // A copy, so an object that removes itself while visited stays alive
-    // until the visitor lets go of it.
-    std::shared_ptr<T> operator*() const { return at_->value_; }
+    Iterator(const TList* list, Link* at) : list_(list), at_(at) {
+      Enter();
+      SkipRemoved();
+    }
+    Iterator(const Iterator& other) : list_(other.list_), at_(other.at_) { Enter(); }
+    Iterator& operator=(const Iterator& other) {
+      if (this != &other) {
+        Leave();
+        list_ = other.list_, at_ = other.at_;
+        Enter();
+      }
+      return *this;
+    }
+    ~Iterator() { Leave(); }
+
+    // Valid until the walk ends, even when the object removes itself meanwhile.
+    const std::shared_ptr<T>& operator*() const { return at_->value_; }
     Iterator& operator++() {
-      at_ = at_->next_;
+      at_ = at_->next_.get();
       SkipRemoved();
       return *this;
     }
@@ -105,14 +125,32 @@ class TList {
     bool operator!=(const Iterator& other) const { return at_ != other.at_; }
 
    private:
-    void SkipRemoved() {
-      while (at_ && !at_->Linked()) at_ = at_->next_;
+    void Enter() {
+      if (list_) ++list_->walks_;
     }
-    std::shared_ptr<Link> at_;
+    void Leave() {
+      if (list_ && --list_->walks_ == 0) list_->ReleaseRemoved();
+    }
+    void SkipRemoved() {
+      while (at_ && !at_->Linked()) at_ = at_->next_.get();
+      if (at_ && at_->next_) Prefetch(at_->next_->next_.get());
+    }
+    // Entries and objects lie scattered in memory: while this entry is visited, fetch the
+    // object two entries ahead and the entry after it (that entry itself was fetched
+    // one step ago, so reading it does not wait).
+    static void Prefetch(const Link* ahead) {
+      if (!ahead) return;
+      const auto* object = reinterpret_cast<const char*>(ahead->value_.get());
+      __builtin_prefetch(object);
+      __builtin_prefetch(object + 64);
+      __builtin_prefetch(ahead->next_.get());
+    }
+    const TList* list_;
+    Link* at_;
   };
 
-  Iterator begin() const { return Iterator(head_->next_); }
-  Iterator end() const { return Iterator(nullptr); }
+  Iterator begin() const { return Iterator(this, head_->next_.get()); }
+  Iterator end() const { return Iterator(nullptr, nullptr); }
 
  private:
   friend class TLink<T>;
@@ -126,22 +164,36 @@ class TList {
   }
 
   // Bridges over the entry; the entry keeps its forward pointer for walks
-  // standing on it, and drops its object so nothing is kept alive by it.
+  // standing on it, and drops its object so nothing is kept alive by it (once no
+  // walk runs any more).
   void Unlink(Link* link) {
-    const LinkPtr keep = link->prev_->next_;  // the entry itself, alive until we are done
+    LinkPtr keep = link->prev_->next_;  // the entry itself, alive until we are done
     Link* prev = link->prev_;
     if (link->next_) link->next_->prev_ = prev;
     else tail_ = prev;
     prev->next_ = link->next_;
     link->prev_ = nullptr;
     link->list_ = nullptr;
-    link->value_.reset();
     --count_;
+    if (walks_ > 0) removed_.push_back(std::move(keep));
+    else link->value_.reset();
+  }
+
+  void ReleaseRemoved() const {
+    // Dropping an object may start walks of its own: each entry is taken out first.
+    while (!removed_.empty()) {
+      const LinkPtr link = std::move(removed_.back());
+      removed_.pop_back();
+      link->value_.reset();
+    }
   }
 
   LinkPtr head_;  // sentinel
   Link* tail_;
   std::size_t count_ = 0;
+  // Walks running now, and the entries removed meanwhile.
+  mutable int walks_ = 0;
+  mutable std::vector<LinkPtr> removed_;
 };
 
 }  // namespace tolvex

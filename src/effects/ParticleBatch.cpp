@@ -4,26 +4,10 @@
 #include <cmath>
 #include <numbers>
 
+#include "platform/DrawCalls.h"
 #include "platform/Graphics.h"
 
 namespace tolvex {
-
-namespace {
-
-SDL_BlendMode SdlBlend(int mode) {
-  switch (mode) {
-    case kBlendSolid: return SDL_BLENDMODE_NONE;
-    case kBlendLight: return SDL_BLENDMODE_ADD;
-    case kBlendShade: return SDL_BLENDMODE_MOD;
-    default: return SDL_BLENDMODE_BLEND;
-  }
-}
-
-std::uint8_t AlphaByte(float alpha) {
-  return static_cast<std::uint8_t>(std::clamp(alpha, 0.0f, 1.0f) * 255.0f + 0.5f);
-}
-
-}  // namespace
 
 void ParticleBatch::SetRotation(float degrees) {
   if (degrees == rotation_) return;
@@ -73,16 +57,23 @@ void ParticleBatch::UseRenderer(SDL_Renderer* renderer) {
 }
 
 void ParticleBatch::CopyNow(const ImagePtr& image, float x, float y) {
-  const Image& sprite = std::fmod(rotation_, 360.0f) == 0 ? *image : rotated_.Get(image, rotation_);
-  SDL_Texture* texture = blend_ == kBlendMask ? sprite.MaskTexture(renderer_) : sprite.Texture(renderer_);
+  SDL_Color colour = colour_;
+  if (blend_ == kBlendMask) colour.a = 255;
+  const TextureLook look{SdlBlendOf(blend_), colour};
+  const TurnedSprite* turned = std::fmod(rotation_, 360.0f) == 0 ? nullptr : &rotated_.Get(image, rotation_);
+  const SpriteSpans& spans = turned ? turned->Spans() : image->Spans();
+  const float handleX = turned ? turned->HandleX() : image->HandleX();
+  const float handleY = turned ? turned->HandleY() : image->HandleY();
+  const SDL_FRect target{x - handleX, y - handleY, static_cast<float>(spans.Width()), static_cast<float>(spans.Height())};
+  // Whole pixels as the software renderer places them: the fractions are cut off.
+  if (blend_ != kBlendMask && RenderSpans(renderer_, spans, static_cast<int>(target.x), static_cast<int>(target.y), look)) {
+    return;
+  }
+  const Image& picture = turned ? turned->Picture() : *image;
+  SDL_Texture* texture = blend_ == kBlendMask ? picture.MaskTexture(renderer_) : picture.Texture(renderer_);
   if (!texture) return;
-  SDL_SetTextureBlendMode(texture, SdlBlend(blend_));
-  SDL_SetTextureColorMod(texture, colour_.r, colour_.g, colour_.b);
-  SDL_SetTextureAlphaMod(texture, blend_ == kBlendMask ? 255 : colour_.a);
-  const SDL_Rect source{sprite.FrameLeft(0), sprite.FrameTop(0), sprite.Width(), sprite.Height()};
-  const SDL_FRect target{x - sprite.HandleX(), y - sprite.HandleY(), static_cast<float>(sprite.Width()),
-                         static_cast<float>(sprite.Height())};
-  SDL_RenderCopyF(renderer_, texture, &source, &target);
+  const SDL_Rect source{picture.FrameLeft(0), picture.FrameTop(0), picture.Width(), picture.Height()};
+  RenderCopy(renderer_, texture, look, source, target);
 }
 
 void ParticleBatch::Queue(const Image& image, SDL_Texture* texture, float x, float y) {
@@ -115,15 +106,11 @@ void ParticleBatch::StartRun(SDL_Texture* texture, int blend) {
   SDL_QueryTexture(texture, nullptr, nullptr, &tw, &th);
   textureWidth_ = static_cast<float>(tw);
   textureHeight_ = static_cast<float>(th);
-  SDL_SetTextureBlendMode(texture, SdlBlend(blend));
-  SDL_SetTextureColorMod(texture, 255, 255, 255);
-  SDL_SetTextureAlphaMod(texture, 255);
 }
 
 void ParticleBatch::Flush() {
   if (!indices_.empty() && renderer_ && texture_) {
-    SDL_RenderGeometry(renderer_, texture_, vertices_.data(), static_cast<int>(vertices_.size()),
-                       indices_.data(), static_cast<int>(indices_.size()));
+    RenderGeometry(renderer_, texture_, SdlBlendOf(runBlend_), vertices_, indices_);
   }
   vertices_.clear();
   indices_.clear();

@@ -8,12 +8,9 @@
 
 namespace tolvex {
 
-namespace {
+std::unique_ptr<ParticleEngine> detail::particleEngine = std::make_unique<ParticleEngine>();
 
-std::unique_ptr<ParticleEngine>& EngineSlot() {
-  static std::unique_ptr<ParticleEngine> engine = std::make_unique<ParticleEngine>();
-  return engine;
-}
+namespace {
 
 void DrawDebugCounter(const ParticleEngine& engine) {
   DrawText("Particle(Drawn/Total): " + std::to_string(engine.drawn) + " / " +
@@ -23,9 +20,7 @@ void DrawDebugCounter(const ParticleEngine& engine) {
 
 }  // namespace
 
-ParticleEngine& Particles() { return *EngineSlot(); }
-
-void ResetParticleEngine() { EngineSlot() = std::make_unique<ParticleEngine>(); }
+void ResetParticleEngine() { detail::particleEngine = std::make_unique<ParticleEngine>(); }
 
 void InitParticleEngine() {
   ParticleEngine& engine = Particles();

@@ -29,8 +29,13 @@ struct ParticleEngine {
   ParticleBatch batch;
 };
 
+namespace detail {
+// The engine's home; read through Particles(), which every particle asks several times a frame.
+extern std::unique_ptr<ParticleEngine> particleEngine;
+}  // namespace detail
+
 // The one engine of the program.
-ParticleEngine& Particles();
+inline ParticleEngine& Particles() { return *detail::particleEngine; }
 // A fresh engine: no particles, no effects, default settings (tests start from here).
 void ResetParticleEngine();
 

@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "platform/Clock.h"
+#include "platform/Graphics.h"
+#include "platform/RendererSession.h"
 
 namespace tolvex {
 
@@ -20,21 +22,38 @@ std::uint64_t PixelHash(const Image& image) {
 
 }  // namespace
 
+TurnedSprite::TurnedSprite(const ImagePtr& source, int degrees) : TurnedSprite(source, degrees, TurnImage(*source, degrees)) {}
+
+TurnedSprite::TurnedSprite(ImagePtr source, int degrees, const ImagePtr& turned)
+    : source_(std::move(source)),
+      degrees_(degrees),
+      spans_(turned->Strip().pixels.data(), turned->Width(), turned->Width(), turned->Height(),
+             SpriteSpans::Storage::Copy),
+      handleX_(turned->HandleX()),
+      handleY_(turned->HandleY()) {}
+
+const Image& TurnedSprite::Picture() const {
+  if (!picture_) picture_ = TurnImage(*source_, degrees_);
+  return *picture_;
+}
+
 RotatedSprites::Turns& RotatedSprites::TurnsOf(const ImagePtr& image) {
   Turns*& turns = byImage_[image];
   if (!turns) {
     const Look look{image->Width(), image->Height(), image->HandleX(), image->HandleY(), PixelHash(*image)};
     turns = &byLook_[look];
+    if (turns->empty()) {
+      turns->reserve(360);
+      for (int degrees = 0; degrees < 360; ++degrees) turns->emplace_back(image, degrees);
+    }
   }
   return *turns;
 }
 
-const Image& RotatedSprites::Get(const ImagePtr& image, float degrees) {
+const TurnedSprite& RotatedSprites::Get(const ImagePtr& image, float degrees) {
   int whole = static_cast<int>(std::lround(degrees)) % 360;
   if (whole < 0) whole += 360;
-  ImagePtr& slot = TurnsOf(image)[static_cast<std::size_t>(whole)];
-  if (!slot) slot = TurnImage(*image, whole);
-  return *slot;
+  return TurnsOf(image)[static_cast<std::size_t>(whole)];
 }
 
 ImagePtr TurnImage(const Image& image, int degrees) {
@@ -67,6 +86,14 @@ ImagePtr TurnImage(const Image& image, int degrees) {
   auto result = CreateImageFromPixmap(std::move(turned));
   result->SetHandle(-left, -top);
   return result;
+}
+
+bool DrawTurned(RotatedSprites& turns, const ImagePtr& image, float x, float y) {
+  if (!image || !SoftwareTarget(ScreenRenderer())) return false;
+  const float rotation = CurrentDrawState().rotation;
+  if (std::fmod(rotation, 360.0f) == 0) return DrawSpans(image->Spans(), image->HandleX(), image->HandleY(), x, y);
+  const TurnedSprite& turned = turns.Get(image, rotation);
+  return DrawSpans(turned.Spans(), turned.HandleX(), turned.HandleY(), x, y);
 }
 
 }  // namespace tolvex

@@ -1,24 +1,50 @@
 #pragma once
-// Sprites turned in whole degrees, made once and kept: the software renderer
-// copies a ready turned sprite many times faster than it turns one per draw.
+// Sprites turned in whole degrees, made ahead and kept: the software renderer copies a
+// ready turned sprite many times faster than it turns one per draw. All 360 turns of a
+// sprite are made when it is first drawn turned, and only their visible pixels are kept,
+// so the memory they take is fixed from then on, however long the game runs.
 #include <array>
 #include <cstdint>
 #include <map>
 #include <memory>
 #include <tuple>
+#include <vector>
 
 #include "platform/Image.h"
+#include "platform/SpriteSpans.h"
 
 namespace tolvex {
 
-class RotatedSprites {
+// Frame 0 of a sprite turned by a whole number of degrees.
+class TurnedSprite {
  public:
-  // Frame 0 of image turned clockwise by degrees (rounded to a whole degree), with its
-  // handle where the original handle lands.
-  const Image& Get(const ImagePtr& image, float degrees);
+  TurnedSprite(const ImagePtr& source, int degrees);
+
+  // The visible pixels, for writing straight into a software back buffer.
+  const SpriteSpans& Spans() const { return spans_; }
+  // Where the original handle lands in the turned picture.
+  float HandleX() const { return handleX_; }
+  float HandleY() const { return handleY_; }
+  // The whole turned picture as an image, made on first use (for drawing through SDL).
+  const Image& Picture() const;
 
  private:
-  using Turns = std::array<ImagePtr, 360>;
+  TurnedSprite(ImagePtr source, int degrees, const ImagePtr& turned);
+
+  ImagePtr source_;
+  int degrees_;
+  SpriteSpans spans_;
+  float handleX_, handleY_;
+  mutable ImagePtr picture_;
+};
+
+class RotatedSprites {
+ public:
+  // Frame 0 of image turned clockwise by degrees, rounded to a whole degree.
+  const TurnedSprite& Get(const ImagePtr& image, float degrees);
+
+ private:
+  using Turns = std::vector<TurnedSprite>;  // one per whole degree
   // What makes two sprites look alike: size, handle and a hash of the pixels.
   using Look = std::tuple<int, int, float, float, std::uint64_t>;
   Turns& TurnsOf(const ImagePtr& image);
@@ -31,5 +57,10 @@ class RotatedSprites {
 
 // Turns frame 0 of an image clockwise about its handle by whole degrees (nearest pixel).
 ImagePtr TurnImage(const Image& image, int degrees);
+
+// Draws image (frame 0) turned by the current rotation, with its handle at (x, y), from the
+// turns kept in `turns`, straight into a software back buffer; false, drawing nothing, on
+// a GPU renderer or where the turned sprite cannot stand in (then draw it the usual way).
+bool DrawTurned(RotatedSprites& turns, const ImagePtr& image, float x, float y);
 
 }  // namespace tolvex

@@ -27,15 +27,17 @@ void TParticle::Process() {
 void TParticle::Move() {
   const ParticleEngine& engine = Particles();
   const TParticleInfo& info = *Info;
+  // Read once: the compiler cannot know that writing a particle leaves the global alone.
+  const float rate = FrameRate;
   if (info.DirectionIsMoveDirection) Direction = ATan2Deg(MoveSpeed[0], -MoveSpeed[1]);
-  else Direction += AngleSpeed / FrameRate;
-  Pos[0] += MoveSpeed[0] / FrameRate;
-  Pos[1] += MoveSpeed[1] / FrameRate;
-  MoveSpeed[0] += engine.gravityX / FrameRate;
-  MoveSpeed[1] += engine.gravityY / FrameRate;
+  else Direction += AngleSpeed / rate;
+  Pos[0] += MoveSpeed[0] / rate;
+  Pos[1] += MoveSpeed[1] / rate;
+  MoveSpeed[0] += engine.gravityX / rate;
+  MoveSpeed[1] += engine.gravityY / rate;
   if (info.Accelerate != 0) {
-    MoveSpeed[0] += SinDeg(Direction) * info.Accelerate / FrameRate;
-    MoveSpeed[1] -= CosDeg(Direction) * info.Accelerate / FrameRate;
+    MoveSpeed[0] += SinDeg(Direction) * info.Accelerate / rate;
+    MoveSpeed[1] -= CosDeg(Direction) * info.Accelerate / rate;
   }
 }
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "platform/DrawCalls.h"
 #include "platform/Font.h"
 #include "platform/Graphics.h"
 
@@ -17,36 +18,21 @@ DrawState& State() {
   return state;
 }
 
-SDL_BlendMode SdlBlend(int mode) {
-  switch (mode) {
-    case kBlendSolid: return SDL_BLENDMODE_NONE;
-    case kBlendLight: return SDL_BLENDMODE_ADD;
-    case kBlendShade: return SDL_BLENDMODE_MOD;
-    default: return SDL_BLENDMODE_BLEND;  // alpha, and mask (drawn from the solid-only texture)
-  }
+// The state's blend mode and colour, with its alpha unless the mode ignores alpha.
+TextureLook StateLook(bool opaque) {
+  const auto& s = State();
+  const SDL_Color colour{static_cast<Uint8>(s.r), static_cast<Uint8>(s.g), static_cast<Uint8>(s.b),
+                         opaque ? Uint8{255} : AlphaByte(s.alpha)};
+  return TextureLook{SdlBlendOf(s.blend), colour};
 }
 
-Uint8 AlphaByte(float alpha) { return static_cast<Uint8>(std::clamp(alpha, 0.0f, 1.0f) * 255.0f + 0.5f); }
+TextureLook PrimitiveLook() { return StateLook(State().blend == kBlendSolid); }
 
-// Sets the renderer's colour for primitives from the drawing state.
-SDL_Renderer* PrimitiveRenderer() {
-  SDL_Renderer* renderer = ScreenRenderer();
-  if (!renderer) return nullptr;
-  const auto& s = State();
-  SDL_SetRenderDrawBlendMode(renderer, SdlBlend(s.blend));
-  SDL_SetRenderDrawColor(renderer, s.r, s.g, s.b, s.blend == kBlendSolid ? 255 : AlphaByte(s.alpha));
-  return renderer;
-}
-
-// The texture to draw an image with in the current blend mode, tinted and faded.
-SDL_Texture* PreparedTexture(const Image& image, SDL_Renderer* renderer) {
-  const auto& s = State();
-  SDL_Texture* texture = s.blend == kBlendMask ? image.MaskTexture(renderer) : image.Texture(renderer);
-  if (!texture) return nullptr;
-  SDL_SetTextureColorMod(texture, s.r, s.g, s.b);
-  SDL_SetTextureAlphaMod(texture, s.blend == kBlendMask ? 255 : AlphaByte(s.alpha));
-  SDL_SetTextureBlendMode(texture, SdlBlend(s.blend));
-  return texture;
+// The texture to draw an image with in the current blend mode, and how it is tinted and faded.
+SDL_Texture* PreparedTexture(const Image& image, SDL_Renderer* renderer, TextureLook& look) {
+  const bool mask = State().blend == kBlendMask;
+  look = StateLook(mask);
+  return mask ? image.MaskTexture(renderer) : image.Texture(renderer);
 }
 
 void ApplyViewport() {
@@ -54,10 +40,26 @@ void ApplyViewport() {
   if (!renderer) return;
   const auto& s = State();
   if (s.viewX == 0 && s.viewY == 0 && s.viewWidth == ScreenWidth() && s.viewHeight == ScreenHeight()) {
-    SDL_RenderSetClipRect(renderer, nullptr);
+    RenderClipRect(renderer, nullptr);
   } else {
     const SDL_Rect clip{s.viewX, s.viewY, s.viewWidth, s.viewHeight};
-    SDL_RenderSetClipRect(renderer, &clip);
+    RenderClipRect(renderer, &clip);
+  }
+}
+
+// Copies frame 0 of an image with its top-left at (x, y) band by band: see-through bands are
+// left out, and bands that are opaque throughout need no blending when nothing fades them.
+// A GPU renderer without spare fill rate (a CPU rasteriser) draws the same picture faster.
+void CopyVisibleBands(SDL_Renderer* renderer, SDL_Texture* texture, const TextureLook& look, const Image& image,
+                      float x, float y) {
+  const bool canSkipBlending = look.blend == SDL_BLENDMODE_BLEND && look.mod.a == 255;
+  for (const VisibleBand& band : image.VisibleBands()) {
+    TextureLook bandLook = look;
+    if (band.opaque && canSkipBlending) bandLook.blend = SDL_BLENDMODE_NONE;
+    const SDL_Rect source{image.FrameLeft(0) + band.x, image.FrameTop(0) + band.y, band.width, band.height};
+    const SDL_FRect target{x + static_cast<float>(band.x), y + static_cast<float>(band.y),
+                           static_cast<float>(band.width), static_cast<float>(band.height)};
+    RenderCopy(renderer, texture, bandLook, source, target);
   }
 }
 
@@ -94,7 +96,8 @@ void SetViewport(int x, int y, int width, int height) {
 void DrawImageRect(const Image& image, int sx, int sy, int sw, int sh, float x, float y, float u, float v) {
   SDL_Renderer* renderer = ScreenRenderer();
   if (!renderer || sw <= 0 || sh <= 0) return;
-  SDL_Texture* texture = PreparedTexture(image, renderer);
+  TextureLook look;
+  SDL_Texture* texture = PreparedTexture(image, renderer, look);
   if (!texture) return;
   const auto& s = State();
   // The rectangle's corners after scaling about the pivot; a negative scale mirrors.
@@ -104,7 +107,7 @@ void DrawImageRect(const Image& image, int sx, int sy, int sw, int sh, float x, 
   const SDL_FPoint pivot{x - left, y - top};
   const int flip = (s.scaleX < 0 ? SDL_FLIP_HORIZONTAL : 0) | (s.scaleY < 0 ? SDL_FLIP_VERTICAL : 0);
   const SDL_Rect source{sx, sy, sw, sh};
-  SDL_RenderCopyExF(renderer, texture, &source, &target, s.rotation, &pivot, static_cast<SDL_RendererFlip>(flip));
+  RenderCopyEx(renderer, texture, look, source, target, s.rotation, pivot, static_cast<SDL_RendererFlip>(flip));
 }
 
 void DrawImage(const Image& image, float x, float y, int frame) {
@@ -117,10 +120,18 @@ void DrawImage(const ImagePtr& image, float x, float y, int frame) {
   if (image) DrawImage(*image, x, y, frame);
 }
 
+bool DrawSpans(const SpriteSpans& sprite, float hx, float hy, float x, float y) {
+  const auto& s = State();
+  if (s.blend == kBlendMask || s.scaleX != 1 || s.scaleY != 1) return false;
+  // Whole pixels as the software renderer places them: the fractions are cut off.
+  return RenderSpans(ScreenRenderer(), sprite, static_cast<int>(x - hx), static_cast<int>(y - hy), StateLook(false));
+}
+
 void DrawTiled(const ImagePtr& image, float x, float y, int frame) {
   SDL_Renderer* renderer = ScreenRenderer();
   if (!image || !renderer) return;
-  SDL_Texture* texture = PreparedTexture(*image, renderer);
+  TextureLook look;
+  SDL_Texture* texture = PreparedTexture(*image, renderer, look);
   if (!texture) return;
   const auto& s = State();
   const int w = image->Width(), h = image->Height();
@@ -131,10 +142,18 @@ void DrawTiled(const ImagePtr& image, float x, float y, int frame) {
   const float originX = std::floor(x - image->HandleX()), originY = std::floor(y - image->HandleY());
   const float startX = originX - std::ceil((originX - s.viewX) / w) * w;
   const float startY = originY - std::ceil((originY - s.viewY) / h) * h;
+  // Frames past the first, and masks, are copied whole; the rest only where they can be seen.
+  const bool whole = f != 0 || s.blend == kBlendMask;
   for (float ty = startY; ty < s.viewY + s.viewHeight; ty += h) {
     for (float tx = startX; tx < s.viewX + s.viewWidth; tx += w) {
-      const SDL_FRect target{tx, ty, static_cast<float>(w), static_cast<float>(h)};
-      SDL_RenderCopyF(renderer, texture, &source, &target);
+      // On the software renderer the visible runs of each row are written straight into the
+      // back buffer: a backdrop's see-through parts cost nothing and its pixels come out the same.
+      if (whole) {
+        const SDL_FRect target{tx, ty, static_cast<float>(w), static_cast<float>(h)};
+        RenderCopy(renderer, texture, look, source, target);
+      } else if (!RenderSpans(renderer, image->Spans(), static_cast<int>(tx), static_cast<int>(ty), look)) {
+        CopyVisibleBands(renderer, texture, look, *image, tx, ty);
+      }
     }
   }
 }
@@ -146,18 +165,22 @@ float TextWidth(std::string_view text) { return State().font ? State().font->Wid
 float TextHeight(std::string_view text) { return State().font ? State().font->Height(text) : 0.0f; }
 
 void DrawRect(float x, float y, float width, float height) {
-  if (SDL_Renderer* renderer = PrimitiveRenderer()) {
+  if (SDL_Renderer* renderer = ScreenRenderer()) {
     const SDL_FRect rect{x, y, width, height};
-    SDL_RenderFillRectF(renderer, &rect);
+    const TextureLook look = PrimitiveLook();
+    RenderFillRects(renderer, look.mod, look.blend, std::span(&rect, 1));
   }
 }
 
 void DrawLine(float x1, float y1, float x2, float y2) {
-  if (SDL_Renderer* renderer = PrimitiveRenderer()) SDL_RenderDrawLineF(renderer, x1, y1, x2, y2);
+  if (SDL_Renderer* renderer = ScreenRenderer()) {
+    const TextureLook look = PrimitiveLook();
+    RenderLine(renderer, look.mod, look.blend, SDL_FPoint{x1, y1}, SDL_FPoint{x2, y2});
+  }
 }
 
 void DrawOval(float x, float y, float width, float height) {
-  SDL_Renderer* renderer = PrimitiveRenderer();
+  SDL_Renderer* renderer = ScreenRenderer();
   if (!renderer || width <= 0 || height <= 0) return;
   // One span per pixel row, sent as one batch; the buffer is kept between calls.
   const float rx = width / 2, ry = height / 2, cx = x + rx, cy = y + ry;
@@ -169,11 +192,15 @@ void DrawOval(float x, float y, float width, float height) {
     const float half = rx * std::sqrt(1.0f - dy * dy);
     rows.push_back(SDL_FRect{cx - half, row, 2 * half, 1.0f});
   }
-  SDL_RenderFillRectsF(renderer, rows.data(), static_cast<int>(rows.size()));
+  const TextureLook look = PrimitiveLook();
+  RenderFillRects(renderer, look.mod, look.blend, rows);
 }
 
 void Plot(float x, float y) {
-  if (SDL_Renderer* renderer = PrimitiveRenderer()) SDL_RenderDrawPointF(renderer, x, y);
+  if (SDL_Renderer* renderer = ScreenRenderer()) {
+    const TextureLook look = PrimitiveLook();
+    RenderPoint(renderer, look.mod, look.blend, SDL_FPoint{x, y});
+  }
 }
 
 }  // namespace tolvex

@@ -8,6 +8,8 @@ struct SDL_Renderer;
 
 namespace tolvex {
 
+class SpriteSpans;
+
 class Font;
 
 // The five blend modes the game's effects and layers name by number.
@@ -39,6 +41,8 @@ void SetMouseVisible(bool visible);
 void Cls();
 // Presents the back buffer: sync 0 at once, −1 paced to the screen's hertz.
 void Flip(int sync);
+// Waits until everything drawn so far has reached the back buffer (for timing).
+void FinishDrawing();
 // Caps a window's frames at the display's refresh rate: vsync where the renderer offers it,
 // otherwise every Flip is paced like Flip(−1). Off again with false; headless screens are never capped.
 void CapFrameRate(bool on);
@@ -73,6 +77,10 @@ void DrawImage(const ImagePtr& image, float x, float y, int frame = 0);
 // Draws the part (sx, sy, sw, sh) of the image's strip with its top-left at
 // offset (u, v) from the pivot (x, y); rotation and scale turn about the pivot.
 void DrawImageRect(const Image& image, int sx, int sy, int sw, int sh, float x, float y, float u, float v);
+// Draws the visible runs of a sprite that is already turned, with its handle (hx, hy) at
+// (x, y), in the current colour, alpha and blend, straight into a software back buffer;
+// false, drawing nothing, where that cannot be done (a GPU renderer, a mask, a scale).
+bool DrawSpans(const SpriteSpans& sprite, float hx, float hy, float x, float y);
 // Repeats the frame over the whole viewport, one copy's handle at (x, y).
 void DrawTiled(const ImagePtr& image, float x, float y, int frame = 0);
 void DrawText(std::string_view text, float x, float y);

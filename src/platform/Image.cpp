@@ -8,6 +8,7 @@
 #include "platform/EmbeddedFiles.h"
 #include "platform/Files.h"
 #include "platform/RendererSession.h"
+#include "platform/SpriteSpans.h"
 
 namespace tolvex {
 
@@ -47,13 +48,55 @@ const SolidMask& Image::Mask(int frame) const {
     mask.width = frameWidth_;
     mask.height = frameHeight_;
     mask.solid.resize(static_cast<std::size_t>(frameWidth_) * frameHeight_);
+    mask.left = frameWidth_, mask.top = frameHeight_;
     for (int y = 0; y < frameHeight_; ++y) {
       for (int x = 0; x < frameWidth_; ++x) {
-        mask.solid[static_cast<std::size_t>(y) * frameWidth_ + x] = (Pixel(frame, x, y) >> 24) >= 128;
+        const bool solid = (Pixel(frame, x, y) >> 24) >= 128;
+        mask.solid[static_cast<std::size_t>(y) * frameWidth_ + x] = solid;
+        if (!solid) continue;
+        mask.left = std::min(mask.left, x), mask.right = std::max(mask.right, x + 1);
+        mask.top = std::min(mask.top, y), mask.bottom = std::max(mask.bottom, y + 1);
       }
     }
+    if (mask.right == 0) mask.left = mask.top = 0;
   }
   return mask;
+}
+
+const SpriteSpans& Image::Spans() const {
+  if (!spans_) {
+    const int left = FrameLeft(0), top = FrameTop(0);
+    const int width = std::max(0, std::min(frameWidth_, strip_.width - left));
+    const int height = std::max(0, std::min(frameHeight_, strip_.height - top));
+    const std::uint32_t* first =
+        width > 0 && height > 0 ? &strip_.pixels[static_cast<std::size_t>(top) * strip_.width + left] : nullptr;
+    spans_ = std::make_unique<SpriteSpans>(first, strip_.width, width, height);
+  }
+  return *spans_;
+}
+
+const std::vector<VisibleBand>& Image::VisibleBands() const {
+  if (bands_) return *bands_;
+  constexpr int kBandRows = 32;
+  bands_ = std::make_unique<std::vector<VisibleBand>>();
+  const SpriteSpans& spans = Spans();
+  for (int top = 0; top < spans.Height(); top += kBandRows) {
+    const int bottom = std::min(top + kBandRows, spans.Height());
+    int left = spans.Width(), right = 0;
+    for (int y = top; y < bottom; ++y) {
+      const SpriteSpans::Span span = spans.RowSpan(y);
+      if (span.begin < span.end) left = std::min(left, span.begin), right = std::max(right, span.end);
+    }
+    if (left >= right) continue;
+    bool opaque = true;
+    for (int y = top; y < bottom && opaque; ++y) {
+      const SpriteSpans::Span span = spans.RowSpan(y);
+      opaque = span.begin == left && span.end == right;
+      for (int x = left; x < right && opaque; ++x) opaque = (*spans.At(x, y) >> 24) == 255;
+    }
+    bands_->push_back(VisibleBand{left, top, right - left, bottom - top, opaque});
+  }
+  return *bands_;
 }
 
 namespace {

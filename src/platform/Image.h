@@ -11,6 +11,8 @@ struct SDL_Renderer;
 
 namespace tolvex {
 
+class SpriteSpans;
+
 // A CPU-side picture: 32-bit ARGB pixels (straight alpha), row by row.
 struct Pixmap {
   int width = 0;
@@ -24,12 +26,21 @@ struct Pixmap {
 };
 using PixmapPtr = std::shared_ptr<Pixmap>;
 
+// A band of rows of a frame cut down to the columns where anything is visible, and whether
+// every pixel in it is opaque.
+struct VisibleBand {
+  int x = 0, y = 0, width = 0, height = 0;
+  bool opaque = false;
+};
+
 // Which pixels of one frame are solid (alpha >= 128), one byte per pixel;
 // built once per frame and used by the pixel-exact overlap test.
 struct SolidMask {
   int width = 0;
   int height = 0;
   std::vector<std::uint8_t> solid;
+  // The smallest box [left, right) × [top, bottom) holding every solid pixel; empty when none is.
+  int left = 0, top = 0, right = 0, bottom = 0;
   bool At(int x, int y) const { return solid[static_cast<std::size_t>(y) * width + x] != 0; }
 };
 
@@ -50,10 +61,17 @@ class Image {
   float HandleY() const { return handleY_; }
   void SetHandle(float x, float y) { handleX_ = x; handleY_ = y; }
 
+  // The decoded strip all frames are cut from.
+  const Pixmap& Strip() const { return strip_; }
   // ARGB of pixel (x, y) of a frame; 0 outside the frame.
   std::uint32_t Pixel(int frame, int x, int y) const;
   // The solid-pixel mask of a frame (built on first use).
   const SolidMask& Mask(int frame) const;
+  // Frame 0 as rows of visible pixels, for writing into a software back buffer (built on first use).
+  const SpriteSpans& Spans() const;
+  // Frame 0 in bands of rows, each cut to its visible columns, fully see-through bands left
+  // out (built on first use): a backdrop drawn band by band fills only what can be seen.
+  const std::vector<VisibleBand>& VisibleBands() const;
   // The strip position of a frame's top-left pixel.
   int FrameLeft(int frame) const;
   int FrameTop(int frame) const;
@@ -72,6 +90,8 @@ class Image {
   float handleX_ = 0, handleY_ = 0;
   mutable std::vector<SolidMask> masks_;
   mutable std::unique_ptr<TextureSlot> texture_, maskTexture_;
+  mutable std::unique_ptr<SpriteSpans> spans_;
+  mutable std::unique_ptr<std::vector<VisibleBand>> bands_;
 };
 using ImagePtr = std::shared_ptr<Image>;
 

@@ -1,6 +1,7 @@
 // The window (or offscreen back buffer) and its SDL renderer.
 #include <SDL.h>
 
+#include "platform/DrawCalls.h"
 #include "platform/Graphics.h"
 #include "platform/Input.h"
 #include "platform/RendererSession.h"
@@ -13,6 +14,8 @@ struct ScreenState {
   SDL_Window* window = nullptr;
   SDL_Surface* surface = nullptr;  // the back buffer of a headless screen
   SDL_Renderer* renderer = nullptr;
+  bool software = false;  // the renderer draws on the CPU into a surface
+  void (*glFinish)() = nullptr;  // the OpenGL renderers' wait for the GPU
   int width = 0, height = 0, hertz = 60;
   Uint32 lastPacedFlip = 0;
   // A capped window whose renderer has no vsync: every Flip waits like Flip(−1).
@@ -49,6 +52,14 @@ void Opened(int width, int height, int hertz) {
 int RendererGeneration() { return Generation(); }
 void NextRendererGeneration() { ++Generation(); }
 
+SDL_Surface* SoftwareTarget(SDL_Renderer* renderer) {
+  const auto& screen = Screen();
+  if (!renderer || renderer != screen.renderer || !screen.software) return nullptr;
+  if (screen.surface) return screen.surface;
+  SDL_Surface* surface = SDL_GetWindowSurface(screen.window);
+  return surface && surface->format->format == SDL_PIXELFORMAT_ARGB8888 ? surface : nullptr;
+}
+
 bool OpenScreen(int width, int height, int depth, int hertz, RendererKind kind) {
   CloseScreen();
   // Video is started even for a size that is refused, so the notice that follows can show a box.
@@ -60,9 +71,14 @@ bool OpenScreen(int width, int height, int depth, int hertz, RendererKind kind) 
   if (!screen.window) return false;
   const Uint32 rendererFlags = kind == RendererKind::Accelerated ? SDL_RENDERER_ACCELERATED : SDL_RENDERER_SOFTWARE;
   screen.renderer = SDL_CreateRenderer(screen.window, -1, rendererFlags);
-  if (!screen.renderer) {
+  SDL_RendererInfo info{};
+  if (!screen.renderer || SDL_GetRendererInfo(screen.renderer, &info) != 0) {
     CloseScreen();
     return false;
+  }
+  screen.software = (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+  if (std::string_view(info.name).starts_with("opengl")) {
+    screen.glFinish = reinterpret_cast<void (*)()>(SDL_GL_GetProcAddress("glFinish"));
   }
   Opened(width, height, hertz);
   return true;
@@ -79,6 +95,7 @@ bool OpenHeadlessScreen(int width, int height) {
     CloseScreen();
     return false;
   }
+  screen.software = true;
   Opened(width, height, 60);
   return true;
 }
@@ -90,6 +107,8 @@ void CloseScreen() {
   if (screen.surface) SDL_FreeSurface(screen.surface);
   if (screen.renderer || screen.window || screen.surface) NextRendererGeneration();
   screen.renderer = nullptr, screen.window = nullptr, screen.surface = nullptr;
+  screen.software = false;
+  screen.glFinish = nullptr;
 }
 
 bool IsHeadless() { return Screen().surface != nullptr; }
@@ -119,8 +138,7 @@ void SetMouseVisible(bool visible) {
 void Cls() {
   auto* renderer = Screen().renderer;
   if (!renderer) return;
-  SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-  SDL_RenderClear(renderer);
+  RenderClear(renderer, SDL_Color{0, 0, 0, 255});
 }
 
 void CapFrameRate(bool on) {
@@ -147,6 +165,13 @@ void Flip(int sync) {
   }
   SDL_RenderPresent(screen.renderer);
   if (screen.window) PumpEvents();
+}
+
+void FinishDrawing() {
+  auto& screen = Screen();
+  if (!screen.renderer) return;
+  SDL_RenderFlush(screen.renderer);
+  if (screen.glFinish) screen.glFinish();
 }
 
 Pixmap GrabPixmap(int x, int y, int width, int height) {

@@ -31,7 +31,7 @@ int ToInt(std::string_view text) {
 std::string PlainText() {
   std::string text = "Version: " + std::string(TScore::Version) + "\r\n";
   text += std::string(kRankKey) + "=" + std::to_string(BestRank) + "," + BestRankPilot + "\r\n";
-  for (const TScorePtr entry : TScore::ScoreList()) {
+  for (const TScorePtr& entry : TScore::ScoreList()) {
     const int online = entry->online ? 1 : 0;
     text += std::string(kEntryKey) + "=" + entry->name + "," + std::to_string(entry->points) + "," + entry->time + "," +
             std::to_string(entry->rank) + "," + std::to_string(online) + "," +

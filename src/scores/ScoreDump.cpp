@@ -10,7 +10,7 @@ namespace tolvex {
 
 void DumpHighscores(nlohmann::json& dump) {
   auto entries = nlohmann::json::array();
-  for (const TScorePtr entry : TScore::ScoreList()) {
+  for (const TScorePtr& entry : TScore::ScoreList()) {
     entries.push_back({{"name", Latin1ToUtf8(entry->name)},
                        {"points", entry->points},
                        {"time", Latin1ToUtf8(entry->time)},

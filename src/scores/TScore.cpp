@@ -65,7 +65,7 @@ void TScore::Add(std::string name, int points, std::string time, int rank, bool 
   } else if (time.empty()) {
     WriteDebugLine("Didn't got time...");
   }
-  for (const TScorePtr entry : ScoreList())
+  for (const TScorePtr& entry : ScoreList())
     if (SameEntry(*entry, name, points, time, rank)) return;
   auto entry = std::make_shared<TScore>();
   entry->name = CleanScoreName(std::move(name));
@@ -83,7 +83,7 @@ void TScore::Add(std::string name, int points, std::string time, int rank, bool 
 
 bool TScore::Sort() {
   std::vector<TScorePtr> entries;
-  for (const TScorePtr entry : ScoreList()) entries.push_back(entry);
+  for (const TScorePtr& entry : ScoreList()) entries.push_back(entry);
   std::stable_sort(entries.begin(), entries.end(),
                    [](const TScorePtr& a, const TScorePtr& b) { return a->compare(*b) < 0; });
   ScoreList().Clear();
@@ -94,7 +94,7 @@ bool TScore::Sort() {
 int TScore::GetLowest() {
   if (ScoreList().Count() < ListLimit) return 0;
   std::size_t place = 0;
-  for (const TScorePtr entry : ScoreList())
+  for (const TScorePtr& entry : ScoreList())
     if (++place == ListLimit) return entry->points;
   return 0;
 }
@@ -103,7 +103,7 @@ void TScore::FillTextfield(TTextfield& panel) {
   panel.AddContent("___ Highscore " + std::string(Version) + " ___");
   panel.AddContent("Name   - Date - Points - Rank");
   std::size_t place = 0;
-  for (const TScorePtr entry : ScoreList()) {
+  for (const TScorePtr& entry : ScoreList()) {
     panel.AddContent("");
     panel.AddContent(EntryLine(*entry, ++place));
   }

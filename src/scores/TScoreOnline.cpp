@@ -44,7 +44,7 @@ void TScore::OnlineUpdate() {
   // A server that cannot be reached costs one wait, not one per entry: the entries not sent yet
   // stay unmarked and go out with the next update.
   bool reachable = true;
-  for (const TScorePtr entry : ScoreList()) {
+  for (const TScorePtr& entry : ScoreList()) {
     if (entry->online || !reachable) continue;
     const SubmitOutcome outcome = SubmitUnderBanner(entry->name, entry->points, entry->time, entry->rank);
     entry->online = outcome == SubmitOutcome::Stored;

@@ -45,7 +45,7 @@ const TShip* LivingShip(const TGObjectPtr& object) {
 const TShip* NearestFoe(const TShip& player) {
   const TShip* best = nullptr;
   float bestDistance = std::numeric_limits<float>::infinity();
-  for (const TGObjectPtr object : TUniverse::WorldList()) {
+  for (const TGObjectPtr& object : TUniverse::WorldList()) {
     const TShip* ship = LivingShip(object);
     if (!ship || ship == &player || ship->KI == kKIPlayer || ship->KI_Leave || player.IsBuddy(ship)) continue;
     const float d = Distance(player.X, player.Y, ship->X, ship->Y);
@@ -64,7 +64,7 @@ bool WorthSwitching(const TShip& player, const TShip& target, const TShip& neare
 
 // The speed of the ship's hand-aimed gun's shots, px/s.
 float ManualShotSpeed(const TShip& ship) {
-  for (const auto gun : ship.TGunList)
+  for (const auto& gun : ship.TGunList)
     if (gun->KI_Level == kGunManual && gun->Info) return gun->Info->Speed;
   return kDefaultShotSpeed;
 }

@@ -9,6 +9,7 @@
 #include "platform/EmbeddedFiles.h"
 #include "platform/Graphics.h"
 #include "shell/Autopilot.h"
+#include "shell/FrameStats.h"
 #include "shell/InputScript.h"
 #include "shell/LaunchOptions.h"
 #include "shell/MainLoop.h"
@@ -113,7 +114,9 @@ int RunGame(const std::vector<std::string>& args) {
     return started == StartUpResult::PlayerQuit ? 0 : 1;
   }
   LaunchHooks hooks(options, std::move(script));
+  if (options.stats) EnableFrameStats();
   RunMainLoop(hooks);
+  if (options.stats) PrintFrameStats(std::cout);
   ShutDown();
   return hooks.Status();
 }

@@ -84,6 +84,7 @@ ParsedLaunch ParseLaunchOptions(const std::vector<std::string>& args) {
     if (name == "--headless") options.headless = true;
     else if (name == "--list-assets") options.listAssets = true;
     else if (name == "--autopilot") options.autopilot = true;
+    else if (name == "--stats") options.stats = true;
     else if (name == "--help" || name == "-h") options.showHelp = true;
     else if (!TakesValue(name)) parsed.error = "unknown option " + name;
     else if (i + 1 >= args.size()) parsed.error = name + " needs a value";
@@ -106,6 +107,7 @@ std::string LaunchUsage() {
          "  --screenshot N:FILE         save the screen as PNG after frame N (repeatable)\n"
          "  --dump N:FILE               write the game state as JSON after frame N (repeatable)\n"
          "  --autopilot                 the computer plays: flies, fights and starts new games\n"
+         "  --stats                     at exit: frame times, time per frame phase, draw calls, peaks\n"
          "  --list-assets               print every embedded file and exit\n";
 }
 

@@ -28,6 +28,8 @@ struct LaunchOptions {
   // The computer flies the player's ship through the player's own controls.
   bool autopilot = false;
   bool listAssets = false;
+  // Print frame statistics when the program ends.
+  bool stats = false;
   bool showHelp = false;
 
   // A window on the real clock shows at most one frame per display refresh; headless and

@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/Graphics.h"
 #include "platform/Input.h"
+#include "shell/FrameStats.h"
 #include "shell/FrameSteps.h"
 #include "shell/GameStates.h"
 #include "shell/Screenshots.h"
@@ -19,14 +20,19 @@
 namespace tolvex {
 
 void RunFrame(FrameHooks& hooks, int frame) {
+  BeginFramePhase(FramePhase::Input);
   AdvanceClock();
   hooks.BeforeFrame(frame);
   UpdateMouse();                    // 1
   UpdateFrameTimer();               // 2
   TMusic::Play();                   // 3
+  BeginFramePhase(FramePhase::WorldStep);
   Universe->Process();              // 4
+  BeginFramePhase(FramePhase::WreckageStep);
   TBGObject::ProcessAll();          // 5
+  BeginFramePhase(FramePhase::Stages);
   TLevel::RunLevels();              // 6
+  BeginFramePhase(FramePhase::Setup);
   Cls();                            // 7
   SetParticleDrawing(true);
   UpdateCamera();                   // 8
@@ -35,25 +41,35 @@ void RunFrame(FrameHooks& hooks, int frame) {
   TAmbient::Update();               // 9
   SetParticleCamera(CameraX, CameraY);  // 10
   TMessage::ProcessAll();           // 11
+  BeginFramePhase(FramePhase::Backdrop);
   TAmbient::DrawLayers(0);          // 12
   SetBlend(kBlendAlpha);
   SetAlpha(1);
+  BeginFramePhase(FramePhase::Wreckage);
   TBGObject::DrawAll();
+  BeginFramePhase(FramePhase::MiddleLayers);
   TAmbient::DrawLayers(1);
+  BeginFramePhase(FramePhase::WorldDraw);
   Universe->Draw();                 // 13
+  BeginFramePhase(FramePhase::Particles);
   UpdateParticles();                // 14
+  BeginFramePhase(FramePhase::FrontLayers);
   TAmbient::DrawLayers(2);          // 15
   if (ScreenshotRequested) {        // 16
     TakeScreenshot();
     ScreenshotRequested = 0;
   }
+  BeginFramePhase(FramePhase::StateLayer);
   SetRotation(0);                   // 17
   SetColor(255, 255, 255);
   DrawStateLayer();                 // 18
   TakeMenuScreenshotOnKey();
   hooks.BeforePresent(frame);
+  BeginFramePhase(FramePhase::Present);
   Flip(0);                          // 19
+  BeginFramePhase(FramePhase::Input);
   ProcessStateInput();              // 20
+  EndFrameStats();
   hooks.AfterFrame(frame);
 }
 

@@ -4,6 +4,9 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstdlib>
+#include <string_view>
+
 #include "content/GunTable.h"
 #include "content/TShipInfo.h"
 #include "core/GameRequests.h"
@@ -38,6 +41,7 @@
 #include "ui/TMenue.h"
 #include "ui/MessageDump.h"
 #include "ui/TMessage.h"
+#include "weapons/ShotBroadPhase.h"
 #include "weapons/WeaponImages.h"
 #include "world/DebrisImages.h"
 #include "world/HudImages.h"
@@ -116,6 +120,9 @@ StartUpResult StartUp(const LaunchOptions& options) {
   // 11.
   ButtonsHit = {}, ButtonsDown = {};
   Universe = std::make_unique<TUniverse>();
+  // TOLVEX_BROAD_PHASE=off: every shot walks every ship and rocket (to compare fights).
+  const char* broadPhase = std::getenv("TOLVEX_BROAD_PHASE");
+  SetShotBroadPhase(!broadPhase || std::string_view(broadPhase) != "off");
   // 12.
   ShowLoadingScreen();
   // 13.

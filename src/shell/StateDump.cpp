@@ -32,7 +32,7 @@ nlohmann::json DumpState(int frame) {
   if (Player) Player->Describe(dump["player"]);
   auto objects = nlohmann::json::array();
   if (Universe) {
-    for (const TGObjectPtr object : TUniverse::WorldList()) {
+    for (const TGObjectPtr& object : TUniverse::WorldList()) {
       nlohmann::json entry;
       object->Describe(entry);
       objects.push_back(std::move(entry));

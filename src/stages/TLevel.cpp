@@ -31,7 +31,7 @@ void SwitchAmbient(const TLevel* old, const TLevel& next) {
 
 int CountEnemies() {
   int count = 0;
-  for (const TGObjectPtr object : TUniverse::WorldList())
+  for (const TGObjectPtr& object : TUniverse::WorldList())
     if (object->Kind() == ObjectKind::Ship && static_cast<const TShip&>(*object).KI == kKIEnemy) ++count;
   return count;
 }

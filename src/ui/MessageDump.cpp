@@ -23,7 +23,7 @@ std::string Latin1ToUtf8(std::string_view text) {
 
 void DumpMessages(nlohmann::json& dump) {
   auto messages = nlohmann::json::array();
-  for (const TMessagePtr message : MessageList) {
+  for (const TMessagePtr& message : MessageList) {
     messages.push_back({{"content", Latin1ToUtf8(message->content)},
                         {"durationmax", message->durationmax},
                         {"size", message->size},

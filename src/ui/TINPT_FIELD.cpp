@@ -51,14 +51,14 @@ void TINPT_FIELD::options(std::string text, bool activate, int displayBits) {
 }
 
 void TINPT_FIELD::SetAktive() {
-  for (const TINPT_FIELDPtr field : InputFieldList()) field->aktive = 0;
+  for (const TINPT_FIELDPtr& field : InputFieldList()) field->aktive = 0;
   aktive = 1;
   cursorposition = static_cast<short>(inputtext.size());
 }
 
 int TINPT_FIELD::UPDATE(float mx, float my, bool click) {
   int active = 0;
-  for (const TINPT_FIELDPtr field : InputFieldList()) {
+  for (const TINPT_FIELDPtr& field : InputFieldList()) {
     if (field->process(mx, my, click)) ++active;
   }
   return active;

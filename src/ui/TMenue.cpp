@@ -38,7 +38,7 @@ MenuState& Menu() {
 
 TMenuePtr FindMenuButton(std::string_view command) {
   if (!Menu().shown) return nullptr;
-  for (const TMenuePtr button : Menu().buttons)
+  for (const TMenuePtr& button : Menu().buttons)
     if (button->command == command) return button;
   return nullptr;
 }
@@ -82,7 +82,7 @@ void TMenue::InitHighscoreMenue() {
 
 void TMenue::Close() {
   auto& menu = Menu();
-  for (const TMenuePtr button : menu.buttons) button->Remove();
+  for (const TMenuePtr& button : menu.buttons) button->Remove();
   menu.sphere = nullptr;
   menu.shown = false;
 }
@@ -132,7 +132,7 @@ std::string TMenue::ProcessAll() {
     if (menu.closing) Close();
   }
   std::string result;
-  for (const TMenuePtr button : menu.buttons) {
+  for (const TMenuePtr& button : menu.buttons) {
     result = button->Process();
     if (!result.empty()) break;
   }
@@ -148,7 +148,7 @@ void TMenue::DrawAll() {
   SetScale(1, 1);
   SetAlpha(1);
   DrawImage(menu.sphere, menu.x, menu.y);
-  for (const TMenuePtr button : menu.buttons) button->Draw();
+  for (const TMenuePtr& button : menu.buttons) button->Draw();
   SetAlpha(1);
   if (!menu.closing) DrawImage(menu.pointer, CursorX, CursorY);
 }

@@ -21,7 +21,7 @@ void TMessage::Init() {
 
 void TMessage::ProcessAll() {
   MessageTotalHeight = 0.0f;
-  for (const TMessagePtr message : MessageList) message->Process();
+  for (const TMessagePtr& message : MessageList) message->Process();
 }
 
 void TMessage::DrawAll() {
@@ -29,7 +29,7 @@ void TMessage::DrawAll() {
   SetRotation(0.0f);
   SetBlend(kBlendAlpha);
   MessageDrawOffset = 0.0f;
-  for (const TMessagePtr message : MessageList) message->Draw();
+  for (const TMessagePtr& message : MessageList) message->Draw();
   SetAlpha(1.0f);
   SetScale(1.0f, 1.0f);
   SetColor(255, 255, 255);

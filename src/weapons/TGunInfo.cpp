@@ -105,7 +105,7 @@ TGunInfoPtr TGunInfo::Get(std::string_view ID) {
 }
 
 int TGunInfo::DEBUG_GetTacticPoints(std::string_view ID) {
-  for (const TGunInfoPtr info : GunInfoList()) {
+  for (const TGunInfoPtr& info : GunInfoList()) {
     if (info->ID == ID) return info->Tactic_points;
   }
   return 0;
@@ -118,7 +118,7 @@ void TGunInfo::DEBUG_WriteWorth(std::string_view path) {
     WriteDebugLine("Cannot write " + std::string(path));
     return;
   }
-  for (const TGunInfoPtr info : GunInfoList()) WriteWorthOf(*file, *info);
+  for (const TGunInfoPtr& info : GunInfoList()) WriteWorthOf(*file, *info);
   CloseFile(file);
 }
 

@@ -45,6 +45,7 @@ constexpr std::array<RocketKind, 4> kRocketKinds{{
 std::vector<TRocket*> flyingRockets;
 
 std::vector<TRocket*>& FlyingSlots() { return flyingRockets; }
+std::uint64_t launches = 0;
 
 void ForgetFlying(const TRocket* rocket) {
   auto& slots = FlyingSlots();
@@ -72,6 +73,7 @@ void StartEffect(const std::shared_ptr<TParticleInfo>& effect, float x, float y,
 TRocket::~TRocket() { ForgetFlying(this); }
 
 const std::vector<TRocket*>& TRocket::Flying() { return FlyingSlots(); }
+std::uint64_t TRocket::Launches() { return launches; }
 
 TRocketPtr TRocket::Create(const TGObjectPtr& source, float direction, float speed,
                            const std::shared_ptr<TShip>& target, std::uint8_t typ) {
@@ -115,6 +117,7 @@ void TRocket::MeltWithUniverse() {
   std::erase(slots, nullptr);
   TGObject::MeltWithUniverse();
   slots.push_back(this);
+  ++launches;
 }
 
 void TRocket::Remove() {

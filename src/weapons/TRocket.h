@@ -67,6 +67,8 @@ class TRocket : public TGObject {
   // Every rocket in the world, in world-list order (hit tests walk these, not the
   // whole world); a slot of a rocket that left is null until the next launch compacts it.
   static const std::vector<TRocket*>& Flying();
+  // How many rockets have entered the world so far.
+  static std::uint64_t Launches();
 
  private:
   void Search();

@@ -4,6 +4,7 @@
 
 #include "core/Globals.h"
 #include "core/Helpers.h"
+#include "effects/RotatedSprites.h"
 #include "effects/TParticleInfo.h"
 #include "platform/Clock.h"
 #include "platform/Graphics.h"
@@ -66,7 +67,7 @@ void TShot::Steering() {
 
 void TShot::HitShips(TShip& firer) {
   const float length = static_cast<float>(SourceInfo->ShotImgLength);
-  ForEachShip([&](TShip& ship) {
+  ForEachShipNearShot(X, Y, [&](TShip& ship) {
     if (&ship == &firer) return false;
     const float reach = static_cast<float>(ship.ImageRadius) + length;
     if (SquaredDistance(X, Y, ship.X, ship.Y) >= reach * reach) return false;
@@ -78,7 +79,7 @@ void TShot::HitRockets(const TShip& firer) {
   const float reach = static_cast<float>(SourceInfo->ShotImgLength) + 100;
   // The shot sprite lies within its diagonal of the shot's position; 2 px more cover truncation.
   const float spriteReach = static_cast<float>(SourceInfo->ShotImgRadius) + 2;
-  ForEachRocket([&](TRocket& rocket) {
+  ForEachRocketNearShot(X, Y, [&](TRocket& rocket) {
     const TShip* source = rocket.Source.get();
     if (source == &firer) return false;
     const float d2 = SquaredDistance(X, Y, rocket.X, rocket.Y);
@@ -145,7 +146,12 @@ void TShot::Draw() {
     if (ShineImage) DrawImage(ShineImage, X - CameraX, Y - CameraY);
     SetColor(255, 255, 255);
   }
-  DrawImage(SourceInfo->ShotImg, X - CameraX, Y - CameraY);
+  // On the software renderer a shot is copied from its sprite turned ahead in whole degrees:
+  // turning it per draw would cost more than everything else the shot does in a frame.
+  static RotatedSprites turns;
+  if (!DrawTurned(turns, SourceInfo->ShotImg, X - CameraX, Y - CameraY)) {
+    DrawImage(SourceInfo->ShotImg, X - CameraX, Y - CameraY);
+  }
   SetAlpha(1);
 }
 

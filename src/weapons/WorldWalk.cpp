@@ -9,6 +9,7 @@ namespace {
 // At namespace scope, so they outlive the world list at exit.
 std::vector<TShipPtr> shipSnapshot;
 TGObjectPtr snapshotFront;
+std::uint64_t snapshotNumber = 0;
 
 }  // namespace
 
@@ -16,12 +17,18 @@ const std::vector<TShipPtr>& ShipsInWorld() {
   TGObjectPtr front = TUniverse::WorldList().First();
   if (front == snapshotFront) return shipSnapshot;
   shipSnapshot.clear();
-  for (const TGObjectPtr object : TUniverse::WorldList()) {
+  for (const TGObjectPtr& object : TUniverse::WorldList()) {
     if (object->Kind() != ObjectKind::Ship) break;
     shipSnapshot.push_back(std::static_pointer_cast<TShip>(object));
   }
   snapshotFront = std::move(front);
+  ++snapshotNumber;
   return shipSnapshot;
+}
+
+std::uint64_t ShipSnapshotNumber() {
+  ShipsInWorld();
+  return snapshotNumber;
 }
 
 }  // namespace tolvex

@@ -6,8 +6,10 @@
 // ships removed since. Rockets are walked through their own list of flying
 // rockets. Both walks stay free of allocation and reference counting.
 // A visitor that changes the world must end the walk (return true).
+#include <cstdint>
 #include <vector>
 
+#include "weapons/ShotBroadPhase.h"
 #include "weapons/TRocket.h"
 #include "world/TShip.h"
 #include "world/TUniverse.h"
@@ -22,6 +24,8 @@ inline float SquaredDistance(float x1, float y1, float x2, float y2) {
 
 // The ships at the head of the world list, newest first; some may have left since.
 const std::vector<TShipPtr>& ShipsInWorld();
+// Changes whenever ShipsInWorld() is taken anew (its indices then mean other ships).
+std::uint64_t ShipSnapshotNumber();
 
 // Calls visit(TShip&) for every ship in the world until it returns true.
 template <class Visit>
@@ -39,6 +43,32 @@ void ForEachRocket(Visit&& visit) {
   const auto& rockets = TRocket::Flying();
   for (std::size_t i = 0; i < rockets.size(); ++i) {
     TRocket* rocket = rockets[i];
+    if (!rocket || !rocket->Link || !rocket->Link->Linked()) continue;
+    if (visit(*rocket)) return;
+  }
+}
+
+// As ForEachShip, but only for the ships a shot at (x, y) could touch (see ShotBroadPhase.h).
+template <class Visit>
+void ForEachShipNearShot(float x, float y, Visit&& visit) {
+  const auto near = ShipsNearShot(x, y);
+  if (!near) return ForEachShip(visit);
+  const std::vector<TShipPtr>& ships = ShipsInWorld();
+  for (const int i : *near) {
+    TShip& ship = *ships[static_cast<std::size_t>(i)];
+    if (!ship.Link || !ship.Link->Linked()) continue;
+    if (visit(ship)) return;
+  }
+}
+
+// As ForEachRocket, but only for the rockets a shot at (x, y) could touch.
+template <class Visit>
+void ForEachRocketNearShot(float x, float y, Visit&& visit) {
+  const auto near = RocketsNearShot(x, y);
+  if (!near) return ForEachRocket(visit);
+  const auto& rockets = TRocket::Flying();
+  for (const int i : *near) {
+    TRocket* rocket = rockets[static_cast<std::size_t>(i)];
     if (!rocket || !rocket->Link || !rocket->Link->Linked()) continue;
     if (visit(*rocket)) return;
   }

@@ -30,7 +30,7 @@ void TShip::HUD_DrawRadar(float x, float y) {
   SetScale(1, 1);
   SetColor(255, 255, 255);
   DrawImage(HudImages.radar, x, y);
-  for (const TGObjectPtr object : TUniverse::WorldList()) {
+  for (const TGObjectPtr& object : TUniverse::WorldList()) {
     const float dist = Distance(X, Y, object->X, object->Y);
     if (!(dist < range)) continue;
     // Dots fade out over the outer half of the range.

@@ -47,7 +47,7 @@ void TShip::DealDamage(float amount) {
 void TShip::AddHP(float amount) {
   HP += amount;
   if (HP > HP_max) HP_max = HP;
-  for (const auto buddy : BuddyList) buddy->HP += amount / 4;
+  for (const auto& buddy : BuddyList) buddy->HP += amount / 4;
 }
 
 void TShip::AddPoints(int n) {
@@ -155,7 +155,7 @@ void TShip::CreateTruemmer() {
                                          static_cast<float>(RandomInt(0, 360)));
     LaunchWreck(piece, d + RandomFloat(-5, 5));
   }
-  for (const auto gun : TGunList) {
+  for (const auto& gun : TGunList) {
     const ImagePtr turret = gun->Info ? gun->Info->TurretImg : nullptr;
     const auto wreck = TBGObject::Create(turret, gun->GetX(), gun->GetY(), 1, gun->Direction);
     const float heading = RandomFloat(0, 360);
@@ -164,7 +164,7 @@ void TShip::CreateTruemmer() {
 }
 
 void TShip::RemoveGuns(std::string_view part) {
-  for (const auto gun : TGunList) {
+  for (const auto& gun : TGunList) {
     if (part.empty() || (gun->Info && gun->Info->ID.find(part) != std::string::npos)) gun->Remove();
   }
 }
@@ -175,7 +175,7 @@ void TShip::Remove() {
   Dead = 1;
   CreateTruemmer();
   if (KI == kKIPlayer) {
-    for (const auto buddy : BuddyList)
+    for (const auto& buddy : BuddyList)
       if (!buddy->Dead) buddy->Remove();
     BuddyList.Clear();
     SetGameState(kStateHighscore);

@@ -29,7 +29,7 @@ void TShip::Draw() {
     SetColor(255, 255, 255);
   }
   // The hull's rotation stays set for the turrets.
-  for (const auto gun : TGunList) gun->Draw();
+  for (const auto& gun : TGunList) gun->Draw();
 }
 
 }  // namespace tolvex

@@ -103,7 +103,7 @@ void TShip::PunishIdlePlayer() {
 }
 
 void TShip::Shoot() {
-  for (const auto gun : TGunList) gun->Shoot();
+  for (const auto& gun : TGunList) gun->Shoot();
 }
 
 void TShip::FireRocket() { FireRocketManually(SelectedRockets); }

@@ -108,7 +108,7 @@ void TShip::Steering() {
   else if (KI == kKIEnemy) EnemyStep();
   else if (KI == kKIBuddy) BuddyStep();
   AutoReloadRockets();
-  for (const auto gun : TGunList) gun->Process();
+  for (const auto& gun : TGunList) gun->Process();
   Physics();
   DropDeadBuddies();
   if (HP <= 0) Die();
@@ -140,7 +140,7 @@ void TShip::AddBuddy(const TShipPtr& other) {
 
 bool TShip::IsBuddy(const TGObject* other) const {
   if (BuddyList.Empty()) return false;
-  for (const auto buddy : BuddyList)
+  for (const auto& buddy : BuddyList)
     if (buddy.get() == other) return true;
   return false;
 }

@@ -7,6 +7,8 @@ std::unique_ptr<WorldListType>& WorldListSlot() {
   static std::unique_ptr<WorldListType> list = std::make_unique<WorldListType>();
   return list;
 }
+std::uint64_t passNumber = 0;
+bool inPass = false;
 }  // namespace
 
 TUniverse::TUniverse() { WorldListSlot() = std::make_unique<WorldListType>(); }
@@ -19,16 +21,22 @@ std::shared_ptr<TLink<TGObject>> TUniverse::AddObject(TGObjectPtr object) {
   return WorldList().AddLast(std::move(object));
 }
 
+std::uint64_t TUniverse::PassNumber() { return passNumber; }
+bool TUniverse::InPass() { return inPass; }
+
 void TUniverse::Process() {
-  for (const TGObjectPtr object : WorldList()) object->Steering();
+  ++passNumber;
+  inPass = true;
+  for (const TGObjectPtr& object : WorldList()) object->Steering();
+  inPass = false;
 }
 
 void TUniverse::Draw() {
-  for (const TGObjectPtr object : WorldList()) object->Draw();
+  for (const TGObjectPtr& object : WorldList()) object->Draw();
 }
 
 void TUniverse::Clear() {
-  for (const TGObjectPtr object : WorldList()) object->Remove();
+  for (const TGObjectPtr& object : WorldList()) object->Remove();
   WorldList().Clear();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 // The world container: the one list of every ship, shot and rocket in play.
+#include <cstdint>
+
 #include "world/TGObject.h"
 
 namespace tolvex {
@@ -14,6 +16,10 @@ class TUniverse {
 
   // The world list of the one universe; ships first (newest first), then shots and rockets.
   static WorldListType& WorldList();
+  // Counts the Process passes: the number of the pass running (or last run), and whether
+  // one runs now. Within a pass every ship has steered before the first shot or rocket does.
+  static std::uint64_t PassNumber();
+  static bool InPass();
 
   // Appends any object at the back and returns its entry.
   virtual std::shared_ptr<TLink<TGObject>> AddObject(TGObjectPtr object);

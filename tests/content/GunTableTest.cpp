@@ -79,7 +79,7 @@ TEST_F(GunTableTest, HoldsThe25TypesInTableOrderWithTheirColumns) {
   ASSERT_EQ(TGunInfo::GunInfoList().Count(), 25u);
   EXPECT_EQ(TGunInfo::GunInfoMap().size(), 25u);
   const Expected* row = kExpected.data();
-  for (const TGunInfoPtr info : TGunInfo::GunInfoList()) {
+  for (const TGunInfoPtr& info : TGunInfo::GunInfoList()) {
     EXPECT_EQ(info->ID, row->id);
     EXPECT_FLOAT_EQ(info->Reichweite, row->reichweite) << row->id;
     EXPECT_EQ(info->Tactic_points, row->tacticPoints) << row->id;

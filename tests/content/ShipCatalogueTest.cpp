@@ -37,7 +37,7 @@ class ShipCatalogue : public ShipWorldTest {
 
   static std::vector<std::string> GunIds(const TShip& ship) {
     std::vector<std::string> ids;
-    for (const auto gun : ship.TGunList) ids.push_back(gun->Info->ID);
+    for (const auto& gun : ship.TGunList) ids.push_back(gun->Info->ID);
     return ids;
   }
 
@@ -70,7 +70,7 @@ TEST_F(ShipCatalogue, EveryTypeBuildsWithHullExplosionAndTheMountsOfItsRow) {
     EXPECT_TRUE(ship->Explosion && ship->Explosion == TParticleInfo::Get(row.explosion)) << row.id;
     ASSERT_EQ(ship->TGunList.Count(), row.mounts().size()) << row.id;
     const ShipMountRow* mount = row.mounts().data();
-    for (const auto gun : ship->TGunList) {
+    for (const auto& gun : ship->TGunList) {
       ASSERT_NE(gun->Info, nullptr) << row.id << " mounts " << mount->gun;
       EXPECT_EQ(std::tuple(gun->Info->ID, gun->Relative_x, gun->Relative_y, gun->KI_Level),
                 std::tuple(std::string(mount->gun), mount->x, mount->y, mount->ki))
@@ -255,7 +255,7 @@ TEST_F(ShipCatalogue, ANewGameForgetsTheLastGamesIdleTime) {
   enemy->KI = kKIEnemy;
   enemy->X = 20000;
   Tick(16);
-  for (const auto object : TUniverse::WorldList())
+  for (const auto& object : TUniverse::WorldList())
     EXPECT_NE(object->Kind(), ObjectKind::Rocket) << "no volley of rockets in the first frame";
   EXPECT_EQ(PlayerIdleTime, 16);
 }
@@ -268,7 +268,7 @@ TEST_F(ShipCatalogue, DebugSpawnPutsEnemiesOnARingAroundThePlayer) {
   Player->Y = 200;
   SpawnShipsAroundPlayer({"j_bat", "nonsense", "kr_shark"}, 900);
   int enemies = 0;
-  for (const auto object : TUniverse::WorldList()) {
+  for (const auto& object : TUniverse::WorldList()) {
     const auto& ship = static_cast<const TShip&>(*object);
     if (object->Kind() != ObjectKind::Ship || ship.KI != kKIEnemy) continue;
     ++enemies;

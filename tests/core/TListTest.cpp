@@ -33,7 +33,7 @@ class TListTest : public ::testing::Test {
   // Walks once, visiting each entry, and returns the names in visiting order.
   std::vector<std::string> Walk() {
     std::vector<std::string> seen;
-    for (const EntryPtr entry : list) {
+    for (const EntryPtr& entry : list) {
       seen.push_back(entry->name);
       if (entry->onVisit) entry->onVisit();
     }

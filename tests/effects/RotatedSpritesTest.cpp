@@ -49,9 +49,9 @@ TEST_F(RotatedSpritesTest, OddAnglesLeaveTransparentCorners) {
 TEST_F(RotatedSpritesTest, KeepsOneCopyPerWholeDegree) {
   RotatedSprites sprites;
   const auto bar = HangingBar();
-  const Image& a = sprites.Get(bar, 89.6f);
-  const Image& b = sprites.Get(bar, 450.2f);
-  const Image& c = sprites.Get(bar, -270);
+  const TurnedSprite& a = sprites.Get(bar, 89.6f);
+  const TurnedSprite& b = sprites.Get(bar, 450.2f);
+  const TurnedSprite& c = sprites.Get(bar, -270);
   EXPECT_EQ(&a, &b);
   EXPECT_EQ(&a, &c);
   EXPECT_NE(&a, &sprites.Get(bar, 91));
@@ -66,6 +66,24 @@ TEST_F(RotatedSpritesTest, SpritesThatLookAlikeShareTheirTurns) {
   EXPECT_EQ(&sprites.Get(a, 30), &sprites.Get(b, 30));
   EXPECT_NE(&sprites.Get(a, 30), &sprites.Get(c, 30));
   EXPECT_NE(&sprites.Get(a, 30), &sprites.Get(SolidImage(4, 10, 0xFFFFFFFF), 30));
+}
+
+TEST_F(RotatedSpritesTest, KeepsOnlyTheVisiblePixelsOfEveryTurn) {
+  RotatedSprites sprites;
+  const auto square = SolidImage(20, 20, 0xFFFFFFFF);
+  CentreHandle(square);
+  const TurnedSprite& diamond = sprites.Get(square, 45);
+  const auto whole = TurnImage(*square, 45);
+  // The corners of the turned box are see-through and left out; what remains is the square.
+  EXPECT_EQ(diamond.Spans().Width(), whole->Width());
+  EXPECT_LT(diamond.Spans().VisiblePixels(), whole->Width() * whole->Height());
+  EXPECT_NEAR(diamond.Spans().VisiblePixels(), 400, 40);
+  EXPECT_FLOAT_EQ(diamond.HandleX(), whole->HandleX());
+  const int middle = diamond.Spans().Height() / 2;
+  const auto span = diamond.Spans().RowSpan(middle);
+  for (int x = span.begin; x < span.end; ++x) EXPECT_EQ(*diamond.Spans().At(x, middle), whole->Pixel(0, x, middle));
+  // The whole turned picture is there too, for drawing through SDL.
+  EXPECT_EQ(diamond.Picture().Width(), whole->Width());
 }
 
 }  // namespace

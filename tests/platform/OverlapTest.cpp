@@ -3,6 +3,12 @@
 
 #include "platform/Overlap.h"
 
+#include <algorithm>
+#include <cmath>
+#include <random>
+
+#include "platform/Clock.h"
+
 namespace tolvex {
 namespace {
 
@@ -63,6 +69,82 @@ TEST(ImagesOverlap, RotatedCornerReachesWhereTheUprightOneDoesNot) {
   Placement diamond{0, 0};
   diamond.rotation = 45;
   EXPECT_TRUE(ImagesOverlap(*square, diamond, *dot, Placement{13, 0}));
+}
+
+// Every shared pixel centre of the two placed frames, tested one by one: the plain form of
+// the test, which the quick one must answer alike in every case.
+bool SolidAt(const Image& image, const Placement& at, float wx, float wy) {
+  const float dx = wx - at.x, dy = wy - at.y;
+  const float c = CosDeg(at.rotation), s = SinDeg(at.rotation);
+  const float invX = at.scaleX != 0 ? 1.0f / at.scaleX : 0.0f, invY = at.scaleY != 0 ? 1.0f / at.scaleY : 0.0f;
+  const float u = (dx * c + dy * s) * invX + image.HandleX();
+  const float v = (-dx * s + dy * c) * invY + image.HandleY();
+  if (u < 0 || v < 0) return false;
+  const int px = static_cast<int>(u), py = static_cast<int>(v);
+  return px < image.Width() && py < image.Height() && image.Mask(at.frame).At(px, py);
+}
+
+void Box(const Image& image, const Placement& at, float& minX, float& minY, float& maxX, float& maxY) {
+  minX = minY = 1e30f, maxX = maxY = -1e30f;
+  const float c = CosDeg(at.rotation), s = SinDeg(at.rotation);
+  const float w = static_cast<float>(image.Width()), h = static_cast<float>(image.Height());
+  for (const auto& [cu, cv] : {std::pair{0.0f, 0.0f}, {w, 0.0f}, {0.0f, h}, {w, h}}) {
+    const float u = (cu - image.HandleX()) * at.scaleX, v = (cv - image.HandleY()) * at.scaleY;
+    const float wx = at.x + u * c - v * s, wy = at.y + u * s + v * c;
+    minX = std::min(minX, wx), maxX = std::max(maxX, wx);
+    minY = std::min(minY, wy), maxY = std::max(maxY, wy);
+  }
+}
+
+bool EveryPixelOverlap(const Image& a, const Placement& atA, const Image& b, const Placement& atB) {
+  float aMinX, aMinY, aMaxX, aMaxY, bMinX, bMinY, bMaxX, bMaxY;
+  Box(a, atA, aMinX, aMinY, aMaxX, aMaxY);
+  Box(b, atB, bMinX, bMinY, bMaxX, bMaxY);
+  const float left = std::floor(std::max(aMinX, bMinX)), right = std::min(aMaxX, bMaxX);
+  const float top = std::floor(std::max(aMinY, bMinY)), bottom = std::min(aMaxY, bMaxY);
+  for (float wy = top + 0.5f; wy < bottom; wy += 1.0f) {
+    for (float wx = left + 0.5f; wx < right; wx += 1.0f) {
+      if (SolidAt(a, atA, wx, wy) && SolidAt(b, atB, wx, wy)) return true;
+    }
+  }
+  return false;
+}
+
+// A sprite with a few solid specks and a solid streak somewhere inside a see-through frame.
+ImagePtr Specks(std::mt19937& random, int w, int h) {
+  Pixmap pixmap(w, h);
+  std::uniform_int_distribution<int> column(0, w - 1), row(0, h - 1);
+  for (int i = 0; i < 1 + w * h / 40; ++i) pixmap.At(column(random), row(random)) = 0xFFFFFFFFu;
+  const int y = row(random);
+  for (int x = column(random) / 2; x < w; x += 1 + static_cast<int>(random() % 3)) pixmap.At(x, y) = 0x80FFFFFFu;
+  auto image = CreateImageFromPixmap(std::move(pixmap));
+  image->SetHandle(static_cast<float>(random() % w), static_cast<float>(random() % h));
+  return image;
+}
+
+TEST(ImagesOverlap, AnswersEveryPlacementAsTheTestOfEveryPixel) {
+  std::mt19937 random(11);
+  std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+  const float angles[] = {0, 90, 180, 270, 45, -30};
+  int overlapping = 0, cases = 0;
+  for (int sprite = 0; sprite < 60; ++sprite) {
+    const ImagePtr a = Specks(random, 3 + static_cast<int>(random() % 40), 3 + static_cast<int>(random() % 90));
+    const ImagePtr b = Specks(random, 3 + static_cast<int>(random() % 120), 3 + static_cast<int>(random() % 120));
+    for (int i = 0; i < 150; ++i) {
+      // Truncated positions far out in the world, as the hit tests place them.
+      const float baseX = static_cast<float>(static_cast<int>(unit(random) * 40000 - 20000));
+      const float baseY = static_cast<float>(static_cast<int>(unit(random) * 40000 - 20000));
+      Placement atA{baseX, baseY, 0, i % 3 == 0 ? angles[i % 6] : unit(random) * 720 - 360};
+      Placement atB{baseX + static_cast<float>(static_cast<int>(unit(random) * 120 - 60)),
+                    baseY + static_cast<float>(static_cast<int>(unit(random) * 120 - 60)), 0, unit(random) * 360};
+      if (i % 10 == 0) atB.scaleX = -1.5f, atB.scaleY = 0.75f;
+      const bool expected = EveryPixelOverlap(*a, atA, *b, atB);
+      EXPECT_EQ(ImagesOverlap(*a, atA, *b, atB), expected) << "sprite " << sprite << " case " << i;
+      overlapping += expected;
+      ++cases;
+    }
+  }
+  EXPECT_GT(overlapping, cases / 20) << "the cases should not all be misses";
 }
 
 }  // namespace

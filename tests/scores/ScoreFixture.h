@@ -42,17 +42,17 @@ class ScoreTest : public ::testing::Test {
 
   static std::vector<TScorePtr> Entries() {
     std::vector<TScorePtr> entries;
-    for (const TScorePtr entry : TScore::ScoreList()) entries.push_back(entry);
+    for (const TScorePtr& entry : TScore::ScoreList()) entries.push_back(entry);
     return entries;
   }
   static std::vector<std::string> Names() {
     std::vector<std::string> names;
-    for (const TScorePtr entry : TScore::ScoreList()) names.push_back(entry->name);
+    for (const TScorePtr& entry : TScore::ScoreList()) names.push_back(entry->name);
     return names;
   }
   static std::vector<int> Points() {
     std::vector<int> points;
-    for (const TScorePtr entry : TScore::ScoreList()) points.push_back(entry->points);
+    for (const TScorePtr& entry : TScore::ScoreList()) points.push_back(entry->points);
     return points;
   }
 

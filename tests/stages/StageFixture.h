@@ -50,7 +50,7 @@ class StageTest : public ShipWorldTest {
 
   static int EnemiesInWorld() {
     int count = 0;
-    for (const auto object : TUniverse::WorldList())
+    for (const auto& object : TUniverse::WorldList())
       if (object->Kind() == ObjectKind::Ship && static_cast<const TShip&>(*object).KI == kKIEnemy) ++count;
     return count;
   }

@@ -28,7 +28,7 @@ TEST_F(Stages, ArrivalsFollowTheWeights) {
   stage->AddEnemy("light", 1);
   std::map<std::string, int> arrivals;
   for (int i = 0; i < 4000; ++i) stage->NewEnemy();
-  for (const auto object : TUniverse::WorldList()) ++arrivals[static_cast<const TShip&>(*object).id];
+  for (const auto& object : TUniverse::WorldList()) ++arrivals[static_cast<const TShip&>(*object).id];
   EXPECT_EQ(arrivals["heavy"] + arrivals["light"], 4000);
   EXPECT_NEAR(arrivals["heavy"] / 4000.0, 0.75, 0.03);
 }

@@ -53,6 +53,20 @@ TEST_F(ShotDrawTest, LongLivedShotsFadeOverTheirLast200Ms) {
   EXPECT_EQ(RedAfterDrawing(*shot, 100, 90), 0);
 }
 
+TEST_F(ShotDrawTest, TurnedShotsPointWhereTheyFly) {
+  // The software renderer draws turned shots from sprites turned ahead: they must still
+  // point along their direction, drawn in full, and fade as upright ones do.
+  const TShotPtr shot = ShotAt("DL-T", 100, 100, 1000);
+  shot->Direction = 90;
+  EXPECT_EQ(RedAfterDrawing(*shot, 110, 100), 255);
+  EXPECT_EQ(RedAfterDrawing(*shot, 100, 90), 0);
+  shot->Direction = 180.4f;
+  EXPECT_EQ(RedAfterDrawing(*shot, 100, 110), 255);
+  shot->Direction = 270;
+  shot->LiveTime = 100;
+  EXPECT_NEAR(RedAfterDrawing(*shot, 90, 100), 128, 3);
+}
+
 TEST_F(ShotDrawTest, ShortLivedShotsFadeOverTheirLastTwentieth) {
   const TShotPtr shot = ShotAt("MG-T", 100, 100, 9);  // fades over 180 / 20 = 9 ms
   EXPECT_EQ(RedAfterDrawing(*shot, 100, 90), 255);

@@ -78,7 +78,7 @@ TEST_F(GunInfoTest, RegistryKeepsCreationOrderAndTheLastTypeOfAnId) {
   const TGunInfoPtr again = CreateType("A", 3);
   EXPECT_EQ(TGunInfo::GunInfoList().Count(), 3u);
   std::vector<std::string> order;
-  for (const TGunInfoPtr info : TGunInfo::GunInfoList()) order.push_back(info->ID);
+  for (const TGunInfoPtr& info : TGunInfo::GunInfoList()) order.push_back(info->ID);
   EXPECT_EQ(order, (std::vector<std::string>{"A", "B", "A"}));
   EXPECT_EQ(TGunInfo::Get("A"), again);
   // The worth lookup takes the first type in the list with that ID.

@@ -63,7 +63,7 @@ inline TShipPtr MakeShip(float x, float y, float hp = 100) {
 // Counts the objects of one kind in the world list.
 inline int CountInWorld(ObjectKind kind) {
   int n = 0;
-  for (const TGObjectPtr object : TUniverse::WorldList()) n += object->Kind() == kind ? 1 : 0;
+  for (const TGObjectPtr& object : TUniverse::WorldList()) n += object->Kind() == kind ? 1 : 0;
   return n;
 }
 
@@ -81,7 +81,7 @@ class WeaponsWorld : public ::testing::Test {
   // Drops the world without the ships' own removal (no debris, no game over);
   // targets and buddies are let go first so no two ships keep each other alive.
   void TearDown() override {
-    for (const TGObjectPtr object : TUniverse::WorldList()) {
+    for (const TGObjectPtr& object : TUniverse::WorldList()) {
       if (object->Kind() != ObjectKind::Ship) continue;
       auto& ship = static_cast<TShip&>(*object);
       ship.KI_target.reset();

@@ -29,7 +29,7 @@ class ShipAI : public ShipWorldTest {
 
   static int RocketsInWorld() {
     int count = 0;
-    for (const auto object : TUniverse::WorldList()) count += object->Kind() == ObjectKind::Rocket;
+    for (const auto& object : TUniverse::WorldList()) count += object->Kind() == ObjectKind::Rocket;
     return count;
   }
 

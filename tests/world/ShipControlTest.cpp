@@ -15,7 +15,7 @@ void Press(int key) {
 
 int RocketsAimedAt(const TShipPtr& target) {
   int count = 0;
-  for (const auto object : TUniverse::WorldList()) {
+  for (const auto& object : TUniverse::WorldList()) {
     if (object->Kind() != ObjectKind::Rocket) continue;
     if (static_cast<TRocket&>(*object).Target == target) ++count;
   }
@@ -204,7 +204,7 @@ TEST_F(PlayerControls, BuddyRocketsAreCreditedToThePlayer) {
   buddy->Rockets = {1, 0, 0, 0};
   buddy->FireRocketManually(0);
   std::shared_ptr<TShip> source;
-  for (const auto object : TUniverse::WorldList())
+  for (const auto& object : TUniverse::WorldList())
     if (object->Kind() == ObjectKind::Rocket) source = static_cast<TRocket&>(*object).Source;
   EXPECT_EQ(source, player);
   EXPECT_EQ(buddy->Rockets[0], 0);

@@ -77,18 +77,18 @@ class ShipWorldTest : public ::testing::Test {
 
   static std::vector<std::string> Messages() {
     std::vector<std::string> texts;
-    for (const auto message : MessageList) texts.push_back(message->content);
+    for (const auto& message : MessageList) texts.push_back(message->content);
     return texts;
   }
 
   static int MessageColor(const std::string& text) {
-    for (const auto message : MessageList)
+    for (const auto& message : MessageList)
       if (message->content == text) return message->color;
     return -1;
   }
 
   static bool InWorld(const TShipPtr& ship) {
-    for (const auto object : TUniverse::WorldList())
+    for (const auto& object : TUniverse::WorldList())
       if (object == ship) return true;
     return false;
   }

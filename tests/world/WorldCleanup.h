@@ -7,7 +7,7 @@
 namespace tolvex {
 
 inline void ForgetShipReferences() {
-  for (const auto object : TUniverse::WorldList()) {
+  for (const auto& object : TUniverse::WorldList()) {
     if (object->Kind() != ObjectKind::Ship) continue;
     auto& ship = static_cast<TShip&>(*object);
     ship.KI_target.reset();

@@ -1,0 +1,61 @@
+#include "weapons/ProximityGrid.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tolvex {
+
+namespace {
+// Slack for rounding: a thing reaches a little farther in the grid than in any distance test.
+constexpr float kSlack = 2.0f;
+}  // namespace
+
+void ProximityGrid::Clear() {
+  usable_ = true;
+  entries_.clear();
+  starts_.clear();
+  things_.clear();
+}
+
+long long ProximityGrid::CellOf(float coordinate) const {
+  // Far beyond any battle the cells only need to stay ordered, not distinct.
+  const float cell = std::clamp(std::floor(coordinate / cellSize_), -1.0e15f, 1.0e15f);
+  return static_cast<long long>(cell);
+}
+
+int ProximityGrid::SlotOf(long long column, long long row) const {
+  const auto wrap = [](long long value) { return static_cast<int>(((value % kSide) + kSide) % kSide); };
+  return wrap(row) * kSide + wrap(column);
+}
+
+void ProximityGrid::Add(int index, float x, float y, float reach) {
+  if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(reach)) {
+    usable_ = false;
+    return;
+  }
+  const float r = std::max(reach, 0.0f) + kSlack;
+  const long long left = CellOf(x - r), right = std::min(CellOf(x + r), left + kSide - 1);
+  const long long top = CellOf(y - r), bottom = std::min(CellOf(y + r), top + kSide - 1);
+  for (long long row = top; row <= bottom; ++row) {
+    for (long long column = left; column <= right; ++column) entries_.emplace_back(SlotOf(column, row), index);
+  }
+}
+
+void ProximityGrid::Finish() {
+  // A counting sort by slot keeps each slot's things in the order they were entered.
+  starts_.assign(kSide * kSide + 1, 0);
+  for (const auto& entry : entries_) ++starts_[static_cast<std::size_t>(entry.first) + 1];
+  for (std::size_t slot = 1; slot < starts_.size(); ++slot) starts_[slot] += starts_[slot - 1];
+  things_.resize(entries_.size());
+  cursor_.assign(starts_.begin(), starts_.end() - 1);
+  for (const auto& [slot, thing] : entries_) things_[static_cast<std::size_t>(cursor_[static_cast<std::size_t>(slot)]++)] = thing;
+}
+
+std::span<const int> ProximityGrid::Near(float x, float y) const {
+  if (starts_.empty() || !std::isfinite(x) || !std::isfinite(y)) return {};
+  const auto slot = static_cast<std::size_t>(SlotOf(CellOf(x), CellOf(y)));
+  const auto begin = static_cast<std::size_t>(starts_[slot]), end = static_cast<std::size_t>(starts_[slot + 1]);
+  return std::span<const int>(things_).subspan(begin, end - begin);
+}
+
+}  // namespace tolvex

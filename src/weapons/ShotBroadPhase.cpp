@@ -1,0 +1,99 @@
+#include "weapons/ShotBroadPhase.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/Globals.h"
+#include "weapons/ProximityGrid.h"
+#include "weapons/TGunInfo.h"
+#include "weapons/TRocket.h"
+#include "weapons/WorldWalk.h"
+#include "world/TUniverse.h"
+
+namespace tolvex {
+
+namespace {
+
+// Cells of about a ship's size with its shots' reach: a shot sees a few dozen candidates.
+constexpr float kCellSize = 256;
+
+bool enabled = true;
+
+// A grid and the state of the world it was built for.
+struct Built {
+  ProximityGrid grid{kCellSize};
+  std::uint64_t pass = 0, version = 0;
+  bool valid = false;
+  bool IsFor(std::uint64_t p, std::uint64_t v) const { return valid && pass == p && version == v; }
+  void Start(std::uint64_t p, std::uint64_t v) {
+    grid.Clear();
+    pass = p, version = v, valid = true;
+  }
+};
+
+Built ships, rockets;
+
+// How far the longest shot reaches from its position (a ship is hit within its radius plus
+// that), and how far any shot sprite reaches for the rocket test.
+void ShotReaches(float& length, float& sprite) {
+  length = 0, sprite = 0;
+  for (const TGunInfoPtr& info : TGunInfo::GunInfoList()) {
+    length = std::max(length, static_cast<float>(info->ShotImgLength));
+    sprite = std::max(sprite, static_cast<float>(info->ShotImgRadius) + 2);
+  }
+}
+
+void BuildShips() {
+  float length, sprite;
+  ShotReaches(length, sprite);
+  const auto& list = ShipsInWorld();
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    const TShip& ship = *list[i];
+    ships.grid.Add(static_cast<int>(i), ship.X, ship.Y, static_cast<float>(ship.ImageRadius) + length);
+  }
+  ships.grid.Finish();
+}
+
+void BuildRockets() {
+  float length, sprite;
+  ShotReaches(length, sprite);
+  const auto& list = TRocket::Flying();
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    const TRocket* rocket = list[i];
+    if (!rocket) continue;
+    // Rockets still to steer in this pass move once more, by at most this much.
+    const float step = (rocket->Speed + 1000 / FrameRate) / FrameRate;
+    rockets.grid.Add(static_cast<int>(i), rocket->X, rocket->Y, sprite + rocket->HitReach() + std::fabs(step));
+  }
+  rockets.grid.Finish();
+}
+
+std::optional<std::span<const int>> Near(Built& built, std::uint64_t version, void (*build)(), float x, float y) {
+  if (!enabled || !TUniverse::InPass() || !std::isfinite(x) || !std::isfinite(y)) return std::nullopt;
+  const std::uint64_t pass = TUniverse::PassNumber();
+  if (!built.IsFor(pass, version)) {
+    built.Start(pass, version);
+    build();
+  }
+  if (!built.grid.Usable()) return std::nullopt;
+  return built.grid.Near(x, y);
+}
+
+}  // namespace
+
+void SetShotBroadPhase(bool on) {
+  enabled = on;
+  ships.valid = rockets.valid = false;
+}
+
+bool ShotBroadPhase() { return enabled; }
+
+std::optional<std::span<const int>> ShipsNearShot(float x, float y) {
+  return Near(ships, ShipSnapshotNumber(), BuildShips, x, y);
+}
+
+std::optional<std::span<const int>> RocketsNearShot(float x, float y) {
+  return Near(rockets, TRocket::Launches(), BuildRockets, x, y);
+}
+
+}  // namespace tolvex

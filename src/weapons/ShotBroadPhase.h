@@ -1,0 +1,23 @@
+#pragma once
+// The broad phase of the shots' hit tests. Without it every shot walks every ship and
+// every rocket each frame; with it a grid, built once per world pass, hands each shot
+// only the ships and rockets that could be within its reach, in world-list order, so
+// the first one hit is the one the full walk would find and every result stays the same.
+#include <cstdint>
+#include <optional>
+#include <span>
+
+namespace tolvex {
+
+// On by default; tests switch it off to compare fights with and without it.
+void SetShotBroadPhase(bool on);
+bool ShotBroadPhase();
+
+// Indices into ShipsInWorld() of every ship a shot at (x, y) could touch, in world-list
+// order; nothing when the broad phase cannot answer (switched off, outside a world pass,
+// or a position that is not finite), and then every ship must be walked.
+std::optional<std::span<const int>> ShipsNearShot(float x, float y);
+// The same for rockets, as indices into TRocket::Flying().
+std::optional<std::span<const int>> RocketsNearShot(float x, float y);
+
+}  // namespace tolvex

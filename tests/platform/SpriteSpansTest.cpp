@@ -1,0 +1,113 @@
+// Sprites written straight into the software back buffer must look exactly as SDL's own copy.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "platform/DrawCalls.h"
+#include "platform/Graphics.h"
+#include "platform/SpriteSpans.h"
+
+namespace tolvex {
+namespace {
+
+constexpr int kScreen = 96;
+
+// Random pixels with a fully transparent frame around them and a few transparent holes.
+Pixmap Sprite(std::mt19937& random, int width, int height) {
+  Pixmap pixmap(width, height);
+  for (int y = 2; y < height - 2; ++y) {
+    for (int x = 3; x < width - 1; ++x) pixmap.At(x, y) = random() % 7 == 0 ? 0u : static_cast<std::uint32_t>(random());
+  }
+  return pixmap;
+}
+
+class SpriteSpansTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(OpenHeadlessScreen(kScreen, kScreen));
+    std::mt19937 random(7);
+    Pixmap noise(kScreen, kScreen);
+    for (auto& pixel : noise.pixels) pixel = static_cast<std::uint32_t>(random());
+    background_ = CreateImageFromPixmap(std::move(noise));
+  }
+  void TearDown() override { CloseScreen(); }
+
+  // The screen after the sprite is drawn over the background, by SDL or by the span writer.
+  Pixmap Draw(const Image& sprite, float x, float y, const TextureLook& look, bool spans) {
+    SDL_Renderer* renderer = ScreenRenderer();
+    const SDL_Rect whole{0, 0, kScreen, kScreen};
+    RenderCopy(renderer, background_->Texture(renderer), TextureLook{SDL_BLENDMODE_NONE, {255, 255, 255, 255}}, whole,
+               SDL_FRect{0, 0, kScreen, kScreen});
+    if (spans) {
+      EXPECT_TRUE(RenderSpans(renderer, sprite.Spans(), static_cast<int>(x), static_cast<int>(y), look));
+    } else {
+      const SDL_Rect source{0, 0, sprite.Width(), sprite.Height()};
+      RenderCopy(renderer, sprite.Texture(renderer), look, source,
+                 SDL_FRect{x, y, static_cast<float>(sprite.Width()), static_cast<float>(sprite.Height())});
+    }
+    // The back buffer keeps its alpha: compare it too.
+    Pixmap screen(kScreen, kScreen);
+    SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, screen.pixels.data(), kScreen * 4);
+    return screen;
+  }
+
+  void ExpectSameAsSdl(const Image& sprite, float x, float y, const TextureLook& look) {
+    const Pixmap expected = Draw(sprite, x, y, look, false);
+    const Pixmap actual = Draw(sprite, x, y, look, true);
+    int differing = 0;
+    for (std::size_t i = 0; i < expected.pixels.size(); ++i) differing += expected.pixels[i] != actual.pixels[i];
+    EXPECT_EQ(differing, 0) << "blend " << look.blend << " mod " << int(look.mod.r) << ',' << int(look.mod.g) << ','
+                            << int(look.mod.b) << ',' << int(look.mod.a) << " at " << x << ',' << y;
+  }
+
+  ImagePtr background_;
+};
+
+TEST_F(SpriteSpansTest, RowsSkipTheTransparentEdges) {
+  Pixmap pixmap(6, 3);
+  pixmap.At(2, 0) = 0x01000000u;
+  pixmap.At(4, 0) = 0xFF123456u;
+  pixmap.At(0, 2) = 0x80FFFFFFu;
+  const SpriteSpans spans(pixmap.pixels.data(), 6, 6, 3);
+  EXPECT_EQ(spans.RowSpan(0).begin, 2);
+  EXPECT_EQ(spans.RowSpan(0).end, 5);
+  EXPECT_EQ(spans.RowSpan(1).begin, spans.RowSpan(1).end) << "an empty row has an empty span";
+  EXPECT_EQ(spans.RowSpan(2).begin, 0);
+  EXPECT_EQ(spans.RowSpan(2).end, 1);
+  EXPECT_EQ(spans.VisiblePixels(), 4);
+}
+
+TEST_F(SpriteSpansTest, EveryLookMatchesSdlToTheBit) {
+  std::mt19937 random(3);
+  const ImagePtr sprite = CreateImageFromPixmap(Sprite(random, 37, 29));
+  const SDL_Color looks[] = {{255, 255, 255, 255}, {255, 255, 255, 90}, {200, 30, 255, 255}, {12, 250, 99, 3},
+                             {0, 0, 0, 0},         {255, 128, 64, 254}};
+  for (const SDL_BlendMode blend : {SDL_BLENDMODE_BLEND, SDL_BLENDMODE_ADD}) {
+    for (const SDL_Color& mod : looks) ExpectSameAsSdl(*sprite, 20, 30, TextureLook{blend, mod});
+  }
+}
+
+TEST_F(SpriteSpansTest, PlacementAndClippingMatchSdl) {
+  std::mt19937 random(5);
+  const ImagePtr sprite = CreateImageFromPixmap(Sprite(random, 41, 33));
+  const TextureLook look{SDL_BLENDMODE_ADD, {240, 180, 60, 200}};
+  // Fractions are cut towards zero, and the sprite may hang over any edge.
+  for (const auto& [x, y] : {std::pair{10.7f, 5.2f}, {-12.6f, -7.9f}, {80.5f, 70.5f}, {-0.5f, 60.99f}, {-50.0f, 3.0f}}) {
+    ExpectSameAsSdl(*sprite, x, y, look);
+  }
+  const SDL_Rect clip{13, 17, 30, 25};
+  RenderClipRect(ScreenRenderer(), &clip);
+  ExpectSameAsSdl(*sprite, 5.5f, 9.25f, look);
+  RenderClipRect(ScreenRenderer(), nullptr);
+}
+
+TEST_F(SpriteSpansTest, OtherBlendModesAreLeftToSdl) {
+  std::mt19937 random(9);
+  const ImagePtr sprite = CreateImageFromPixmap(Sprite(random, 8, 8));
+  for (const SDL_BlendMode blend : {SDL_BLENDMODE_NONE, SDL_BLENDMODE_MOD}) {
+    EXPECT_FALSE(RenderSpans(ScreenRenderer(), sprite->Spans(), 0, 0, TextureLook{blend, {255, 255, 255, 255}}));
+  }
+}
+
+}  // namespace
+}  // namespace tolvex

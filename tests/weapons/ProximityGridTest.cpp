@@ -1,0 +1,72 @@
+#include "weapons/ProximityGrid.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+namespace tolvex::testing {
+namespace {
+
+std::vector<int> NearList(const ProximityGrid& grid, float x, float y) {
+  const auto near = grid.Near(x, y);
+  return {near.begin(), near.end()};
+}
+
+TEST(ProximityGrid, ListsTheThingsInReachInTheOrderTheyWereEntered) {
+  ProximityGrid grid(100);
+  grid.Add(0, 250, 50, 10);   // deep inside cell (2, 0)
+  grid.Add(1, 150, 50, 60);   // reaches over into cell (2, 0) from cell (1, 0)
+  grid.Add(2, 5000, 50, 10);  // far off
+  grid.Add(3, 290, 90, 5);    // near the corner of cell (2, 0)
+  grid.Finish();
+  ASSERT_TRUE(grid.Usable());
+  EXPECT_EQ(NearList(grid, 230, 30), (std::vector<int>{0, 1, 3}));
+  EXPECT_EQ(NearList(grid, 130, 30), (std::vector<int>{1}));
+  EXPECT_EQ(NearList(grid, 5000, 50), (std::vector<int>{2}));
+  EXPECT_TRUE(NearList(grid, -700, -700).empty());
+}
+
+TEST(ProximityGrid, AThingIsListedOnceEvenWhenItsReachCoversTheWholeTable) {
+  ProximityGrid grid(10);
+  grid.Add(7, 0, 0, 1.0e6f);
+  grid.Add(8, 3, 3, 1);
+  grid.Finish();
+  EXPECT_EQ(NearList(grid, 1, 1), (std::vector<int>{7, 8}));
+  EXPECT_EQ(NearList(grid, -123456, 98765), (std::vector<int>{7}));
+}
+
+TEST(ProximityGrid, CellsFarApartMayShareASlotButNeverLoseAThing) {
+  ProximityGrid grid(100);
+  grid.Add(0, 50, 50, 1);
+  grid.Add(1, 50 + 32 * 100, 50, 1);  // one table width away: the same slot
+  grid.Add(2, 1.0e30f, -1.0e30f, 1);  // far beyond any battle
+  grid.Finish();
+  const std::vector<int> home = NearList(grid, 50, 50), far = NearList(grid, 1.0e30f, -1.0e30f);
+  EXPECT_TRUE(std::ranges::is_sorted(home) && std::ranges::is_sorted(far));
+  EXPECT_EQ(std::ranges::count(home, 0) + std::ranges::count(home, 1), 2);
+  EXPECT_EQ(std::ranges::count(far, 2), 1);
+}
+
+TEST(ProximityGrid, ThingsThatCannotBePlacedMakeItUnusable) {
+  ProximityGrid grid(100);
+  grid.Add(0, 0, 0, 10);
+  grid.Add(1, std::numeric_limits<float>::quiet_NaN(), 0, 10);
+  grid.Finish();
+  EXPECT_FALSE(grid.Usable());
+  grid.Clear();
+  grid.Add(0, 0, 0, std::numeric_limits<float>::infinity());
+  grid.Finish();
+  EXPECT_FALSE(grid.Usable());
+  // A fresh build forgets both the fault and the old things.
+  grid.Clear();
+  grid.Add(5, 0, 0, 10);
+  grid.Finish();
+  EXPECT_TRUE(grid.Usable());
+  EXPECT_EQ(NearList(grid, 1, 1), (std::vector<int>{5}));
+  EXPECT_TRUE(NearList(grid, std::numeric_limits<float>::quiet_NaN(), 0).empty());
+}
+
+}  // namespace
+}  // namespace tolvex::testing
