@@ -54,7 +54,7 @@ TEST_F(UpdateButtonTest, SendsTheListAndShowsTheTablesEntries) {
   EXPECT_EQ(table[1].name, "Ace");
   TScore::Init();
   ASSERT_EQ(TScore::ScoreList().Count(), 2u);
-  for (const TScorePtr entry : TScore::ScoreList()) EXPECT_TRUE(entry->online) << entry->name;
+  for (const TScorePtr& entry : TScore::ScoreList()) EXPECT_TRUE(entry->online) << entry->name;
 }
 
 }  // namespace

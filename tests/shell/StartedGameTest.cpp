@@ -20,7 +20,7 @@ TEST_F(StartedGame, TheOpeningMessagesStandOneBelowTheOther) {
   std::vector<int> heights;
   std::vector<float> tops;
   MessageDrawOffset = 0;
-  for (const TMessagePtr message : MessageList) {
+  for (const TMessagePtr& message : MessageList) {
     texts.push_back(message->content);
     heights.push_back(message->height);
     tops.push_back(message->Top());

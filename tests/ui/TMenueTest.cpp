@@ -49,7 +49,7 @@ class MenuTest : public test::ScreenTest {
   }
   static std::vector<std::string> Commands() {
     std::vector<std::string> commands;
-    for (const TMenuePtr button : Menu().buttons) commands.push_back(button->command);
+    for (const TMenuePtr& button : Menu().buttons) commands.push_back(button->command);
     return commands;
   }
 

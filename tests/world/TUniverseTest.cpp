@@ -55,7 +55,7 @@ using Names = std::vector<std::string>;
 
 std::vector<TGObject*> WorldOrder() {
   std::vector<TGObject*> order;
-  for (const TGObjectPtr object : TUniverse::WorldList()) order.push_back(object.get());
+  for (const TGObjectPtr& object : TUniverse::WorldList()) order.push_back(object.get());
   return order;
 }
 
