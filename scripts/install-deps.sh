@@ -12,6 +12,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
   espeak-ng
+  clang libclang-rt-14-dev
 )
 
 missing=()

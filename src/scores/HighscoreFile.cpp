@@ -77,16 +77,20 @@ void TScore::Save() {
 }
 
 void TScore::Load() {
-  const auto file = ReadFileBytes(FileName, kReadLimit);
-  if (!file) return;
-  const std::string text = DecipherHighscoreFile(*file, MakeHighscoreKey(FileKey));
-  std::string_view rest = text;
-  while (!rest.empty()) {
-    const std::size_t end = rest.find('\n');
-    std::string_view line = rest.substr(0, end);
+  if (const auto file = ReadFileBytes(FileName, kReadLimit)) ReadHighscoreFile(*file);
+}
+
+void ReadHighscoreFile(std::span<const std::uint8_t> file) {
+  ReadHighscoreText(DecipherHighscoreFile(file, MakeHighscoreKey(TScore::FileKey)));
+}
+
+void ReadHighscoreText(std::string_view text) {
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     ReadLine(line);
-    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 
 #include "platform/Clock.h"
@@ -12,6 +13,8 @@
 #include "shell/InputScript.h"
 #include "shell/LaunchOptions.h"
 #include "shell/MainLoop.h"
+#include "shell/ReplayPlayer.h"
+#include "shell/ReplayRecorder.h"
 #include "shell/StartUp.h"
 #include "shell/StateDump.h"
 
@@ -19,13 +22,22 @@ namespace tolvex {
 
 namespace {
 
-// The command line's per-frame work: scripted input, pictures, dumps and the frame limit.
+// The command line's per-frame work: the input of the frame (scripted, the autopilot's or a
+// replay's), the session's recording, pictures, dumps and the frame limit.
 class LaunchHooks : public FrameHooks {
  public:
-  LaunchHooks(const LaunchOptions& options, std::vector<ScriptEvent> script)
-      : options_(options), script_(std::move(script)) {}
+  LaunchHooks(const LaunchOptions& options, std::vector<ScriptEvent> script, std::optional<ReplayPlayer> replay)
+      : options_(options), script_(std::move(script)), replay_(std::move(replay)) {
+    if (replay_) replay_->Begin();
+    else recorder_.emplace(options.start);
+  }
 
   void BeforeFrame(int frame) override {
+    if (replay_) {
+      replay_->BeforeFrame(frame);
+      return;
+    }
+    recorder_->BeginFrame(frame);
     script_.BeforeFrame(frame);
     if (options_.autopilot) autopilot_.BeforeFrame();
   }
@@ -41,10 +53,20 @@ class LaunchHooks : public FrameHooks {
     for (const auto& dump : options_.dumps) {
       if (dump.frame == frame && !WriteStateDump(frame, dump.path)) Fail("cannot write " + dump.path);
     }
+    if (replay_) replay_->EndFrame(frame);
+    else recorder_->EndFrame(frame);
   }
 
-  bool Finished(int frame) override { return options_.frames > 0 && frame >= options_.frames; }
-  int Status() const { return status_; }
+  bool Finished(int frame) override {
+    return (options_.frames > 0 && frame >= options_.frames) || (replay_ && replay_->Done(frame));
+  }
+
+  // The program's exit status: 1 when a file could not be written or a replay went another way.
+  int Status() {
+    if (!replay_) return status_;
+    std::cout << replay_->Report();
+    return replay_->Matched() ? status_ : 1;
+  }
 
  private:
   void Fail(const std::string& message) {
@@ -55,6 +77,8 @@ class LaunchHooks : public FrameHooks {
   const LaunchOptions& options_;
   InputScriptPlayer script_;
   Autopilot autopilot_;
+  std::optional<ReplayPlayer> replay_;
+  std::optional<ReplayRecorder> recorder_;
   int status_ = 0;
 };
 
@@ -66,22 +90,44 @@ void ListAssets() {
   }
 }
 
-// Reads and parses the input script; false (after saying why) when it is missing or malformed.
-bool LoadScript(const std::string& path, std::vector<ScriptEvent>& events) {
-  if (path.empty()) return true;
+// The whole of a small text file the player names; nothing (after saying why) when it cannot be read.
+std::optional<std::string> ReadNamedFile(const std::string& path, std::string_view what) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    std::cerr << "tolvex: cannot read input script " << path << '\n';
-    return false;
+    std::cerr << "tolvex: cannot read " << what << ' ' << path << '\n';
+    return std::nullopt;
   }
   std::stringstream text;
   text << in.rdbuf();
-  auto parsed = ParseInputScript(text.str());
+  return text.str();
+}
+
+// Reads and parses the input script; false (after saying why) when it is missing or malformed.
+bool LoadScript(const std::string& path, std::vector<ScriptEvent>& events) {
+  if (path.empty()) return true;
+  const auto text = ReadNamedFile(path, "input script");
+  if (!text) return false;
+  auto parsed = ParseInputScript(*text);
   if (!parsed.error.empty()) {
     std::cerr << "tolvex: " << parsed.error << '\n';
     return false;
   }
   events = std::move(parsed.events);
+  return true;
+}
+
+// Reads a replay and lets it decide the launch; false (after saying why) when it cannot be played.
+bool LoadReplay(LaunchOptions& options, std::optional<ReplayPlayer>& replay) {
+  if (options.replayFile.empty()) return true;
+  const auto text = ReadNamedFile(options.replayFile, "replay");
+  if (!text) return false;
+  auto parsed = ParseReplay(*text);
+  if (!parsed.error.empty()) {
+    std::cerr << "tolvex: " << options.replayFile << ": " << parsed.error << '\n';
+    return false;
+  }
+  replay.emplace(std::move(parsed.replay), !options.headless);
+  replay->PrepareLaunch(options);
   return true;
 }
 
@@ -93,7 +139,7 @@ int RunGame(const std::vector<std::string>& args) {
     std::cerr << "tolvex: " << parsed.error << " (see --help)\n";
     return 2;
   }
-  const LaunchOptions& options = parsed.options;
+  LaunchOptions options = parsed.options;
   if (options.showHelp) {
     std::cout << LaunchUsage();
     return 0;
@@ -104,6 +150,8 @@ int RunGame(const std::vector<std::string>& args) {
   }
   std::vector<ScriptEvent> script;
   if (!LoadScript(options.inputScript, script)) return 2;
+  std::optional<ReplayPlayer> replay;
+  if (!LoadReplay(options, replay)) return 2;
   // A headless run must never reach for a display or a sound card.
   if (options.headless) setenv("SDL_AUDIODRIVER", "dummy", 1);
   if (options.frameMs > 0) UseSteppedClock(options.frameMs);
@@ -111,7 +159,7 @@ int RunGame(const std::vector<std::string>& args) {
     ShutDown();
     return 1;
   }
-  LaunchHooks hooks(options, std::move(script));
+  LaunchHooks hooks(options, std::move(script), std::move(replay));
   RunMainLoop(hooks);
   ShutDown();
   return hooks.Status();

@@ -21,6 +21,7 @@ namespace {
 // The game whose result is in the list already: coming back to the highscore screen from the
 // main menu must not enter it a second time.
 std::weak_ptr<TShip> recordedPlayer;
+bool savingScores = true;
 
 bool AlreadyRecorded(const std::shared_ptr<TShip>& ship) {
   return !recordedPlayer.owner_before(ship) && !ship.owner_before(recordedPlayer);
@@ -73,8 +74,10 @@ void RecordFinishedGame() {
     }
   }
   TScore::Sort();
-  TScore::Save();
+  if (savingScores) TScore::Save();
 }
+
+void SetHighscoreSaving(bool on) { savingScores = on; }
 
 void BuildHighscorePanel() {
   HighscorePanel = TTextfield::Create(GfxWidth / 2, GfxHeight / 10, 1.0f, TTextfield::kCentred);

@@ -13,6 +13,9 @@ extern TTextfieldPtr HighscorePanel;
 // Reloads the list, enters the last game if it ended in death without cheats and was not entered
 // yet, and saves the list.
 void RecordFinishedGame();
+// While off, finished games still show in the list but the file stays as it is: a replay's games
+// were entered when they were played.
+void SetHighscoreSaving(bool on);
 // Builds HighscorePanel anew from the list, the last game and the credits.
 void BuildHighscorePanel();
 // Writes "highscorepanel": the panel's lines as the player reads them, or null without a panel.

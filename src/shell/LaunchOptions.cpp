@@ -59,6 +59,7 @@ bool ApplyValue(const std::string& name, const std::string& value, LaunchOptions
     return state && (options.start = *state, true);
   }
   if (name == "--input") return !value.empty() && (options.inputScript = value, true);
+  if (name == "--replay") return !value.empty() && (options.replayFile = value, true);
   const auto file = ParseFrameFile(value);
   if (!file) return false;
   (name == "--screenshot" ? options.screenshots : options.dumps).push_back(*file);
@@ -66,10 +67,17 @@ bool ApplyValue(const std::string& name, const std::string& value, LaunchOptions
 }
 
 bool TakesValue(const std::string& name) {
-  for (const char* option : {"--size", "--frames", "--frame-ms", "--seed", "--start", "--input", "--screenshot", "--dump"}) {
+  for (const char* option : {"--size", "--frames", "--frame-ms", "--seed", "--start", "--input", "--replay",
+                             "--screenshot", "--dump"}) {
     if (name == option) return true;
   }
   return false;
+}
+
+// A replay's file decides these; the command line may not.
+bool ReplayDecidesMore(const LaunchOptions& options) {
+  return options.width > 0 || options.frameMs > 0 || options.seed || options.start != kStateMainMenu ||
+         !options.inputScript.empty() || options.autopilot;
 }
 
 }  // namespace
@@ -89,6 +97,9 @@ ParsedLaunch ParseLaunchOptions(const std::vector<std::string>& args) {
     else ++i;
     if (!parsed.error.empty()) break;
   }
+  if (parsed.error.empty() && !options.replayFile.empty() && ReplayDecidesMore(options)) {
+    parsed.error = "--replay brings its own seed, size, start, clock and input";
+  }
   return parsed;
 }
 
@@ -101,6 +112,7 @@ std::string LaunchUsage() {
          "  --seed N                    seed the random generator with N\n"
          "  --start menu|game|highscore the state entered after start-up\n"
          "  --input FILE                replay scripted input\n"
+         "  --replay FILE               play a saved game back (from the replays folder)\n"
          "  --screenshot N:FILE         save the screen as PNG after frame N (repeatable)\n"
          "  --dump N:FILE               write the game state as JSON after frame N (repeatable)\n"
          "  --autopilot                 the computer plays: flies, fights and starts new games\n"

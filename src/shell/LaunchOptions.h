@@ -27,12 +27,20 @@ struct LaunchOptions {
   std::vector<FrameFile> dumps;
   // The computer flies the player's ship through the player's own controls.
   bool autopilot = false;
+  // A saved game to play back instead of the player's hands.
+  std::string replayFile;
+  // Set while a replay plays: no first-run window, no online traffic, no files of finished games
+  // written, and these settings instead of the ones in "Options.ini".
+  bool replaying = false;
+  std::optional<int> cameraDelay;
+  std::optional<bool> online;
   bool listAssets = false;
   bool showHelp = false;
 
   // A window on the real clock shows at most one frame per display refresh; headless and
   // stepped runs go as fast as they can.
-  bool CapsFrameRate() const { return !headless && frameMs == 0; }
+  // A replay paces itself.
+  bool CapsFrameRate() const { return !headless && frameMs == 0 && replayFile.empty(); }
 };
 
 // The parsed options, or the one-line reason the command line is wrong.

@@ -20,6 +20,7 @@ namespace tolvex {
 void RunFrame(FrameHooks& hooks, int frame) {
   AdvanceClock();
   hooks.BeforeFrame(frame);
+  PumpWindowEvents();
   UpdateMouse();                    // 1
   UpdateFrameTimer();               // 2
   // 3. The music steps here.

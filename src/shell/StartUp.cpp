@@ -67,6 +67,13 @@ void ShowLoadingScreen() {
   Flip(-1);
 }
 
+// A replay plays with the settings its session had.
+void ApplyRecordedSettings(const LaunchOptions& options) {
+  if (options.cameraDelay) CameraDelay = static_cast<std::uint8_t>(*options.cameraDelay);
+  if (options.online) OnlineHighscore = *options.online ? 1 : 0;
+  SetHighscoreSaving(!options.replaying);
+}
+
 void ApplyScreenSize(const LaunchOptions& options) {
   if (options.width > 0) {
     GfxWidth = options.width;
@@ -84,6 +91,7 @@ bool StartUp(const LaunchOptions& options) {
   // 3.
   SetWindowTitle(kWindowTitle);
   // 4–6. The music engine, "Options.ini" and the online version check come here.
+  ApplyRecordedSettings(options);
   ApplyScreenSize(options);
   // 7.
   if (!OpenGraphicsMode(options.headless)) {
@@ -133,7 +141,8 @@ bool StartUp(const LaunchOptions& options) {
   AddDumpSection(DumpMenu);
   AddDumpSection(DumpHighscores);
   AddDumpSection(DumpHighscorePanel);
-  // 21.
+  // 21. The first state and the first frame start from the clock as start-up ends.
+  RefreshClock();
   ResetFrameTimer();
   SetGameStateChanger(ChangeGameState);
   SetGameState(options.start);

@@ -99,23 +99,27 @@ TVizazIrudPtr TVizazIrud::FontCandyLoader(TVizazIrudPtr font, std::string_view t
     Error("File " + std::string(metricsPath) + " Not found...");
     return nullptr;
   }
-  const auto metrics = ParseFontMetrics(*bytes);
-  if (!metrics) {
-    Error("File " + std::string(metricsPath) + " is damaged...");
-    return nullptr;
-  }
-  font->FontHeight = metrics->lineHeight;
-  CreateSpace(*font, metrics->blankWidth);
-
   const PixmapPtr picture = LoadPixmap(texturePath);
   if (!picture) {
     Error("File " + std::string(texturePath) + " Not found...");
     return nullptr;
   }
-  Pixmap masked = MaskedCopy(*picture, *metrics);
-  font->CutGlyphs(*metrics, masked, extraAdvance);
-  font->texture_ = CreateImageFromPixmap(std::move(masked));
+  if (!font->FillFromMetrics(*bytes, *picture, extraAdvance)) {
+    Error("File " + std::string(metricsPath) + " is damaged...");
+    return nullptr;
+  }
   return font;
+}
+
+bool TVizazIrud::FillFromMetrics(std::span<const unsigned char> metricsFile, const Pixmap& texture, int extraAdvance) {
+  const auto metrics = ParseFontMetrics(metricsFile);
+  if (!metrics) return false;
+  FontHeight = metrics->lineHeight;
+  CreateSpace(*this, metrics->blankWidth);
+  Pixmap masked = MaskedCopy(texture, *metrics);
+  CutGlyphs(*metrics, masked, extraAdvance);
+  texture_ = CreateImageFromPixmap(std::move(masked));
+  return true;
 }
 
 void TVizazIrud::CutGlyphs(const FontMetrics& metrics, const Pixmap& texture, int extraAdvance) {
