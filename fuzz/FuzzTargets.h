@@ -30,5 +30,7 @@ int HighscoreFile(const std::uint8_t* data, std::size_t size);
 int FontMetricsFile(const std::uint8_t* data, std::size_t size);
 // An input script of --input, fed to the input layer frame by frame.
 int InputScript(const std::uint8_t* data, std::size_t size);
+// A saved game of the "replays" folder, played with --replay.
+int ReplayFile(const std::uint8_t* data, std::size_t size);
 
 }  // namespace tolvex::fuzz

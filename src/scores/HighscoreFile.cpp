@@ -28,7 +28,9 @@ int ToInt(std::string_view text) {
   return static_cast<int>(value);
 }
 
-std::string PlainText() {
+}  // namespace
+
+std::string HighscorePlainText() {
   std::string text = "Version: " + std::string(TScore::Version) + "\r\n";
   text += std::string(kRankKey) + "=" + std::to_string(BestRank) + "," + BestRankPilot + "\r\n";
   for (const TScorePtr entry : TScore::ScoreList()) {
@@ -39,6 +41,8 @@ std::string PlainText() {
   }
   return text;
 }
+
+namespace {
 
 void ReadEntry(const std::vector<std::string>& parts) {
   const int points = ToInt(parts[2]);
@@ -72,7 +76,7 @@ std::string EntryCheckValue(std::string_view name, int points, std::string_view 
 }
 
 void TScore::Save() {
-  const std::vector<std::uint8_t> file = EncipherHighscoreText(PlainText(), MakeHighscoreKey(FileKey));
+  const std::vector<std::uint8_t> file = EncipherHighscoreText(HighscorePlainText(), MakeHighscoreKey(FileKey));
   ReplaceFile(FileName, file);
 }
 

@@ -71,6 +71,8 @@ using TScorePtr = std::shared_ptr<TScore>;
 std::string CleanScoreName(std::string name);
 // The check value of a file entry: MD5 of its fields in decimal and the version text.
 std::string EntryCheckValue(std::string_view name, int points, std::string_view time, int rank, int online);
+// The text Save enciphers: the version line, the best rank and one line per entry.
+std::string HighscorePlainText();
 // Adds the entries of a deciphered highscore text whose check values hold, and takes its best rank.
 void ReadHighscoreText(std::string_view text);
 // Deciphers the bytes of a highscore file and reads its text.

@@ -3,6 +3,7 @@
 #include <array>
 #include <nlohmann/json.hpp>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,7 +22,24 @@ namespace {
 // The game whose result is in the list already: coming back to the highscore screen from the
 // main menu must not enter it a second time.
 std::weak_ptr<TShip> recordedPlayer;
+// Off while a replay plays: the file is read once, and from then on a text in memory stands in
+// for it (the replayed games were entered in the file when they were played).
 bool savingScores = true;
+std::optional<std::string> keptText;
+
+void ReloadList() {
+  if (savingScores || !keptText) {
+    TScore::Init();
+    return;
+  }
+  TScore::ScoreList().Clear();
+  ReadHighscoreText(*keptText);
+}
+
+void StoreList() {
+  if (savingScores) TScore::Save();
+  else keptText = HighscorePlainText();
+}
 
 bool AlreadyRecorded(const std::shared_ptr<TShip>& ship) {
   return !recordedPlayer.owner_before(ship) && !ship.owner_before(recordedPlayer);
@@ -64,7 +82,7 @@ void AddResultLines(TTextfield& panel) {
 }  // namespace
 
 void RecordFinishedGame() {
-  TScore::Init();
+  ReloadList();
   if (FinishedGame() && !CheatUsed && !AlreadyRecorded(Player)) {
     recordedPlayer = Player;
     TScore::Add(PlayerName, static_cast<int>(Player->Points), "", Player->MultikillHighest, false);
@@ -74,10 +92,13 @@ void RecordFinishedGame() {
     }
   }
   TScore::Sort();
-  if (savingScores) TScore::Save();
+  StoreList();
 }
 
-void SetHighscoreSaving(bool on) { savingScores = on; }
+void SetHighscoreSaving(bool on) {
+  savingScores = on;
+  keptText.reset();
+}
 
 void BuildHighscorePanel() {
   HighscorePanel = TTextfield::Create(GfxWidth / 2, GfxHeight / 10, 1.0f, TTextfield::kCentred);

@@ -13,8 +13,8 @@ extern TTextfieldPtr HighscorePanel;
 // Reloads the list, enters the last game if it ended in death without cheats and was not entered
 // yet, and saves the list.
 void RecordFinishedGame();
-// While off, finished games still show in the list but the file stays as it is: a replay's games
-// were entered when they were played.
+// While off (a replay plays), the file is read once and never written: the list is kept in memory
+// as it would be kept in the file, since a replay's games were entered when they were played.
 void SetHighscoreSaving(bool on);
 // Builds HighscorePanel anew from the list, the last game and the credits.
 void BuildHighscorePanel();
