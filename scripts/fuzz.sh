@@ -29,8 +29,8 @@ for name in $targets; do
   (cd "$findings" && "$program" "$corpus" "$root/tests/fuzz/corpus/$name" -max_total_time="$seconds" \
     -max_len="$max_len" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="$findings/") >"$log" 2>&1 || status=$?
-  runs=$(awk -F: '/stat::number_of_executed_units/ { gsub(/ /, "", $2); print $2 }' "$log" | tail -1)
-  rate=$(awk -F: '/stat::average_exec_per_sec/ { gsub(/ /, "", $2); print $2 }' "$log" | tail -1)
+  runs=$(awk '/stat::number_of_executed_units/ { print $2 }' "$log" | tail -1)
+  rate=$(awk '/stat::average_exec_per_sec/ { print $2 }' "$log" | tail -1)
   if [ "$status" -eq 0 ]; then
     result="nothing found"
   else

@@ -5,6 +5,7 @@
 
 #include "core/Globals.h"
 #include "platform/BinaryFiles.h"
+#include "platform/Diagnostics.h"
 #include "scores/HighscoreCipher.h"
 #include "scores/Md5.h"
 #include "scores/TScore.h"
@@ -77,7 +78,7 @@ std::string EntryCheckValue(std::string_view name, int points, std::string_view 
 
 void TScore::Save() {
   const std::vector<std::uint8_t> file = EncipherHighscoreText(HighscorePlainText(), MakeHighscoreKey(FileKey));
-  ReplaceFile(FileName, file);
+  if (!ReplaceFile(FileName, file)) WriteDebugLine("Highscores not saved: " + std::string(FileName) + " cannot be written");
 }
 
 void TScore::Load() {

@@ -17,6 +17,7 @@
 #include "shell/ReplayRecorder.h"
 #include "shell/StartUp.h"
 #include "shell/StateDump.h"
+#include "stages/TLevel.h"
 
 namespace tolvex {
 
@@ -54,11 +55,12 @@ class LaunchHooks : public FrameHooks {
       if (dump.frame == frame && !WriteStateDump(frame, dump.path)) Fail("cannot write " + dump.path);
     }
     if (replay_) replay_->EndFrame(frame);
-    else recorder_->EndFrame(frame);
+    else if (const auto game = recorder_->EndFrame(frame)) Tell(*game);
   }
 
   bool Finished(int frame) override {
-    return (options_.frames > 0 && frame >= options_.frames) || (replay_ && replay_->Done(frame));
+    return (options_.frames > 0 && frame >= options_.frames) || (replay_ && replay_->Done(frame)) ||
+           (options_.games > 0 && gamesEnded_ >= options_.games && FrameClock - lastEndClock_ >= kLastLookMs);
   }
 
   // The program's exit status: 1 when a file could not be written or a replay went another way.
@@ -69,6 +71,17 @@ class LaunchHooks : public FrameHooks {
   }
 
  private:
+  // How long the last highscore screen is shown before a run of --games ends.
+  static constexpr int kLastLookMs = 3000;
+
+  void Tell(const ReplayGame& game) {
+    ++gamesEnded_;
+    lastEndClock_ = FrameClock;
+    if (options_.games == 0) return;
+    std::cout << "game " << gamesEnded_ << ": frames " << game.startFrame << "-" << game.endFrame << ", points "
+              << game.points << ", kills " << game.kills << ", stage " << TLevel::GetCurrentLevelName() << std::endl;
+  }
+
   void Fail(const std::string& message) {
     std::cerr << "tolvex: " << message << '\n';
     status_ = 1;
@@ -79,6 +92,7 @@ class LaunchHooks : public FrameHooks {
   Autopilot autopilot_;
   std::optional<ReplayPlayer> replay_;
   std::optional<ReplayRecorder> recorder_;
+  int gamesEnded_ = 0, lastEndClock_ = 0;
   int status_ = 0;
 };
 

@@ -46,6 +46,10 @@ bool ApplyValue(const std::string& name, const std::string& value, LaunchOptions
     const auto n = ParseNumber(value, 1, 1'000'000'000);
     return n && (options.frames = static_cast<int>(*n), true);
   }
+  if (name == "--games") {
+    const auto n = ParseNumber(value, 1, 1'000'000);
+    return n && (options.games = static_cast<int>(*n), true);
+  }
   if (name == "--frame-ms") {
     const auto n = ParseNumber(value, 1, 1000);
     return n && (options.frameMs = static_cast<int>(*n), true);
@@ -67,7 +71,7 @@ bool ApplyValue(const std::string& name, const std::string& value, LaunchOptions
 }
 
 bool TakesValue(const std::string& name) {
-  for (const char* option : {"--size", "--frames", "--frame-ms", "--seed", "--start", "--input", "--replay",
+  for (const char* option : {"--size", "--frames", "--games", "--frame-ms", "--seed", "--start", "--input", "--replay",
                              "--screenshot", "--dump"}) {
     if (name == option) return true;
   }
@@ -108,6 +112,7 @@ std::string LaunchUsage() {
          "  --headless                  no window, no audio; draw offscreen\n"
          "  --size WxH                  screen size (headless default 1280x720)\n"
          "  --frames N                  stop after N frames\n"
+         "  --games N                   stop 3 s after the Nth game ends; print how each game went\n"
          "  --frame-ms MS               the clock advances exactly MS per frame\n"
          "  --seed N                    seed the random generator with N\n"
          "  --start menu|game|highscore the state entered after start-up\n"

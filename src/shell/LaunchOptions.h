@@ -19,6 +19,9 @@ struct LaunchOptions {
   bool headless = false;
   int width = 0, height = 0;  // 0: from the settings (headless default 1280×720)
   int frames = 0;             // 0: run until quit
+  // 0: play on; n: end the run once n games have finished and the last highscore screen has been
+  // up for a few seconds, saying how each game went.
+  int games = 0;
   int frameMs = 0;            // 0: the real clock
   std::optional<std::uint32_t> seed;
   GameStateId start = kStateMainMenu;

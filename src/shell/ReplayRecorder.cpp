@@ -32,6 +32,19 @@ bool ReplayFolderReady() {
 
 }  // namespace
 
+std::string SaveReplayFile(std::string_view text, int points) {
+  if (!ReplayFolderReady()) {
+    WriteDebugLine("Replay not saved: " + std::string(kReplayFolder) + " is not a folder that can be made");
+    return "";
+  }
+  const std::string name = FreeReplayName(points);
+  if (!ReplaceFile(name, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()})) {
+    WriteDebugLine("Replay not saved: " + name + " cannot be written");
+    return "";
+  }
+  return name;
+}
+
 ReplayRecorder::ReplayRecorder(GameStateId start) {
   header_.seed = RandomSeed();
   header_.width = GfxWidth, header_.height = GfxHeight;
@@ -63,26 +76,12 @@ void ReplayRecorder::Hear(const InputEvent& event) {
   AppendReplayEvent(body_, frame_, event);
 }
 
-void ReplayRecorder::EndFrame(int frame) {
+std::optional<ReplayGame> ReplayRecorder::EndFrame(int frame) {
   const auto game = games_.AfterFrame(frame);
-  if (!game) return;
+  if (!game) return std::nullopt;
   header_.games.push_back(*game);
-  Save();
-}
-
-void ReplayRecorder::Save() {
-  lastSaved_.clear();
-  if (!ReplayFolderReady()) {
-    WriteDebugLine("Replay not saved: " + std::string(kReplayFolder) + " is not a folder that can be made");
-    return;
-  }
-  const std::string name = FreeReplayName(header_.games.back().points);
-  const std::string text = ReplayHeaderText(header_) + body_;
-  if (!ReplaceFile(name, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()})) {
-    WriteDebugLine("Replay not saved: " + name + " cannot be written");
-    return;
-  }
-  lastSaved_ = name;
+  lastSaved_ = SaveReplayFile(ReplayHeaderText(header_) + body_, game->points);
+  return game;
 }
 
 }  // namespace tolvex

@@ -2,6 +2,7 @@
 
 #include "core/Globals.h"
 #include "platform/Clock.h"
+#include "platform/Diagnostics.h"
 #include "platform/Files.h"
 #include "platform/Graphics.h"
 
@@ -21,7 +22,9 @@ std::string TakeScreenshot() {
   // The counter stays on the saved number: the next shot tries it first, finds it taken and moves on.
   while (PathKind(ScreenshotName(ScreenshotCounter)) != 0) ++ScreenshotCounter;
   const std::string name = ScreenshotName(ScreenshotCounter);
-  return SavePicturePng(picture, name, 5) ? name : "";
+  if (SavePicturePng(picture, name, 5)) return name;
+  WriteDebugLine("Screenshot not saved: " + name + " cannot be written");
+  return "";
 }
 
 ImagePtr PickStartupBackground() {

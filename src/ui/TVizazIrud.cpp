@@ -33,8 +33,9 @@ PixmapPtr CopyRect(const Pixmap& picture, int x, int y, int width, int height) {
 }
 
 bool RectInside(const Pixmap& picture, int x, int y, int width, int height) {
-  return x >= 0 && y >= 0 && width >= 0 && height >= 0 && x + width <= picture.width &&
-         y + height <= picture.height;
+  // Summed in 64 bits: a damaged metrics file's huge numbers must not wrap round into the texture.
+  return x >= 0 && y >= 0 && width >= 0 && height >= 0 && std::int64_t{x} + width <= picture.width &&
+         std::int64_t{y} + height <= picture.height;
 }
 
 }  // namespace
@@ -147,7 +148,10 @@ void TVizazIrud::CreateSpace(TVizazIrud& font, int width) {
   blank.G_Advance = static_cast<float>(width);
   blank.G_Width = width;
   blank.G_Height = 1;
-  blank.G_Pixmap = std::make_shared<Pixmap>(std::max(width, 0), 1);
+  // The row is transparent and never drawn: a damaged metrics file's absurd width must not make it
+  // cost gigabytes. No font texture is wider than this.
+  constexpr int kWidestBlankRow = 4096;
+  blank.G_Pixmap = std::make_shared<Pixmap>(std::clamp(width, 0, kWidestBlankRow), 1);
   font.Glyphs[0] = std::move(blank);
 }
 
