@@ -1,5 +1,6 @@
 #include "shell/Game.h"
 
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -162,6 +163,9 @@ int RunGame(const std::vector<std::string>& args) {
     ListAssets();
     return 0;
   }
+  // A limit on file sizes then fails a write as a full disk does, and the game goes on without
+  // that file instead of being killed.
+  std::signal(SIGXFSZ, SIG_IGN);
   std::vector<ScriptEvent> script;
   if (!LoadScript(options.inputScript, script)) return 2;
   std::optional<ReplayPlayer> replay;
