@@ -38,6 +38,7 @@ std::string ScreenshotDir = "screenshots\\";
 std::string MusicDir = "music";
 
 std::vector<std::string> DebugHudLines;
+float CursorSpin = 0;
 
 void ResetShellGlobals() {
   GfxWidth = 1280, GfxHeight = 720, GfxDepth = 0;
@@ -65,6 +66,7 @@ void ResetShellGlobals() {
   ScreenshotDir = "screenshots\\";
   MusicDir = "music";
   DebugHudLines.clear();
+  CursorSpin = 0;
 }
 
 }  // namespace tolvex

@@ -58,6 +58,8 @@ extern std::string MusicDir;
 
 // Debug lines shown by the HUD.
 extern std::vector<std::string> DebugHudLines;
+// Angle of the game's spinning pointer, degrees.
+extern float CursorSpin;
 
 // Puts every global back to its value before start-up (tests start from a fresh game).
 void ResetShellGlobals();

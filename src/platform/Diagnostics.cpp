@@ -10,9 +10,13 @@
 
 namespace tolvex {
 
-void WriteDebugLine(std::string_view text) {
+bool DebugLogOn() {
   static const bool enabled = std::getenv("TOLVEX_DEBUG") != nullptr;
-  if (enabled) std::cerr << text << '\n';
+  return enabled;
+}
+
+void WriteDebugLine(std::string_view text) {
+  if (DebugLogOn()) std::cerr << text << '\n';
 }
 
 void Notify(std::string_view text) {

@@ -4,7 +4,9 @@
 
 namespace tolvex {
 
-// Writes a line to standard error when TOLVEX_DEBUG is set; silent otherwise.
+// True when TOLVEX_DEBUG is set: the debug log is written and the HUD shows its debug lines.
+bool DebugLogOn();
+// Writes a line to standard error when the debug log is on; silent otherwise.
 void WriteDebugLine(std::string_view text);
 // Shows a message box and returns when it is closed; headless, a line on standard error.
 void Notify(std::string_view text);

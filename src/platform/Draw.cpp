@@ -86,7 +86,8 @@ void SetFont(const Font* font) { State().font = font; }
 
 void SetViewport(int x, int y, int width, int height) {
   auto& s = State();
-  s.viewX = x, s.viewY = y, s.viewWidth = width, s.viewHeight = height;
+  // A gauge filled past its end asks for a negative size: that is an empty viewport, not an error.
+  s.viewX = x, s.viewY = y, s.viewWidth = std::max(width, 0), s.viewHeight = std::max(height, 0);
   ApplyViewport();
 }
 

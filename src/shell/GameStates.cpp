@@ -133,7 +133,7 @@ void DrawStateLayer() {
       break;
     case kStateGame:
       TMenue::DrawAll();
-      // The player's HUD is drawn here.
+      if (Player) Player->DrawHUD();
       TMessage::DrawAll();
       break;
     default: break;

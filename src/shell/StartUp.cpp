@@ -37,6 +37,8 @@
 #include "ui/TMessage.h"
 #include "weapons/WeaponImages.h"
 #include "world/DebrisImages.h"
+#include "world/HudImages.h"
+#include "world/HudRecord.h"
 #include "world/TUniverse.h"
 
 namespace tolvex {
@@ -127,6 +129,8 @@ bool StartUp(const LaunchOptions& options) {
   StartEffectPreview();
   // 17. Interface images come here; then the three fonts and the shell's sound effects.
   LoadWeaponImages();
+  LoadHudImages();
+  AddDumpSection(DumpHud);
   LoadDebrisImages();
   LoadGameFonts();
   // The messages' font is current from the start, so the first messages are measured with it.

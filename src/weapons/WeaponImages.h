@@ -1,6 +1,7 @@
 #pragma once
 // The interface images drawn by rockets and turrets.
 #include <array>
+#include <string_view>
 
 #include "platform/Image.h"
 
@@ -12,6 +13,9 @@ extern std::array<ImagePtr, 4> RocketImages;
 extern ImagePtr ShineImage;
 // The aim-help markers: far ("AutoAimArrow.png") and near ("AutoAimArrow2.png").
 extern std::array<ImagePtr, 2> AutoAimArrows;
+
+// An embedded image ("incbin::..\gfx\" + name) with its handle at its centre; null when missing.
+ImagePtr LoadCentredGfx(std::string_view name);
 
 // Loads the images above, each with its handle at its centre.
 void LoadWeaponImages();

@@ -145,6 +145,4 @@ bool TShip::IsBuddy(const TGObject* other) const {
   return false;
 }
 
-void TShip::DebugHudUpdate() { DebugHudLines.clear(); }
-
 }  // namespace tolvex

@@ -2,6 +2,7 @@
 // Every ship of the game: the player's, the enemies and the wingman.
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -51,7 +52,9 @@ class TShip : public TGObject {
   std::array<int, 4> RocketAutoReloadTime{0, 0, 0, 0};
   // Rocket-frames homing on this ship since the HUD last looked.
   int Rocketcounter = 0;
-  int LastRocketCounter = 0;
+  // Clock time at which incoming rockets were last seen; long ago for a ship no rocket homed on
+  // yet, so a game that starts early on the clock does not start with a rocket alarm.
+  int LastRocketCounter = std::numeric_limits<int>::min() / 2;
   float RocketAlarmRenew = 0;
   float HPAlarmRenew = 0;
   bool RocketAutoSelectComp = true;
@@ -144,6 +147,28 @@ class TShip : public TGObject {
   float GetSpeed() const { return Speed; }
   // Clears the HUD's debug lines for this frame.
   void DebugHudUpdate();
+  // Adds a line to the HUD's debug overlay; only while the debug log is on.
+  void DebugHUDAdd(std::string text);
+  // Draws the debug lines down the left edge.
+  void DebugHUD();
+
+  // The player's head-up display and pointer, drawn over the battle once per frame.
+  void DrawHUD();
+  // The rocket alarm: its text, a sign towards every rocket homing on the ship at screen point
+  // (x, y), and its sound.
+  void CheckAndDrawRocketAlarm(float x, float y);
+  // The low-HP alarm: text and sound while HP is at 30 % of HP_max or below.
+  void CheckAndDrawHpAlarm();
+  // The arc of rocket icons above the radar, with the mark under the selected type.
+  void HUD_DrawRockets();
+  // The speed gauge left of the radar.
+  void HUD_DrawSpeed();
+  // The hit-point gauge right of the radar.
+  void HUD_DrawHP();
+  // The timers of the double-damage and shield bonuses.
+  void HUD_DrawBoni();
+  // The radar centred on screen point (x, y): every object within HUD_RadarRange as a dot.
+  void HUD_DrawRadar(float x, float y);
 
   // True when other is in this ship's BuddyList.
   bool IsBuddy(const TGObject* other) const;
@@ -167,6 +192,13 @@ class TShip : public TGObject {
   void PunishIdlePlayer();
   void AddChainKill();
   void DropReferences();
+  void DrawStatusLines();
+  void DrawTargetPanel(float px, float py);
+  void DrawBuddyPanel(float px, float py);
+  void DrawAimingLine(float px, float py, float aim);
+  void DrawPointer(float aim);
+  void AddDebugLines();
+  void DrawRadarDot(const TGObject& object, float x, float y, float alpha);
 };
 
 // How long the player has stood still, ms; past 5 s every enemy fires a rocket at it.

@@ -134,6 +134,19 @@ TEST_F(DrawTest, ViewportClipsWithoutMovingTheOrigin) {
   EXPECT_EQ(Rgb(At(15, 15)), 0u);
 }
 
+TEST_F(DrawTest, EmptyOrNegativeViewportDrawsNothing) {
+  SetColor(255, 255, 255);
+  for (const int height : {0, -20}) {
+    SetViewport(10, 10, 20, height);
+    EXPECT_EQ(CurrentDrawState().viewHeight, 0);
+    DrawRect(0, 0, 64, 64);
+    DrawImage(Solid(64, 64, kWhite), 0, 0);
+  }
+  SetViewport(0, 0, 64, 64);
+  EXPECT_EQ(Rgb(At(20, 20)), 0u);
+  EXPECT_EQ(Rgb(At(0, 0)), 0u);
+}
+
 TEST_F(DrawTest, TiledImageCoversTheViewportAlignedToItsHandle) {
   Pixmap pixmap(8, 8);
   pixmap.At(0, 0) = kRed;  // one marked pixel per tile
