@@ -2,11 +2,12 @@
 # Whole games under the sanitizers: N seeded headless games, each from the main menu (the autopilot
 # clicks Start) through the pilot's death and the highscore screen, played by the sanitizer build
 # (AddressSanitizer with its leak check, UndefinedBehaviorSanitizer). The pilot rarely dies on its
-# own, so it gives up (Escape) after GAME_MINUTES of game time. Reports each game's stage, points
-# and kills and every crash or sanitizer report; exits 1 if any game had one.
+# own, so it gives up (Escape) after a third, two thirds or all of GAME_MINUTES of game time (by
+# seed), so that games end in early and in late stages. Reports each game's stage, points and kills
+# and every crash or sanitizer report; exits 1 if any game had one.
 #
 #   scripts/games.sh N [first-seed]      (default seed 1; game i uses seed first-seed + i - 1)
-# Environment: GAME_MINUTES (3), GAMES_JOBS (games at once, 1), GAMES_SIZE (640x480),
+# Environment: GAME_MINUTES (4.5), GAMES_JOBS (games at once, 1), GAMES_SIZE (640x480),
 #              GAMES_BUILD (build-sanitize), GAMES_OUT (<build>/games: logs and replays of failed games).
 set -euo pipefail
 
@@ -14,7 +15,7 @@ count=${1:?usage: scripts/games.sh N [first-seed]}
 first_seed=${2:-1}
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${GAMES_BUILD:-build-sanitize}
-minutes=${GAME_MINUTES:-3}
+minutes=${GAME_MINUTES:-4.5}
 jobs=${GAMES_JOBS:-1}
 size=${GAMES_SIZE:-640x480}
 frame_ms=16
@@ -27,10 +28,9 @@ sfx=$(cd "$build/game" && pwd)/sfx
 out=$(mkdir -p "${GAMES_OUT:-$build/games}" && cd "${GAMES_OUT:-$build/games}" && pwd)
 rm -rf "$out"/* && mkdir -p "$out/results"
 
-# The menu takes about 200 frames before the pilot starts a game; it gives up after that plus the
+# The menu takes about 200 frames before the pilot starts a game; it gives up after that plus its
 # game time, and the run stops 3 s after the game has ended (--games 1), or at the cap.
-give_up=$((200 + minutes * 60 * 1000 / frame_ms))
-cap=$((give_up + 1000))
+game_frames=$(awk -v m="$minutes" -v f="$frame_ms" 'BEGIN { printf "%d", m * 60000 / f }')
 export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1:print_summary=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
@@ -38,6 +38,8 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 # seed|status|reports|frames|points|kills|end|stage|seconds
 play() {
   local seed=$1 work
+  local give_up=$((200 + game_frames * (1 + seed % 3) / 3))
+  local cap=$((give_up + 1000))
   work=$(mktemp -d "/tmp/tolvex-game-$seed.XXXXXX")
   ln -s "$sfx" "$work/sfx"
   printf '%d key 27 down\n%d key 27 up\n' "$give_up" "$((give_up + 1))" >"$work/giveup.txt"
@@ -66,7 +68,7 @@ play() {
   echo "$seed|$status|$reports|$frames|$points|$kills|$end|$stage|$seconds" >"$out/results/$seed"
 }
 
-echo "games: $count games from seed $first_seed, $jobs at a time, $size, give-up after $minutes min of game time"
+echo "games: $count games from seed $first_seed, $jobs at a time, $size, giving up after at most $minutes min of game time"
 for ((i = 0; i < count; i++)); do
   while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do wait -n || true; done
   play $((first_seed + i)) &
