@@ -2,9 +2,9 @@
 // folders where files belong, a full disk. Each game is played to its end; what cannot be saved is
 // skipped with a line on the diagnostic log, and nothing that was there is cut short or replaced.
 #include <fstream>
-#include <sstream>
 
 #include "support/FailingDisk.h"
+#include "support/FileText.h"
 #include "support/ProgramRunTest.h"
 
 namespace tolvex {
@@ -26,13 +26,7 @@ class FailingFilesRunTest : public ProgramRunTest {
                    (folder / "play.txt").string() + "'",
                game);
   }
-  static std::string Text(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-  std::string Log() const { return Text(folder / "err.txt"); }
+  std::string Log() const { return test::FileText(folder / "err.txt"); }
   // The files of the game folder, whatever they are.
   std::vector<std::string> Names() const {
     std::vector<std::string> names;
@@ -46,7 +40,7 @@ class FailingFilesRunTest : public ProgramRunTest {
     EXPECT_NE(Log().find("Highscores not saved"), std::string::npos) << Log();
     EXPECT_NE(Log().find("Screenshot not saved"), std::string::npos) << Log();
     EXPECT_NE(Log().find("Replay not saved"), std::string::npos) << Log();
-    EXPECT_NE(Text(folder / "out.txt").find("game 1: frames 1-100"), std::string::npos) << "the game was played out";
+    EXPECT_NE(test::FileText(folder / "out.txt").find("game 1: frames 1-100"), std::string::npos) << "the game was played out";
   }
 
   const std::filesystem::path game = folder / "game";
@@ -54,7 +48,7 @@ class FailingFilesRunTest : public ProgramRunTest {
 
 TEST_F(FailingFilesRunTest, AGameInAReadOnlyFolderIsPlayedToTheEnd) {
   ASSERT_EQ(PlayGame(), 0) << Log();  // the folders and a highscore file of an earlier game
-  const std::string highscores = Text(game / "Highscore.txt");
+  const std::string highscores = test::FileText(game / "Highscore.txt");
   std::filesystem::remove_all(game / "replays");
   std::filesystem::remove_all(game / "screenshots");
   const auto before = Names();
@@ -67,7 +61,7 @@ TEST_F(FailingFilesRunTest, AGameInAReadOnlyFolderIsPlayedToTheEnd) {
   ASSERT_EQ(status, 0) << Log();
   ExpectAllSkipped();
   EXPECT_EQ(Names(), before);
-  EXPECT_EQ(Text(game / "Highscore.txt"), highscores);
+  EXPECT_EQ(test::FileText(game / "Highscore.txt"), highscores);
 }
 
 TEST_F(FailingFilesRunTest, FilesWhereFoldersBelongAndFoldersWhereFilesBelongAreLeftAlone) {
@@ -77,13 +71,13 @@ TEST_F(FailingFilesRunTest, FilesWhereFoldersBelongAndFoldersWhereFilesBelongAre
   ASSERT_EQ(PlayGame(), 0) << Log();
   ExpectAllSkipped();
   EXPECT_TRUE(std::filesystem::is_directory(game / "Highscore.txt" / "inside"));
-  EXPECT_EQ(Text(game / "screenshots"), "not a folder");
-  EXPECT_EQ(Text(game / "replays"), "not a folder either");
+  EXPECT_EQ(test::FileText(game / "screenshots"), "not a folder");
+  EXPECT_EQ(test::FileText(game / "replays"), "not a folder either");
 }
 
 TEST_F(FailingFilesRunTest, AFullDiskSkipsEverySaveAndKeepsTheOldFiles) {
   ASSERT_EQ(PlayGame(), 0) << Log();  // the names this game saves under
-  const std::string highscores = Text(game / "Highscore.txt");
+  const std::string highscores = test::FileText(game / "Highscore.txt");
   ASSERT_TRUE(std::filesystem::exists(game / "screenshots" / "pic0.png"));
   ASSERT_EQ(std::distance(std::filesystem::directory_iterator(game / "replays"), {}), 1);
   const auto replay = std::filesystem::directory_iterator(game / "replays")->path();
@@ -95,7 +89,7 @@ TEST_F(FailingFilesRunTest, AFullDiskSkipsEverySaveAndKeepsTheOldFiles) {
   }
   ASSERT_EQ(PlayGame(), 0) << Log();
   ExpectAllSkipped();
-  EXPECT_EQ(Text(game / "Highscore.txt"), highscores) << "the list is whole";
+  EXPECT_EQ(test::FileText(game / "Highscore.txt"), highscores) << "the list is whole";
   EXPECT_FALSE(std::filesystem::exists(game / "screenshots" / "pic0.png"));
   EXPECT_TRUE(std::filesystem::is_empty(game / "replays"));
 }

@@ -2,9 +2,9 @@
 // state, frame for frame, on a stepped clock or on the real one.
 #include <algorithm>
 #include <fstream>
-#include <sstream>
 
 #include "shell/ReplayFile.h"
+#include "support/FileText.h"
 #include "support/ProgramRunTest.h"
 
 namespace tolvex {
@@ -22,13 +22,7 @@ class ReplayRunTest : public ProgramRunTest {
     });
     return files;
   }
-  static std::string Text(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
-  std::string OutputText() const { return Text(folder / "out.txt"); }
+  std::string OutputText() const { return test::FileText(folder / "out.txt"); }
   // Plays a replay in a folder of its own, as a player with a fresh copy of the game would.
   int Replay(const std::filesystem::path& file, const std::string& arguments) {
     std::filesystem::create_directories(elsewhere);
@@ -41,6 +35,13 @@ class ReplayRunTest : public ProgramRunTest {
   }
 
   const std::filesystem::path elsewhere = folder / "elsewhere";
+  // The autopilot fights three drones from the start, and gives up as giveup.txt says.
+  int PlayAgainstDrones(const std::string& arguments) {
+    ::setenv("TOLVEX_SPAWN", "d_dronea1,d_dronea1,d_dronea1", 1);
+    const int status = Run("--headless --autopilot --start game --size 640x480 --input giveup.txt " + arguments);
+    ::unsetenv("TOLVEX_SPAWN");
+    return status;
+  }
   static void GiveUpAt(std::ofstream&& script, std::initializer_list<int> frames) {
     for (const int frame : frames) script << frame << " key 27 down\n" << frame + 1 << " key 27 up\n";
   }
@@ -49,14 +50,10 @@ class ReplayRunTest : public ProgramRunTest {
 TEST_F(ReplayRunTest, EveryFinishedGameIsSavedAndPlaysBackToTheSameState) {
   // Two games: given up in frames 200 and 600; the autopilot starts the second from the highscore screen.
   GiveUpAt(std::ofstream(folder / "giveup.txt"), {200, 600});
-  ::setenv("TOLVEX_SPAWN", "d_dronea1,d_dronea1,d_dronea1", 1);
-  const int status = Run("--headless --autopilot --start game --size 640x480 --seed 21 --frame-ms 16 --frames 620 "
-                         "--input giveup.txt --dump 600:played.json");
-  ::unsetenv("TOLVEX_SPAWN");
-  ASSERT_EQ(status, 0) << ErrorText();
+  ASSERT_EQ(PlayAgainstDrones("--seed 21 --frame-ms 16 --frames 620 --dump 600:played.json"), 0) << ErrorText();
   const auto files = Replays();
   ASSERT_EQ(files.size(), 2u) << "one file per finished game";
-  const ParsedReplay first = ParseReplay(Text(files[0])), both = ParseReplay(Text(files[1]));
+  const ParsedReplay first = ParseReplay(test::FileText(files[0])), both = ParseReplay(test::FileText(files[1]));
   ASSERT_EQ(first.error, "");
   ASSERT_EQ(both.error, "");
   ASSERT_EQ(first.replay.header.games.size(), 1u);
@@ -75,14 +72,10 @@ TEST_F(ReplayRunTest, EveryFinishedGameIsSavedAndPlaysBackToTheSameState) {
 
 TEST_F(ReplayRunTest, ASessionOnTheRealClockPlaysBackOnItsRecordedSteps) {
   GiveUpAt(std::ofstream(folder / "giveup.txt"), {150});
-  ::setenv("TOLVEX_SPAWN", "d_dronea1,d_dronea1,d_dronea1", 1);
-  const int status = Run("--headless --autopilot --start game --size 640x480 --frames 151 --input giveup.txt "
-                         "--dump 150:played.json");
-  ::unsetenv("TOLVEX_SPAWN");
-  ASSERT_EQ(status, 0) << ErrorText();
+  ASSERT_EQ(PlayAgainstDrones("--frames 151 --dump 150:played.json"), 0) << ErrorText();
   const auto files = Replays();
   ASSERT_EQ(files.size(), 1u);
-  const ParsedReplay recorded = ParseReplay(Text(files[0]));
+  const ParsedReplay recorded = ParseReplay(test::FileText(files[0]));
   ASSERT_EQ(recorded.error, "");
   EXPECT_GT(recorded.replay.steps.size(), 1u) << "real frames differ in length";
   ASSERT_EQ(recorded.replay.header.environment.size(), 1u) << "the spawned ships belong to the session";
@@ -101,7 +94,7 @@ TEST_F(ReplayRunTest, AReplayThatGoesAnotherWaySaysSoAndWritesNoFiles) {
   const auto files = Replays();
   ASSERT_EQ(files.size(), 1u);
   // The recording says the game ended with a point more than it did.
-  std::string text = Text(files[0]);
+  std::string text = test::FileText(files[0]);
   const auto game = text.find("game 1 100 ");
   ASSERT_NE(game, std::string::npos) << text.substr(0, 400);
   const auto points = text.find(' ', game + 11);

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <sstream>
 
 #include "platform/Clock.h"
 #include "shell/ReplayRecorder.h"
 #include "support/FailingDisk.h"
+#include "support/FileText.h"
 #include "support/TempFolder.h"
 
 namespace tolvex {
@@ -17,12 +17,6 @@ class ReplaySaveTest : public ::testing::Test {
  protected:
   void SetUp() override { UseSteppedClock(16); }
   void TearDown() override { UseSteppedClock(0); }
-  static std::string Text(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
   const test::TempFolder temp{test::TempFolder::Enter::Yes};
   const std::filesystem::path replays = temp.Path() / "replays";
 };
@@ -31,14 +25,14 @@ TEST_F(ReplaySaveTest, EachGameGetsAFileOfItsOwn) {
   const std::string first = SaveReplayFile("one", 1200), second = SaveReplayFile("two", 1200);
   EXPECT_EQ(first, "replays\\2026-01-01_00-00-00_1200.txt") << "when the game ended, and its points";
   EXPECT_EQ(second, "replays\\2026-01-01_00-00-00_1200-2.txt");
-  EXPECT_EQ(Text(replays / "2026-01-01_00-00-00_1200.txt"), "one");
-  EXPECT_EQ(Text(replays / "2026-01-01_00-00-00_1200-2.txt"), "two");
+  EXPECT_EQ(test::FileText(replays / "2026-01-01_00-00-00_1200.txt"), "one");
+  EXPECT_EQ(test::FileText(replays / "2026-01-01_00-00-00_1200-2.txt"), "two");
 }
 
 TEST_F(ReplaySaveTest, AFileInPlaceOfTheFolderIsLeftAlone) {
   std::ofstream("replays") << "mine";
   EXPECT_EQ(SaveReplayFile("game", 5), "");
-  EXPECT_EQ(Text("replays"), "mine");
+  EXPECT_EQ(test::FileText("replays"), "mine");
 }
 
 TEST_F(ReplaySaveTest, AReadOnlyFolderSavesNothing) {
@@ -62,7 +56,7 @@ TEST_F(ReplaySaveTest, AFullDiskLeavesNoHalfReplayAndTheOthersWhole) {
     EXPECT_EQ(SaveReplayFile(std::string(5000, 'x'), 6), "");
   }
   ASSERT_EQ(std::distance(std::filesystem::directory_iterator(replays), std::filesystem::directory_iterator()), 1);
-  EXPECT_EQ(Text(replays / "2026-01-01_00-00-00_5.txt"), "an earlier game");
+  EXPECT_EQ(test::FileText(replays / "2026-01-01_00-00-00_5.txt"), "an earlier game");
 }
 
 }  // namespace
