@@ -1,5 +1,7 @@
 #include "shell/Screenshots.h"
 
+#include <random>
+
 #include "core/Globals.h"
 #include "platform/Clock.h"
 #include "platform/Diagnostics.h"
@@ -33,7 +35,10 @@ ImagePtr PickStartupBackground() {
     if (PathKind(ScreenshotDir + name) == 1 && FileExtension(name) == "png") pictures.push_back(name);
   }
   if (pictures.empty()) return nullptr;
-  const int pick = RandomInt(1, static_cast<int>(pictures.size()));
+  // Drawn apart from the game's own random numbers: how many pictures the folder holds must not
+  // change how a seeded game plays, or a replay would go another way once a screenshot was added.
+  std::mt19937 dice(RandomSeed() ^ 0x5C4EE115u);
+  const int pick = std::uniform_int_distribution<int>(1, static_cast<int>(pictures.size()))(dice);
   return LoadImage(ScreenshotDir + pictures[static_cast<std::size_t>(pick - 1)]);
 }
 
