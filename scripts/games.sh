@@ -23,10 +23,13 @@ frame_ms=16
 cd "$root"
 make --no-print-directory configure BUILD="$build" CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Debug -DTOLVEX_SANITIZE=ON"
 cmake --build "$build" --target tolvex -j"$(nproc)" >/dev/null
-program=$(cd "$build/game" && pwd)/tolvex
-sfx=$(cd "$build/game" && pwd)/sfx
 out=$(mkdir -p "${GAMES_OUT:-$build/games}" && cd "${GAMES_OUT:-$build/games}" && pwd)
 rm -rf "$out"/* && mkdir -p "$out/results"
+# A copy of the program and its sounds, so a rebuild during a long run changes nothing.
+cp "$build/game/tolvex" "$out/tolvex"
+cp -r "$build/game/sfx" "$out/sfx"
+program=$out/tolvex
+sfx=$out/sfx
 
 # The menu takes about 200 frames before the pilot starts a game; it gives up after that plus its
 # game time, and the run stops 3 s after the game has ended (--games 1), or at the cap.

@@ -88,6 +88,9 @@ void ApplyScreenSize(const LaunchOptions& options) {
 
 bool StartUp(const LaunchOptions& options) {
   // 1–2. The embedded files are linked in; the platform starts. The catalogues' lists live with their types.
+  // SDL turns an interrupt or a termination into a window-close event; a headless run reads no
+  // window events, so there the signals keep their ordinary effect and end it.
+  if (options.headless) SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   SDL_Init(SDL_INIT_TIMER | SDL_INIT_EVENTS);
   if (!options.headless) OpenAudio();
   // 3.
