@@ -10,92 +10,16 @@
 #include "platform/Clock.h"
 #include "platform/EmbeddedFiles.h"
 #include "platform/Graphics.h"
-#include "shell/Autopilot.h"
 #include "shell/InputScript.h"
+#include "shell/LaunchHooks.h"
 #include "shell/LaunchOptions.h"
 #include "shell/MainLoop.h"
 #include "shell/ReplayPlayer.h"
-#include "shell/ReplayRecorder.h"
 #include "shell/StartUp.h"
-#include "shell/StateDump.h"
-#include "stages/TLevel.h"
 
 namespace tolvex {
 
 namespace {
-
-// The command line's per-frame work: the input of the frame (scripted, the autopilot's or a
-// replay's), the session's recording, pictures, dumps and the frame limit.
-class LaunchHooks : public FrameHooks {
- public:
-  LaunchHooks(const LaunchOptions& options, std::vector<ScriptEvent> script, std::optional<ReplayPlayer> replay)
-      : options_(options), script_(std::move(script)), replay_(std::move(replay)) {
-    if (replay_) replay_->Begin();
-    else recorder_.emplace(options.start);
-  }
-
-  void BeforeFrame(int frame) override {
-    if (replay_) {
-      replay_->BeforeFrame(frame);
-      return;
-    }
-    recorder_->BeginFrame(frame);
-    script_.BeforeFrame(frame);
-    if (options_.autopilot) autopilot_.BeforeFrame();
-  }
-
-  void BeforePresent(int frame) override {
-    for (const auto& shot : options_.screenshots) {
-      if (shot.frame != frame) continue;
-      if (!SavePicturePng(GrabPixmap(0, 0, ScreenWidth(), ScreenHeight()), shot.path, 5)) Fail("cannot write " + shot.path);
-    }
-  }
-
-  void AfterFrame(int frame) override {
-    for (const auto& dump : options_.dumps) {
-      if (dump.frame == frame && !WriteStateDump(frame, dump.path)) Fail("cannot write " + dump.path);
-    }
-    if (replay_) replay_->EndFrame(frame);
-    else if (const auto game = recorder_->EndFrame(frame)) Tell(*game);
-  }
-
-  bool Finished(int frame) override {
-    return (options_.frames > 0 && frame >= options_.frames) || (replay_ && replay_->Done(frame)) ||
-           (options_.games > 0 && gamesEnded_ >= options_.games && FrameClock - lastEndClock_ >= kLastLookMs);
-  }
-
-  // The program's exit status: 1 when a file could not be written or a replay went another way.
-  int Status() {
-    if (!replay_) return status_;
-    std::cout << replay_->Report();
-    return replay_->Matched() ? status_ : 1;
-  }
-
- private:
-  // How long the last highscore screen is shown before a run of --games ends.
-  static constexpr int kLastLookMs = 3000;
-
-  void Tell(const ReplayGame& game) {
-    ++gamesEnded_;
-    lastEndClock_ = FrameClock;
-    if (options_.games == 0) return;
-    std::cout << "game " << gamesEnded_ << ": frames " << game.startFrame << "-" << game.endFrame << ", points "
-              << game.points << ", kills " << game.kills << ", stage " << TLevel::GetCurrentLevelName() << std::endl;
-  }
-
-  void Fail(const std::string& message) {
-    std::cerr << "tolvex: " << message << '\n';
-    status_ = 1;
-  }
-
-  const LaunchOptions& options_;
-  InputScriptPlayer script_;
-  Autopilot autopilot_;
-  std::optional<ReplayPlayer> replay_;
-  std::optional<ReplayRecorder> recorder_;
-  int gamesEnded_ = 0, lastEndClock_ = 0;
-  int status_ = 0;
-};
 
 void ListAssets() {
   for (const auto& file : EmbeddedFiles()) {
