@@ -11,6 +11,8 @@ PACKAGES=(
   libcairo2-dev libfreetype-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
+  libvorbis-dev libogg-dev
+  libcpp-httplib-dev libsqlite3-dev libpq-dev postgresql
   espeak-ng
   clang libclang-rt-14-dev
 )

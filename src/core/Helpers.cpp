@@ -1,6 +1,9 @@
 #include "core/Helpers.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <limits>
 
 #include "core/Globals.h"
 #include "platform/Clock.h"
@@ -17,6 +20,36 @@ float AngleTo(float x1, float y1, float x2, float y2) {
 bool IsOnScreen(float x, float y, int margin) {
   const float sx = x - CameraX, sy = y - CameraY;
   return !(sx + margin < 0 || sx - margin > GfxWidth || sy + margin < 0 || sy - margin > GfxHeight);
+}
+
+namespace {
+
+// The text after leading blanks and a "+" sign (from_chars reads "-" itself but not "+").
+std::string_view NumberStart(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
+  return text;
+}
+
+}  // namespace
+
+int TextToInt(std::string_view text) {
+  text = NumberStart(text);
+  long long value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error == std::errc::result_out_of_range) {
+    return text.front() == '-' ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
+  }
+  if (error != std::errc()) return 0;
+  return static_cast<int>(std::clamp<long long>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+float TextToFloat(std::string_view text) {
+  text = NumberStart(text);
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || !(std::abs(value) <= std::numeric_limits<float>::max())) return 0.0f;
+  return static_cast<float>(value);
 }
 
 void SetColorRGB(int rgb) { SetColor((rgb >> 16) & 255, (rgb >> 8) & 255, rgb & 255); }

@@ -1,6 +1,7 @@
 #pragma once
 // Small helpers of the shell that nearly every part of the game uses.
 #include <string>
+#include <string_view>
 
 #include "platform/Sound.h"
 
@@ -13,6 +14,11 @@ float AngleTo(float x1, float y1, float x2, float y2);
 bool IsOnScreen(float x, float y, int margin);
 // Sets the drawing colour from 0xRRGGBB (the top byte is ignored).
 void SetColorRGB(int rgb);
+// The whole number a text starts with (after blanks, with an optional sign), as settings and files
+// read numbers: 0 when the text does not start with one; held at the ends of int's range.
+int TextToInt(std::string_view text);
+// The same for a decimal number; 0 for text that is not one, and for "inf", "nan" and overflow.
+float TextToFloat(std::string_view text);
 // The pilot's rank for a multikill count, e.g. "Apprentice of destruction + 2".
 std::string RankTitle(int n);
 // The attenuation of a sound dx, dy pixels from the screen centre: 0 there, 1 at the edge of hearing.

@@ -5,7 +5,6 @@
 #include <cmath>
 #include <ctime>
 #include <numbers>
-#include <random>
 
 namespace tolvex {
 
@@ -23,8 +22,8 @@ ClockState& TheClock() {
   return clock;
 }
 
-std::mt19937& Generator() {
-  static std::mt19937 generator(12345u);
+RandomSource& Generator() {
+  static RandomSource generator;
   return generator;
 }
 
@@ -86,24 +85,27 @@ void WaitForClockAfter(int ms) {
   while (RealClockMs() == ms) SDL_Delay(1);
 }
 
+int RandomSource::Int(int a, int b) {
+  if (a > b) std::swap(a, b);
+  return std::uniform_int_distribution<int>(a, b)(generator_);
+}
+
+float RandomSource::Float(float a, float b) {
+  if (a > b) std::swap(a, b);
+  if (a == b) return a;
+  const float value = std::uniform_real_distribution<float>(a, b)(generator_);
+  return value < b ? value : a;  // the float distribution may round up to b
+}
+
 void SeedRandom(std::uint32_t seed) {
-  Generator().seed(seed);
+  Generator().Seed(seed);
   lastSeed = seed;
 }
 
 std::uint32_t RandomSeed() { return lastSeed; }
 
-int RandomInt(int a, int b) {
-  if (a > b) std::swap(a, b);
-  return std::uniform_int_distribution<int>(a, b)(Generator());
-}
-
-float RandomFloat(float a, float b) {
-  if (a > b) std::swap(a, b);
-  if (a == b) return a;
-  const float value = std::uniform_real_distribution<float>(a, b)(Generator());
-  return value < b ? value : a;  // the float distribution may round up to b
-}
+int RandomInt(int a, int b) { return Generator().Int(a, b); }
+float RandomFloat(float a, float b) { return Generator().Float(a, b); }
 
 float SinDeg(float degrees) { return std::sin(degrees * kRadiansPerDegree); }
 float CosDeg(float degrees) { return std::cos(degrees * kRadiansPerDegree); }

@@ -1,8 +1,24 @@
 #pragma once
 // The millisecond clock and the game's random numbers.
 #include <cstdint>
+#include <random>
 
 namespace tolvex {
+
+// A random generator with the game's ranges. The game's own sequence is one of these; a choice
+// that happens at moments the game does not control (the next song, when the last one ends)
+// draws from a source of its own, so it never shifts the game's sequence.
+class RandomSource {
+ public:
+  void Seed(std::uint32_t seed) { generator_.seed(seed); }
+  // Uniform integer between a and b inclusive, whichever is larger.
+  int Int(int a, int b);
+  // Uniform float from the smaller up to (excluding) the larger.
+  float Float(float a, float b);
+
+ private:
+  std::mt19937 generator_{12345u};
+};
 
 // The game's clock in milliseconds. It moves only when a frame begins (AdvanceClock), so every step
 // of a frame sees the same time and a replay can give each frame its time back exactly; only

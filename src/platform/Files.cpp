@@ -44,6 +44,17 @@ GameFilePtr WriteFile(std::string_view path) {
 
 void CloseFile(GameFilePtr& file) { file.reset(); }
 
+std::optional<std::string> ReadFileHead(std::string_view path, std::size_t maxBytes) {
+  if (PathKind(path) != 1) return std::nullopt;
+  std::ifstream in(NativePath(path), std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string text(maxBytes, '\0');
+  in.read(text.data(), static_cast<std::streamsize>(maxBytes));
+  if (in.bad()) return std::nullopt;
+  text.resize(static_cast<std::size_t>(in.gcount()));
+  return text;
+}
+
 int PathKind(std::string_view path) {
   std::error_code error;
   const auto status = std::filesystem::status(NativePath(path), error);
@@ -65,6 +76,8 @@ std::vector<std::string> ListFolder(std::string_view path) {
        it.increment(error)) {
     names.push_back(it->path().filename().string());
   }
+  // The system's own order differs between file systems; sorted, every run sees the same list.
+  std::sort(names.begin(), names.end());
   return names;
 }
 

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,11 +33,13 @@ GameFilePtr ReadFile(std::string_view path);
 // Creates or truncates a file for writing; null if it cannot be opened.
 GameFilePtr WriteFile(std::string_view path);
 void CloseFile(GameFilePtr& file);
+// At most the first maxBytes of a file; nothing when it is not a file or cannot be read.
+std::optional<std::string> ReadFileHead(std::string_view path, std::size_t maxBytes);
 
 // 0 nothing there, 1 file, 2 folder.
 int PathKind(std::string_view path);
 bool CreateFolder(std::string_view path);
-// The names in a folder without "." and ".."; empty for a missing folder.
+// The names in a folder without "." and "..", sorted by their bytes; empty for a missing folder.
 std::vector<std::string> ListFolder(std::string_view path);
 // The text after the last "." of a name, as written; "" without one.
 std::string FileExtension(std::string_view name);

@@ -16,6 +16,9 @@ enum BlendMode : int { kBlendMask = 1, kBlendSolid = 2, kBlendAlpha = 3, kBlendL
 // Which SDL renderer OpenScreen uses; the caller tries them in this order.
 enum class RendererKind { Accelerated, Software };
 
+// The largest screen side the game opens; larger (or non-positive) sizes are refused.
+constexpr int kMaxScreenSide = 16384;
+
 // Opens a window (depth 0) or full screen (depth 32) with the given renderer;
 // false when it cannot be opened. hertz paces Flip(-1).
 bool OpenScreen(int width, int height, int depth, int hertz, RendererKind kind);

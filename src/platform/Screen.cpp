@@ -30,6 +30,11 @@ int& Generation() {
   return generation;
 }
 
+// Sizes a hand-edited settings file may hold but no screen can have.
+bool PlausibleSize(int width, int height) {
+  return width > 0 && height > 0 && width <= kMaxScreenSide && height <= kMaxScreenSide;
+}
+
 void Opened(int width, int height, int hertz) {
   auto& screen = Screen();
   screen.width = width, screen.height = height, screen.hertz = hertz > 0 ? hertz : 60;
@@ -46,7 +51,8 @@ void NextRendererGeneration() { ++Generation(); }
 
 bool OpenScreen(int width, int height, int depth, int hertz, RendererKind kind) {
   CloseScreen();
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return false;
+  // Video is started even for a size that is refused, so the notice that follows can show a box.
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0 || !PlausibleSize(width, height)) return false;
   auto& screen = Screen();
   const Uint32 flags = depth == 0 ? SDL_WINDOW_SHOWN : (SDL_WINDOW_SHOWN | SDL_WINDOW_FULLSCREEN);
   screen.window = SDL_CreateWindow(screen.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
@@ -64,6 +70,7 @@ bool OpenScreen(int width, int height, int depth, int hertz, RendererKind kind) 
 
 bool OpenHeadlessScreen(int width, int height) {
   CloseScreen();
+  if (!PlausibleSize(width, height)) return false;
   auto& screen = Screen();
   screen.surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
   if (!screen.surface) return false;

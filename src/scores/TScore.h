@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/TList.h"
+#include "scores/OnlineRecord.h"
 
 namespace tolvex {
 
@@ -18,7 +19,7 @@ class TTextfield;
 class TScore {
  public:
   // The version text: in the file's first line, in every check value, and the online client's name.
-  static constexpr std::string_view Version = "Tolvex 1.07";
+  static constexpr std::string_view Version = kOnlineVersionText;
   static constexpr std::string_view FileName = "Highscore.txt";
   static constexpr std::string_view FileKey = "4167093";
   // How many entries the list keeps after Sort.
@@ -58,6 +59,19 @@ class TScore {
   static void FillTextfield(TTextfield& panel);
   // Splits a file line: the key before the first "=", then the comma-separated fields after it.
   static std::vector<std::string> extractParams(std::string_view line);
+
+  // The online table (TScoreOnline.cpp); each exchange waits at most a few seconds.
+  // Asks the server whether it accepts this version; a refusal or no answer switches
+  // OnlineHighscore off and returns false.
+  static bool Connect();
+  // Sends one entry under the banner; true when the server stored it.
+  static bool Highscore_Submit(const std::string& name, int points, const std::string& time, int rank);
+  // Adds up to limit of the table's best entries, marked online, under the banner; false when the
+  // server could not be reached (nothing is added then).
+  static bool Highscore_Get(int limit);
+  // The update button: sends the entries the table does not know yet, fetches its ten best, saves.
+  // Does nothing while OnlineHighscore is off; stops at the first exchange that fails.
+  static void OnlineUpdate();
 
   // 0 for the same entry or equal points; 1 when other has more points, −1 when fewer.
   int compare(const TScore& other) const;

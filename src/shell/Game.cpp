@@ -97,9 +97,10 @@ int RunGame(const std::vector<std::string>& args) {
   // A headless run must never reach for a display or a sound card.
   if (options.headless) setenv("SDL_AUDIODRIVER", "dummy", 1);
   if (options.frameMs > 0) UseSteppedClock(options.frameMs);
-  if (!StartUp(options)) {
+  const StartUpResult started = StartUp(options);
+  if (started != StartUpResult::Ready) {
     ShutDown();
-    return 1;
+    return started == StartUpResult::PlayerQuit ? 0 : 1;
   }
   LaunchHooks hooks(options, std::move(script), std::move(replay));
   RunMainLoop(hooks);

@@ -52,8 +52,7 @@ void ProcessHighscoreInput() {
   if (command == "start_game") {
     SetGameState(kStateGame);
   } else if (command == "updatehighscore") {
-    // The online table is asked here (the local list is sent, the best entries fetched) once
-    // online highscores exist.
+    TScore::OnlineUpdate();
     TScore::Sort();
     BuildHighscorePanel();
   } else if (command == "main" || KeyPressed(KEY_ESCAPE)) {

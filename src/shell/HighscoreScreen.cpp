@@ -10,6 +10,7 @@
 #include "core/Globals.h"
 #include "core/Helpers.h"
 #include "scores/TScore.h"
+#include "shell/TMusic.h"
 #include "ui/MessageDump.h"
 #include "world/TShip.h"
 
@@ -62,6 +63,9 @@ constexpr std::array<std::string_view, 14> kCredits = {
     "GoogleTest [testing]",
 };
 
+// Under the title of the song playing: where the songs come from.
+constexpr std::string_view kMusicSource = "songs from the music folder - ours are composed by tools/musicgen";
+
 bool FinishedGame() { return Player && Player->Dead; }
 
 void AddResultLines(TTextfield& panel) {
@@ -77,6 +81,13 @@ void AddResultLines(TTextfield& panel) {
     panel.AddContent("");
     panel.AddContent("Highest rank ever: " + RankTitle(BestRank) + " by " + BestRankPilot);
   }
+}
+
+void AddMusicLines(TTextfield& panel) {
+  if (MusicVolume <= 0) return;
+  panel.AddContent("");
+  panel.AddContent("Music: " + TMusic::GetTitle());
+  panel.AddContent(std::string(kMusicSource));
 }
 
 }  // namespace
@@ -107,7 +118,7 @@ void BuildHighscorePanel() {
   HighscorePanel->AddContent("");
   HighscorePanel->AddContent("");
   for (const std::string_view line : kCredits) HighscorePanel->AddContent(std::string(line));
-  // The music lines (the song's title and where the music comes from) follow the credits.
+  AddMusicLines(*HighscorePanel);
 }
 
 void DumpHighscorePanel(nlohmann::json& dump) {

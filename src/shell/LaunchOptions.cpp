@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "platform/Graphics.h"
+
 namespace tolvex {
 
 namespace {
@@ -25,8 +27,8 @@ std::optional<FrameFile> ParseFrameFile(const std::string& text) {
 bool ParseSize(const std::string& text, LaunchOptions& options) {
   const auto x = text.find('x');
   if (x == std::string::npos) return false;
-  const auto width = ParseNumber(text.substr(0, x), 64, 16384);
-  const auto height = ParseNumber(text.substr(x + 1), 64, 16384);
+  const auto width = ParseNumber(text.substr(0, x), 64, kMaxScreenSide);
+  const auto height = ParseNumber(text.substr(x + 1), 64, kMaxScreenSide);
   if (!width || !height) return false;
   options.width = static_cast<int>(*width), options.height = static_cast<int>(*height);
   return true;

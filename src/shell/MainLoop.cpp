@@ -11,6 +11,7 @@
 #include "shell/FrameSteps.h"
 #include "shell/GameStates.h"
 #include "shell/Screenshots.h"
+#include "shell/TMusic.h"
 #include "stages/TLevel.h"
 #include "ui/TMessage.h"
 #include "world/TUniverse.h"
@@ -23,7 +24,7 @@ void RunFrame(FrameHooks& hooks, int frame) {
   PumpWindowEvents();
   UpdateMouse();                    // 1
   UpdateFrameTimer();               // 2
-  // 3. The music steps here.
+  TMusic::Play();                   // 3
   Universe->Process();              // 4
   TBGObject::ProcessAll();          // 5
   TLevel::RunLevels();              // 6

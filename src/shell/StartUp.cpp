@@ -20,13 +20,16 @@
 #include "platform/Files.h"
 #include "platform/Graphics.h"
 #include "platform/Input.h"
+#include "platform/MusicEngine.h"
 #include "scores/ScoreDump.h"
 #include "scores/TScore.h"
 #include "shell/FrameSteps.h"
 #include "shell/GameStates.h"
 #include "shell/HighscoreScreen.h"
+#include "shell/Options.h"
 #include "shell/Screenshots.h"
 #include "shell/StateDump.h"
+#include "shell/TMusic.h"
 #include "stages/StageDump.h"
 #include "stages/StageTable.h"
 #include "stages/TLevel.h"
@@ -86,7 +89,7 @@ void ApplyScreenSize(const LaunchOptions& options) {
 
 }  // namespace
 
-bool StartUp(const LaunchOptions& options) {
+StartUpResult StartUp(const LaunchOptions& options) {
   // 1–2. The embedded files are linked in; the platform starts. The catalogues' lists live with their types.
   // SDL turns an interrupt or a termination into a window-close event; a headless run reads no
   // window events, so there the signals keep their ordinary effect and end it.
@@ -95,21 +98,31 @@ bool StartUp(const LaunchOptions& options) {
   if (!options.headless) OpenAudio();
   // 3.
   SetWindowTitle(kWindowTitle);
-  // 4–6. The music engine, "Options.ini" and the online version check come here.
+  // 4.
+  SoundEngine = CreateMusicEngine();
+  // 5. A headless run or a replay never asks: it reads the file if there is one, else takes the defaults.
+  const bool asks = !options.headless && !options.replaying;
+  if (!LoadOptions(asks ? FirstRun::AskPlayer : FirstRun::UseDefaults)) return StartUpResult::PlayerQuit;
+  AddDumpSection(DumpOptions);
   ApplyRecordedSettings(options);
+  // 6. No server, or one that no longer takes this version, leaves the online table off for the run.
+  // A replay talks to no server: it plays with the answer its session had.
+  if (OnlineHighscore && !options.replaying) OnlineHighscore = TScore::Connect() ? 1 : 0;
   ApplyScreenSize(options);
   // 7.
   if (!OpenGraphicsMode(options.headless)) {
     Notify("graphicsmode not possible: " + std::to_string(GfxWidth) + " x " + std::to_string(GfxHeight) +
            ", please change graphicsmode in Options.ini file");
-    return false;
+    return StartUpResult::ScreenFailed;
   }
   CapFrameRate(options.CapsFrameRate());
   // 8.
   TMessage::Init();
   AddDumpSection(DumpMessages);
   // 9.
-  SeedRandom(options.seed ? *options.seed : static_cast<std::uint32_t>(ClockMs()));
+  const std::uint32_t seed = options.seed ? *options.seed : static_cast<std::uint32_t>(ClockMs());
+  SeedRandom(seed);
+  TMusic::Dice().Seed(seed ^ 0x9E3779B9u);
   // 10.
   if (PathKind(ScreenshotDir) == 0) CreateFolder(ScreenshotDir);
   if (PathKind(MusicDir) == 0) CreateFolder(MusicDir);
@@ -139,7 +152,9 @@ bool StartUp(const LaunchOptions& options) {
   // The messages' font is current from the start, so the first messages are measured with it.
   SelectFont(GameFont2);
   LoadShellSounds();
-  // 18. The music playlist comes here.
+  // 18.
+  TMusic::Init();
+  AddDumpSection(DumpMusic);
   // 19. The ship table, after the gun table (ship types mount guns by ID).
   CreateShipTable();
   // 20. The stage table, after the ship table (stages name ship types and factions).
@@ -153,7 +168,7 @@ bool StartUp(const LaunchOptions& options) {
   ResetFrameTimer();
   SetGameStateChanger(ChangeGameState);
   SetGameState(options.start);
-  return true;
+  return StartUpResult::Ready;
 }
 
 void ShutDown() {
@@ -173,6 +188,8 @@ void ShutDown() {
   TScore::ScoreList().Clear();
   ResetGameFonts();
   CloseScreen();
+  // The songs' streams go before the device they play on.
+  TMusic::Reset();
   CloseAudio();
   SDL_Quit();
 }

@@ -4,8 +4,17 @@
 
 namespace tolvex {
 
-// Runs the start-up sequence; false (after telling the player why) when the screen cannot be opened.
-bool StartUp(const LaunchOptions& options);
+// How start-up ended.
+enum class StartUpResult {
+  Ready,
+  // The screen could not be opened; the player has been told why.
+  ScreenFailed,
+  // The player left the first-run settings window: the program ends at once.
+  PlayerQuit,
+};
+
+// Runs the start-up sequence up to the first state.
+StartUpResult StartUp(const LaunchOptions& options);
 // Undoes start-up: world, screen, audio.
 void ShutDown();
 

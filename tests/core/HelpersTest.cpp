@@ -58,5 +58,29 @@ TEST_F(HelpersTest, SoundFadesFromTheCentreToTheEdgeOfHearing) {
   EXPECT_LT(SoundAttenuation(300, 400, 800), SoundAttenuation(600, 800, 800));
 }
 
+TEST_F(HelpersTest, TextToIntReadsTheLeadingWholeNumber) {
+  EXPECT_EQ(TextToInt("1920"), 1920);
+  EXPECT_EQ(TextToInt("-4"), -4);
+  EXPECT_EQ(TextToInt("+7"), 7);
+  EXPECT_EQ(TextToInt("  42 px"), 42);
+  EXPECT_EQ(TextToInt("7.9"), 7);
+  EXPECT_EQ(TextToInt("yes"), 0);
+  EXPECT_EQ(TextToInt(""), 0);
+  EXPECT_EQ(TextToInt("+-3"), 0);
+  EXPECT_EQ(TextToInt("99999999999999999999999"), 2147483647) << "held at the end of the range";
+  EXPECT_EQ(TextToInt("-99999999999"), -2147483647 - 1);
+}
+
+TEST_F(HelpersTest, TextToFloatReadsTheLeadingDecimalNumber) {
+  EXPECT_FLOAT_EQ(TextToFloat("70"), 70.0f);
+  EXPECT_FLOAT_EQ(TextToFloat("70.5%"), 70.5f);
+  EXPECT_FLOAT_EQ(TextToFloat(" -0.25"), -0.25f);
+  EXPECT_EQ(TextToFloat("loud"), 0.0f);
+  EXPECT_EQ(TextToFloat("nan"), 0.0f);
+  EXPECT_EQ(TextToFloat("inf"), 0.0f);
+  EXPECT_EQ(TextToFloat("1e300"), 0.0f) << "beyond a float";
+  EXPECT_EQ(TextToFloat("0x10"), 0.0f) << "no hexadecimal";
+}
+
 }  // namespace
 }  // namespace tolvex

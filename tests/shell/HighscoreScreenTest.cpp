@@ -4,15 +4,11 @@
 
 #include <filesystem>
 
-#include "../world/ShipWorldFixture.h"
-#include "core/GameRequests.h"
+#include "HighscoreScreenFixture.h"
 #include "platform/Clock.h"
 #include "platform/Input.h"
 #include "platform/Keys.h"
-#include "scores/TScore.h"
-#include "shell/GameStates.h"
-#include "shell/HighscoreScreen.h"
-#include "ui/TMenue.h"
+#include "support/MenuClick.h"
 
 namespace tolvex {
 namespace {
@@ -20,45 +16,6 @@ namespace {
 using ::testing::Contains;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
-
-class HighscoreScreenTest : public ShipWorldTest {
- protected:
-  void SetUp() override {
-    ShipWorldTest::SetUp();
-    TScore::ScoreList().Clear();
-    ResetMenu();
-    UseSteppedClock(16);
-    SetGameStateChanger(ChangeGameState);
-    GameState = kStateGame;
-    PlayerName = "Ace";
-  }
-  void TearDown() override {
-    SetGameStateChanger(nullptr);
-    HighscorePanel = nullptr;
-    ResetMenu();
-    TScore::ScoreList().Clear();
-    UseSteppedClock(0);
-    ShipWorldTest::TearDown();
-  }
-
-  // A game that ends with the player's ship destroyed.
-  static void FinishGame(float points, int kills, int multikill) {
-    const TShipPtr player = MakePlayer();
-    player->Points = points;
-    player->Kills = kills;
-    player->MultikillHighest = multikill;
-    player->Remove();
-  }
-  static std::vector<std::string> PanelLines() { return HighscorePanel ? HighscorePanel->Content : std::vector<std::string>{}; }
-  static const std::vector<std::string>& Credits() {
-    static const std::vector<std::string> credits = {
-        "A Tolvex team production", "", "programmed by", "the Tolvex team", "no web site yet - see README.md", "",
-        "made with C++20, SDL2, libpng, libjpeg, zlib and nettle", "using SDL2_mixer", "", "thanks to:",
-        "the SDL developers [code]", "the nettle developers [code]", "Xvfb and xdotool [testing]",
-        "GoogleTest [testing]"};
-    return credits;
-  }
-};
 
 TEST_F(HighscoreScreenTest, ADeathEntersTheGameAndThePanelShowsItMarked) {
   FinishGame(1234.9f, 5, 7);
@@ -68,6 +25,7 @@ TEST_F(HighscoreScreenTest, ADeathEntersTheGameAndThePanelShowsItMarked) {
                                        "Your Score: 1234 | Kills: 5", "Rank: Apprentice of destruction + 2", "",
                                        "Highest rank ever: Apprentice of destruction + 2 by Ace", "", ""};
   expected.insert(expected.end(), Credits().begin(), Credits().end());
+  expected.insert(expected.end(), MusicLines().begin(), MusicLines().end());
   EXPECT_THAT(PanelLines(), ElementsAreArray(expected));
   EXPECT_FLOAT_EQ(HighscorePanel->x, GfxWidth / 2);
   EXPECT_FLOAT_EQ(HighscorePanel->y, GfxHeight / 10);
@@ -101,7 +59,27 @@ TEST_F(HighscoreScreenTest, WithoutAFinishedGameOneBlankLineStandsForTheResult) 
   SetGameState(kStateHighscore);
   std::vector<std::string> expected = {"___ Highscore Tolvex 1.07 ___", "Name   - Date - Points - Rank", "", "", "", ""};
   expected.insert(expected.end(), Credits().begin(), Credits().end());
+  expected.insert(expected.end(), MusicLines().begin(), MusicLines().end());
   EXPECT_THAT(PanelLines(), ElementsAreArray(expected));
+}
+
+TEST_F(HighscoreScreenTest, TheSongPlayingIsNamedUnderTheCredits) {
+  TMusic::SongList = {TMusic{"music\\Nebula Run.ogg", "Nebula Run"}, TMusic{"music\\Red Giant.ogg", "Red Giant"}};
+  TMusic::CurrentSong = 1;
+  SongNumber = 2;
+  SetGameState(kStateHighscore);
+  const auto lines = PanelLines();
+  ASSERT_GE(lines.size(), 3u);
+  EXPECT_THAT(std::vector<std::string>(lines.end() - 3, lines.end()),
+              ElementsAre("", "Music: Red Giant", MusicLines().back()));
+  TMusic::Reset();
+}
+
+TEST_F(HighscoreScreenTest, WithMusicVolumeZeroThereAreNoMusicLines) {
+  MusicVolume = 0;
+  SetGameState(kStateHighscore);
+  EXPECT_EQ(PanelLines().back(), Credits().back());
+  EXPECT_THAT(PanelLines(), testing::Not(Contains(testing::StartsWith("Music"))));
 }
 
 TEST_F(HighscoreScreenTest, TheBestRankOfAPointlessGameKeepsAHolderThatReadsBack) {
@@ -140,23 +118,11 @@ TEST_F(HighscoreScreenTest, ArrowsScrollThePanelAndEscapeLeadsBackToTheMainMenu)
 
 TEST_F(HighscoreScreenTest, TheMenusButtonsLeadBetweenTheScreens) {
   SetGameState(kStateMainMenu);
-  const auto click = [](std::string_view command) {
-    for (int i = 0; i < 60; ++i) AdvanceClock();  // past the glide
-    TMenue::ProcessAll();                         // the sphere arrives
-    const auto spot = FindMenuButton(command)->ClickSpot();
-    ASSERT_TRUE(spot);
-    FeedMouseMove(static_cast<float>(spot->first), static_cast<float>(spot->second));
-    FeedButton(1, true);
-    FeedButton(1, false);
-    CursorX = PointerX(), CursorY = PointerY();
-    ButtonsHit[0] = static_cast<std::uint8_t>(ButtonPressed(1));
-    ProcessStateInput();
-  };
-  click("highscore");
+  ClickMenuButton("highscore");
   EXPECT_EQ(GameState, kStateHighscore);
-  click("main");
+  ClickMenuButton("main");
   EXPECT_EQ(GameState, kStateMainMenu);
-  click("quit");
+  ClickMenuButton("quit");
   EXPECT_EQ(QuitGame, 1);
 }
 

@@ -69,7 +69,7 @@ class StartedGame : public ::testing::Test {
     options.frameMs = frameMs;
     options.width = width, options.height = height;
     if (frameMs > 0) UseSteppedClock(frameMs);
-    ASSERT_TRUE(StartUp(options));
+    ASSERT_EQ(StartUp(options), StartUpResult::Ready);
     started_ = true;
   }
 

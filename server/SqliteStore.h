@@ -1,0 +1,36 @@
+#pragma once
+// The table in an SQLite file: the store for one server instance.
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "server/ScoreStore.h"
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace tolvex {
+
+class SqliteStore final : public ScoreStore {
+ public:
+  // Opens or creates the file and its table; null with the reason in error when that fails.
+  static std::unique_ptr<SqliteStore> Open(const std::string& path, std::string& error);
+
+  InsertResult Insert(const OnlineRecord& record) override;
+  bool Best(int limit, std::vector<OnlineRecord>& records) override;
+
+ private:
+  struct CloseDatabase {
+    void operator()(sqlite3* db) const;
+  };
+  struct FinalizeStatement {
+    void operator()(sqlite3_stmt* statement) const;
+  };
+  using Statement = std::unique_ptr<sqlite3_stmt, FinalizeStatement>;
+
+  std::mutex mutex_;
+  std::unique_ptr<sqlite3, CloseDatabase> db_;
+  Statement insert_, best_;
+};
+
+}  // namespace tolvex

@@ -1,0 +1,145 @@
+#include "shell/Options.h"
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+
+#include <nlohmann/json.hpp>
+
+#include "core/Globals.h"
+#include "core/Helpers.h"
+#include "platform/Diagnostics.h"
+#include "platform/Files.h"
+#include "platform/Graphics.h"
+
+namespace tolvex {
+
+namespace {
+
+// The game writes about two hundred bytes; a file far beyond that is read only this far, so a
+// huge or binary file costs no time at start-up.
+constexpr std::size_t kMaxOptionsBytes = 64 * 1024;
+
+// A headless run's screen when there is no settings file.
+constexpr int kHeadlessWidth = 1280, kHeadlessHeight = 720;
+
+// The settings as they were read at start-up, for the state dump (the globals move on: the
+// online check and the playlist change theirs).
+struct ReadSettings {
+  int width = 0, height = 0, depth = 0;
+  int cameraDelay = 0;
+  float sfxVolume = 0, musicVolume = 0;
+  int songNumber = 0;
+  int onlineHighscore = 0;
+  std::string playerName;
+};
+ReadSettings readSettings;
+
+void RememberSettings() {
+  readSettings = {GfxWidth,   GfxHeight,  GfxDepth,        CameraDelay, SfxVolume,
+                  MusicVolume, SongNumber, OnlineHighscore, PlayerName};
+}
+
+// The nine settings after the version line, with the conversions the file's values get.
+void ApplyOptionsFile(std::istream& file) {
+  GfxWidth = TextToInt(ReadOption(file, "GFX X"));
+  GfxHeight = TextToInt(ReadOption(file, "GFX Y"));
+  // Any value after "0" in text order means full screen: "1", "yes", even "00"; "-1" does not.
+  GfxDepth = ReadOption(file, "GFX Full") > "0" ? 32 : 0;
+  const int cameraMode = TextToInt(ReadOption(file, "GFX Camera Delay")) & 0xFF;
+  CameraDelay = static_cast<std::uint8_t>(cameraMode > 2 ? 0 : cameraMode);
+  SfxVolume = TextToFloat(ReadOption(file, "SoundEffectVolume")) / 100.0f;
+  MusicVolume = TextToFloat(ReadOption(file, "MusicVolume")) / 100.0f;
+  SongNumber = std::max(0, TextToInt(ReadOption(file, "SongNumber")));
+  OnlineHighscore = (TextToInt(ReadOption(file, "OnlineHighscore")) & 0xFF) != 0 ? 1 : 0;
+  PlayerName = ReadOption(file, "Player");
+}
+
+}  // namespace
+
+std::string ReadOption(std::istream& file, std::string_view key) {
+  file.clear();
+  file.seekg(0);
+  std::string line;
+  while (std::getline(file, line)) {
+    const auto equals = line.find('=');
+    if (equals == std::string::npos || std::string_view(line).substr(0, equals) != key) continue;
+    std::string value = line.substr(equals + 1);
+    if (!value.empty() && value.back() == '\r') value.pop_back();
+    return value;
+  }
+  return "0";
+}
+
+void SetDefaultOptions(int width, int height, int depth) {
+  GfxWidth = width, GfxHeight = height, GfxDepth = depth;
+  CameraDelay = 0;
+  SfxVolume = 0.7f;
+  MusicVolume = 1.0f;
+  SongNumber = 3;
+  OnlineHighscore = 1;
+  PlayerName = "New Player";
+}
+
+long long VolumePercent(float volume) {
+  // 0.7f is a hair above or below 0.7: the ceiling must still give 70, while 70.5 % gives 71.
+  const double percent = std::ceil(static_cast<double>(volume) * 100.0 - 1e-3);
+  return static_cast<long long>(std::clamp(percent, -1e9, 1e9));
+}
+
+bool SaveOptions() {
+  GameFilePtr file = WriteFile(kOptionsFile);
+  if (!file) {
+    WriteDebugLine(std::string("Cannot write ") + kOptionsFile);
+    return false;
+  }
+  file->WriteLine(std::string("Version=") + kOptionsVersion);
+  file->WriteLine("GFX X=" + std::to_string(GfxWidth));
+  file->WriteLine("GFX Y=" + std::to_string(GfxHeight));
+  file->WriteLine(std::string("GFX Full=") + (GfxDepth > 0 ? "1" : "0"));
+  file->WriteLine("GFX Camera Delay=" + std::to_string(CameraDelay));
+  file->WriteLine("SoundEffectVolume=" + std::to_string(VolumePercent(SfxVolume)));
+  file->WriteLine("MusicVolume=" + std::to_string(VolumePercent(MusicVolume)));
+  file->WriteLine("SongNumber=" + std::to_string(SongNumber));
+  file->WriteLine("OnlineHighscore=" + std::to_string(OnlineHighscore));
+  file->WriteLine("Player=" + PlayerName);
+  CloseFile(file);
+  return true;
+}
+
+bool LoadOptions(FirstRun firstRun, const DialogFrameHook& beforeFrame) {
+  auto text = ReadFileHead(kOptionsFile, kMaxOptionsBytes);
+  // Some editors put a byte-order mark before the first line; it must not hide "Version".
+  if (text && text->starts_with("\xEF\xBB\xBF")) text->erase(0, 3);
+  std::istringstream file(text.value_or(""));
+  if (text && ReadOption(file, "Version") == kOptionsVersion) {
+    ApplyOptionsFile(file);
+  } else if (firstRun == FirstRun::UseDefaults) {
+    SetDefaultOptions(kHeadlessWidth, kHeadlessHeight, 0);
+    // Nobody asked a headless run to go online: without a file that says so it stays offline,
+    // so tests and soak runs never wait on the network.
+    OnlineHighscore = 0;
+  } else {
+    int width = 0, height = 0, depth = 0;
+    DesktopMode(width, height, depth);
+    SetDefaultOptions(width, height, depth);
+    const DialogResult result = OptionsDialog(beforeFrame);
+    if (result == DialogResult::Cancelled) return false;
+    // Without a window nobody could confirm anything: go on with the defaults, write nothing.
+    if (result == DialogResult::Confirmed) SaveOptions();
+  }
+  if (PlayerName.empty()) PlayerName = "Pilot";
+  RememberSettings();
+  return true;
+}
+
+void DumpOptions(nlohmann::json& dump) {
+  const ReadSettings& s = readSettings;
+  dump["options"] = {{"Version", kOptionsVersion},         {"GfxWidth", s.width},
+                     {"GfxHeight", s.height},        {"GfxDepth", s.depth},
+                     {"CameraDelay", s.cameraDelay}, {"SfxVolume", s.sfxVolume},
+                     {"MusicVolume", s.musicVolume}, {"SongNumber", s.songNumber},
+                     {"OnlineHighscore", s.onlineHighscore}, {"PlayerName", s.playerName}};
+}
+
+}  // namespace tolvex
