@@ -32,5 +32,11 @@ int FontMetricsFile(const std::uint8_t* data, std::size_t size);
 int InputScript(const std::uint8_t* data, std::size_t size);
 // A saved game of the "replays" folder, played with --replay.
 int ReplayFile(const std::uint8_t* data, std::size_t size);
+// "Options.ini", read at start-up, written again and read back.
+int OptionsFile(const std::uint8_t* data, std::size_t size);
+// The highscore server's answers to the version check, a submission and a fetch.
+int OnlineVersionAnswer(const std::uint8_t* data, std::size_t size);
+int OnlineSubmitAnswer(const std::uint8_t* data, std::size_t size);
+int OnlineFetchAnswer(const std::uint8_t* data, std::size_t size);
 
 }  // namespace tolvex::fuzz

@@ -28,7 +28,7 @@ bool SameGames(const std::vector<ReplayGame>& a, const std::vector<ReplayGame>& 
 bool Same(const Replay& a, const Replay& b) {
   const ReplayHeader &x = a.header, &y = b.header;
   if (x.seed != y.seed || x.width != y.width || x.height != y.height || x.start != y.start ||
-      x.cameraDelay != y.cameraDelay || x.online != y.online || x.startClock != y.startClock ||
+      x.cameraDelay != y.cameraDelay || x.online != y.online || x.player != y.player || x.startClock != y.startClock ||
       x.environment != y.environment || !SameGames(x.games, y.games) || a.frames != b.frames)
     return false;
   if (a.steps.size() != b.steps.size() || a.events.size() != b.events.size()) return false;

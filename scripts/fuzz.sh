@@ -4,7 +4,8 @@
 #
 #   scripts/fuzz.sh [fuzz-build-folder]     (default: build-fuzz)
 # Environment: FUZZ_SECONDS (60), FUZZ_TARGETS (names, blank-separated; default: all),
-#              FUZZ_MAX_LEN (4096 bytes per input).
+#              FUZZ_MAX_LEN (4096 bytes per input), FUZZ_RUNS (stop a target after this many
+#              executions, if that comes before FUZZ_SECONDS; default: no such limit).
 # Each target grows its own corpus in <build>/fuzz-corpus/<name>, starting from the real files in
 # tests/fuzz/corpus/<name>. An input that breaks the game is written to <build>/fuzz-findings/<name>/;
 # once the fault is mended, keep it in tests/fuzz/regressions/<name>/ so make test feeds it again.
@@ -14,6 +15,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-build-fuzz}" && pwd)
 seconds=${FUZZ_SECONDS:-60}
 max_len=${FUZZ_MAX_LEN:-4096}
+runs=${FUZZ_RUNS:--1}
 targets=${FUZZ_TARGETS:-$(cd "$root/tests/fuzz/corpus" && ls)}
 
 failed=0
@@ -27,9 +29,9 @@ for name in $targets; do
   mkdir -p "$corpus" "$findings" "$(dirname "$log")"
   status=0
   (cd "$findings" && "$program" "$corpus" "$root/tests/fuzz/corpus/$name" -max_total_time="$seconds" \
-    -max_len="$max_len" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    -runs="$runs" -max_len="$max_len" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="$findings/") >"$log" 2>&1 || status=$?
-  runs=$(awk '/stat::number_of_executed_units/ { print $2 }' "$log" | tail -1)
+  executed=$(awk '/stat::number_of_executed_units/ { print $2 }' "$log" | tail -1)
   rate=$(awk '/stat::average_exec_per_sec/ { print $2 }' "$log" | tail -1)
   if [ "$status" -eq 0 ]; then
     result="nothing found"
@@ -37,6 +39,6 @@ for name in $targets; do
     failed=1
     result="FOUND (exit $status): $(ls -t "$findings" | head -1) - see $log"
   fi
-  printf '%-16s %14s %10s  %s\n' "$name" "${runs:-?}" "${rate:-?}" "$result"
+  printf '%-16s %14s %10s  %s\n' "$name" "${executed:-?}" "${rate:-?}" "$result"
 done
 exit "$failed"

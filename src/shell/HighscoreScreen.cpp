@@ -9,6 +9,7 @@
 
 #include "core/Globals.h"
 #include "core/Helpers.h"
+#include "platform/Diagnostics.h"
 #include "scores/TScore.h"
 #include "shell/TMusic.h"
 #include "ui/MessageDump.h"
@@ -109,6 +110,13 @@ void RecordFinishedGame() {
 void SetHighscoreSaving(bool on) {
   savingScores = on;
   keptText.reset();
+}
+
+void UpdateFromOnlineTable() {
+  if (savingScores) TScore::OnlineUpdate();
+  else WriteDebugLine("A replay leaves the online highscore table alone");
+  TScore::Sort();
+  BuildHighscorePanel();
 }
 
 void BuildHighscorePanel() {

@@ -37,6 +37,7 @@ struct LaunchOptions {
   bool replaying = false;
   std::optional<int> cameraDelay;
   std::optional<bool> online;
+  std::optional<std::string> playerName;
   bool listAssets = false;
   bool showHelp = false;
 

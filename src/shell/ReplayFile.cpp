@@ -188,6 +188,7 @@ class ReplayReader {
     if (key == "start" && values == 1) return Set(seen_.start, ReadState(words[1]), header.start);
     if (key == "camera-delay" && values == 1) return Set(seen_.camera, ReadInt(words[1], 0, 2), header.cameraDelay);
     if (key == "online" && values == 1) return Set(seen_.online, ReadWhole<bool>(words[1], 0, 1), header.online);
+    if (key == "player" && values == 1) return Player(words[1]);
     if (key == "clock" && values == 1) return Set(seen_.clock, ReadInt(words[1], 0, INT_MAX), header.startClock);
     if (key == "frames" && values == 1) return Set(seen_.frames, ReadInt(words[1], 1, kMaxFrames), replay_.frames);
     if (key == "env" && values == 2) return Environment(words[1], words[2]);
@@ -214,6 +215,14 @@ class ReplayReader {
     return true;
   }
 
+  bool Player(std::string_view text) {
+    auto name = Unescaped(text);
+    if (seen_.player || !name || name->empty()) return false;
+    seen_.player = true;
+    replay_.header.player = std::move(*name);
+    return true;
+  }
+
   bool Environment(std::string_view name, std::string_view value) {
     const auto& known = ReplayEnvironmentNames();
     if (std::find(known.begin(), known.end(), name) == known.end()) return false;
@@ -235,7 +244,8 @@ class ReplayReader {
 
  private:
   struct Seen {
-    bool seed = false, size = false, start = false, camera = false, online = false, clock = false, frames = false;
+    bool seed = false, size = false, start = false, camera = false, online = false, player = false, clock = false,
+         frames = false;
   } seen_;
   Replay replay_;
   int lastFrame_ = 0;
@@ -256,6 +266,7 @@ std::string ReplayHeaderText(const ReplayHeader& header) {
   text += "start " + std::string(StateName(header.start)) + "\n";
   text += "camera-delay " + std::to_string(header.cameraDelay) + "\n";
   text += "online " + std::to_string(header.online ? 1 : 0) + "\n";
+  if (!header.player.empty()) text += "player " + Escaped(header.player) + "\n";
   text += "clock " + std::to_string(header.startClock) + "\n";
   for (const auto& [name, value] : header.environment) text += "env " + name + " " + Escaped(value) + "\n";
   text += "# game <first frame> <last frame> <points> <kills>\n";

@@ -10,6 +10,7 @@
 //   start menu|game|highscore  the state entered after start-up
 //   camera-delay <0-2>         the camera mode
 //   online <0|1>               online highscores (they change the highscore screen's buttons)
+//   player <name>              the pilot's name from the settings, escaped as text is below
 //   clock <ms>                 the game's clock when start-up ended
 //   env <NAME> <value>         a looking-at-things variable (TOLVEX_SPAWN, ...) that was set
 //   game <start> <end> <points> <kills>   a game of the session: the frame it began and the
@@ -47,6 +48,8 @@ struct ReplayHeader {
   GameStateId start = kStateMainMenu;
   int cameraDelay = 0;
   bool online = false;
+  // Empty in files written before the name was kept: the player's own name is used then.
+  std::string player;
   int startClock = 0;
   std::vector<std::pair<std::string, std::string>> environment;
   std::vector<ReplayGame> games;

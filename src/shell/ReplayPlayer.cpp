@@ -30,6 +30,7 @@ void ReplayPlayer::PrepareLaunch(LaunchOptions& options) const {
   options.replaying = true;
   options.cameraDelay = header.cameraDelay;
   options.online = header.online;
+  if (!header.player.empty()) options.playerName = header.player;
   for (const std::string& name : ReplayEnvironmentNames()) unsetenv(name.c_str());
   for (const auto& [name, value] : header.environment) setenv(name.c_str(), value.c_str(), 1);
   // A stepped clock whose every step comes from the file; the step of 1 only marks it stepped.

@@ -51,6 +51,7 @@ ReplayRecorder::ReplayRecorder(GameStateId start) {
   header_.start = start;
   header_.cameraDelay = CameraDelay;
   header_.online = OnlineHighscore != 0;
+  header_.player = PlayerName;
   header_.startClock = clock_ = ClockMs();
   for (const std::string& name : ReplayEnvironmentNames()) {
     if (const char* value = std::getenv(name.c_str())) header_.environment.emplace_back(name, value);

@@ -76,6 +76,7 @@ void ShowLoadingScreen() {
 void ApplyRecordedSettings(const LaunchOptions& options) {
   if (options.cameraDelay) CameraDelay = static_cast<std::uint8_t>(*options.cameraDelay);
   if (options.online) OnlineHighscore = *options.online ? 1 : 0;
+  if (options.playerName) PlayerName = *options.playerName;
   SetHighscoreSaving(!options.replaying);
 }
 

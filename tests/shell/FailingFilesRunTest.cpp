@@ -66,11 +66,13 @@ TEST_F(FailingFilesRunTest, AGameInAReadOnlyFolderIsPlayedToTheEnd) {
 
 TEST_F(FailingFilesRunTest, FilesWhereFoldersBelongAndFoldersWhereFilesBelongAreLeftAlone) {
   std::filesystem::create_directories(game / "Highscore.txt" / "inside");
+  std::filesystem::create_directories(game / "Options.ini" / "inside");
   std::ofstream(game / "screenshots") << "not a folder";
   std::ofstream(game / "replays") << "not a folder either";
   ASSERT_EQ(PlayGame(), 0) << Log();
   ExpectAllSkipped();
   EXPECT_TRUE(std::filesystem::is_directory(game / "Highscore.txt" / "inside"));
+  EXPECT_TRUE(std::filesystem::is_directory(game / "Options.ini" / "inside")) << "the settings are the defaults";
   EXPECT_EQ(test::FileText(game / "screenshots"), "not a folder");
   EXPECT_EQ(test::FileText(game / "replays"), "not a folder either");
 }

@@ -14,6 +14,7 @@ ReplayHeader TwoGames() {
   header.start = kStateGame;
   header.cameraDelay = 2;
   header.online = true;
+  header.player = "Ace of 100%";
   header.startClock = 1234;
   header.environment = {{"TOLVEX_SPAWN", "j_bat, kr_shark"}};
   header.games = {{1, 200, 150, 3}, {390, 600, 1200, 17}};
@@ -43,6 +44,7 @@ TEST(ReplayFile, WhatIsWrittenReadsBackExactly) {
   EXPECT_EQ(replay.header.start, kStateGame);
   EXPECT_EQ(replay.header.cameraDelay, 2);
   EXPECT_TRUE(replay.header.online);
+  EXPECT_EQ(replay.header.player, "Ace of 100%") << "the pilot's name, blanks and % included";
   EXPECT_EQ(replay.header.startClock, 1234);
   ASSERT_EQ(replay.header.environment.size(), 1u);
   EXPECT_EQ(replay.header.environment[0].second, "j_bat, kr_shark");
@@ -96,6 +98,8 @@ TEST(ReplayFile, DamagedFilesAreRefusedWithTheLineThatIsWrong) {
            {"start game", "start pause"},
            {"camera-delay 2", "camera-delay 3"},
            {"online 1", "online 2"},
+           {"player Ace%20of%20100%25", "player Ace of"},
+           {"player Ace%20of%20100%25", "player %2"},
            {"clock 1234", "clock -5"},
            {"env TOLVEX_SPAWN", "env LD_PRELOAD"},
            {"game 390 600", "game 390 300"},
@@ -112,6 +116,12 @@ TEST(ReplayFile, DamagedFilesAreRefusedWithTheLineThatIsWrong) {
     const std::string error = ParseReplay(Broken(from, to)).error;
     EXPECT_NE(error.find("is not understood: " + to), std::string::npos) << to << ": " << error;
   }
+}
+
+TEST(ReplayFile, AFileWithoutThePilotsNameIsPlayedUnderThePlayersOwn) {
+  const ParsedReplay parsed = ParseReplay(Broken("player Ace%20of%20100%25", "# no name"));
+  ASSERT_EQ(parsed.error, "");
+  EXPECT_EQ(parsed.replay.header.player, "");
 }
 
 TEST(ReplayFile, ASessionMustEndWithItsLastGameAndKeepItsClockCountable) {

@@ -74,6 +74,34 @@ TEST_F(ReplayRunTest, EveryFinishedGameIsSavedAndPlaysBackToTheSameState) {
   EXPECT_GT(played["player"]["Kills"].get<int>(), 0) << "a game in which something happened";
 }
 
+// The settings that change play come from "Options.ini" when a game is recorded; the replay
+// takes them from its file, whatever "Options.ini" says where it is played.
+TEST_F(ReplayRunTest, ASessionPlaysBackWithItsOwnSettingsWhateverOptionsIniSaysNow) {
+  const auto settings = [](int camera, const std::string& name) {
+    return "Version=Tolvex 1.07\r\nGFX X=640\r\nGFX Y=480\r\nGFX Full=0\r\nGFX Camera Delay=" +
+           std::to_string(camera) + "\r\nSoundEffectVolume=70\r\nMusicVolume=100\r\nSongNumber=3\r\n"
+           "OnlineHighscore=0\r\nPlayer=" + name + "\r\n";
+  };
+  std::ofstream(folder / "Options.ini") << settings(2, "Ace of Spades");
+  GiveUpAt(std::ofstream(folder / "giveup.txt"), {300});
+  ASSERT_EQ(PlayAgainstDrones("--seed 5 --frame-ms 16 --frames 320 --dump 300:played.json"), 0) << ErrorText();
+  const auto files = Replays();
+  ASSERT_EQ(files.size(), 1u);
+  const ParsedReplay recorded = ParseReplay(test::FileText(files[0]));
+  ASSERT_EQ(recorded.error, "");
+  EXPECT_EQ(recorded.replay.header.cameraDelay, 2);
+  EXPECT_EQ(recorded.replay.header.player, "Ace of Spades");
+
+  std::filesystem::create_directories(elsewhere);
+  std::ofstream(elsewhere / "Options.ini") << settings(0, "Bob");
+  ASSERT_EQ(Replay(files[0], "--dump 300:replayed.json"), 0) << ErrorText() << OutputText();
+  auto played = ReadJson("played.json"), replayed = ReadReplayedJson("replayed.json");
+  EXPECT_EQ(replayed["options"]["CameraDelay"], 0) << "the file where it is played was read";
+  played.erase("options"), replayed.erase("options");
+  EXPECT_EQ(replayed, played) << "and the session's own settings played";
+  EXPECT_EQ(played["highscores"][0]["name"], "Ace of Spades");
+}
+
 TEST_F(ReplayRunTest, ASessionOnTheRealClockPlaysBackOnItsRecordedSteps) {
   GiveUpAt(std::ofstream(folder / "giveup.txt"), {150});
   ASSERT_EQ(PlayAgainstDrones("--frames 151 --dump 150:played.json"), 0) << ErrorText();
