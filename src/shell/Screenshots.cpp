@@ -1,7 +1,5 @@
 #include "shell/Screenshots.h"
 
-#include <random>
-
 #include "core/Globals.h"
 #include "platform/Clock.h"
 #include "platform/Diagnostics.h"
@@ -37,8 +35,9 @@ ImagePtr PickStartupBackground() {
   if (pictures.empty()) return nullptr;
   // Drawn apart from the game's own random numbers: how many pictures the folder holds must not
   // change how a seeded game plays, or a replay would go another way once a screenshot was added.
-  std::mt19937 dice(RandomSeed() ^ 0x5C4EE115u);
-  const int pick = std::uniform_int_distribution<int>(1, static_cast<int>(pictures.size()))(dice);
+  RandomSource dice;
+  dice.Seed(RandomSeed() ^ 0x5C4EE115u);
+  const int pick = dice.Int(1, static_cast<int>(pictures.size()));
   return LoadImage(ScreenshotDir + pictures[static_cast<std::size_t>(pick - 1)]);
 }
 
