@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test bench contact-sheet sanitize-test clean
+.PHONY: all deps configure build run test bench contact-sheet sanitize-test fuzz clean
 
 all: build
 
@@ -29,8 +29,17 @@ bench: build
 sanitize-test:
 	@$(MAKE) --no-print-directory test BUILD=build-sanitize CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Debug -DTOLVEX_SANITIZE=ON"
 
+# The fuzz targets, built with clang in build-fuzz, each run for FUZZ_SECONDS under
+# AddressSanitizer and UndefinedBehaviorSanitizer (FUZZ_TARGETS picks some; see scripts/fuzz.sh).
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@cmake -S . -B build-fuzz -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+	  -DCMAKE_CXX_COMPILER=clang++ -DTOLVEX_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build build-fuzz --target fuzzers -j$(JOBS)
+	@FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/fuzz.sh build-fuzz
+
 clean:
-	rm -rf $(BUILD) build-sanitize
+	rm -rf $(BUILD) build-sanitize build-fuzz
 
 # One picture of every generated image, for reviewing the art: build/contact-sheet.png.
 contact-sheet: configure

@@ -14,6 +14,7 @@ PACKAGES=(
   libvorbis-dev libogg-dev
   libcpp-httplib-dev libsqlite3-dev libpq-dev postgresql
   espeak-ng
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -11,8 +11,10 @@ namespace tolvex {
 namespace {
 
 struct ClockState {
-  int stepMs = 0;  // 0: the real clock
-  int steppedNow = 0;
+  bool stepped = false;
+  int stepMs = 0;
+  int now = 0;
+  bool read = false;  // the real clock has been read at least once
 };
 
 ClockState& TheClock() {
@@ -25,6 +27,8 @@ RandomSource& Generator() {
   return generator;
 }
 
+std::uint32_t lastSeed = 12345u;
+
 // 1 Jan 2026 00:00:00 UTC, where the calendar of stepped runs starts.
 constexpr std::time_t kSteppedEpoch = 1767225600;
 
@@ -32,26 +36,42 @@ constexpr float kRadiansPerDegree = std::numbers::pi_v<float> / 180.0f;
 
 }  // namespace
 
+int RealClockMs() { return static_cast<int>(SDL_GetTicks()); }
+
 int ClockMs() {
-  const auto& clock = TheClock();
-  return clock.stepMs > 0 ? clock.steppedNow : static_cast<int>(SDL_GetTicks());
+  auto& clock = TheClock();
+  if (!clock.stepped && !clock.read) RefreshClock();
+  return clock.now;
 }
 
-void UseSteppedClock(int stepMs) {
-  TheClock().stepMs = stepMs;
-  TheClock().steppedNow = 0;
+void UseSteppedClock(int stepMs, int startMs) {
+  auto& clock = TheClock();
+  clock.stepped = stepMs > 0;
+  clock.stepMs = stepMs;
+  clock.now = startMs;
+  clock.read = false;
 }
+
+void SetClockStep(int stepMs) { TheClock().stepMs = stepMs; }
 
 void AdvanceClock() {
   auto& clock = TheClock();
-  if (clock.stepMs > 0) clock.steppedNow += clock.stepMs;
+  if (clock.stepped) clock.now += clock.stepMs;
+  else RefreshClock();
+}
+
+void RefreshClock() {
+  auto& clock = TheClock();
+  if (clock.stepped) return;
+  clock.now = RealClockMs();
+  clock.read = true;
 }
 
 DateTime CurrentDateTime() {
   const auto& clock = TheClock();
   std::tm parts{};
-  if (clock.stepMs > 0) {
-    const std::time_t when = kSteppedEpoch + clock.steppedNow / 1000;
+  if (clock.stepped) {
+    const std::time_t when = kSteppedEpoch + clock.now / 1000;
     gmtime_r(&when, &parts);
   } else {
     const std::time_t now = std::time(nullptr);
@@ -61,8 +81,8 @@ DateTime CurrentDateTime() {
 }
 
 void WaitForClockAfter(int ms) {
-  if (TheClock().stepMs > 0) return;
-  while (ClockMs() == ms) SDL_Delay(1);
+  if (TheClock().stepped) return;
+  while (RealClockMs() == ms) SDL_Delay(1);
 }
 
 int RandomSource::Int(int a, int b) {
@@ -77,7 +97,13 @@ float RandomSource::Float(float a, float b) {
   return value < b ? value : a;  // the float distribution may round up to b
 }
 
-void SeedRandom(std::uint32_t seed) { Generator().Seed(seed); }
+void SeedRandom(std::uint32_t seed) {
+  Generator().Seed(seed);
+  lastSeed = seed;
+}
+
+std::uint32_t RandomSeed() { return lastSeed; }
+
 int RandomInt(int a, int b) { return Generator().Int(a, b); }
 float RandomFloat(float a, float b) { return Generator().Float(a, b); }
 

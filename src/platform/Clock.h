@@ -20,12 +20,21 @@ class RandomSource {
   std::mt19937 generator_{12345u};
 };
 
-// Milliseconds since start; only differences are used.
+// The game's clock in milliseconds. It moves only when a frame begins (AdvanceClock), so every step
+// of a frame sees the same time and a replay can give each frame its time back exactly; only
+// differences are used.
 int ClockMs();
-// From now on the clock moves only by AdvanceClock, stepMs per frame (deterministic runs).
-void UseSteppedClock(int stepMs);
-// Moves a stepped clock on by one frame; does nothing for the real clock.
+// From now on the clock moves only by AdvanceClock, stepMs per frame, starting at startMs
+// (deterministic runs, replays); a step of 0 goes back to the real clock.
+void UseSteppedClock(int stepMs, int startMs = 0);
+// The step of a stepped clock from the next frame on, 0 included (a replay gives every frame its own).
+void SetClockStep(int stepMs);
+// Begins a frame's time: a stepped clock moves on by its step, the real clock is read anew.
 void AdvanceClock();
+// Reads the real clock anew without beginning a frame (at the end of start-up); a stepped clock stays.
+void RefreshClock();
+// The real clock now, whatever the game's clock says (for pacing a replay in a window).
+int RealClockMs();
 // Waits until the real clock has moved on from ms (about a millisecond at most); a stepped clock never waits.
 void WaitForClockAfter(int ms);
 
@@ -39,6 +48,8 @@ struct DateTime {
 DateTime CurrentDateTime();
 
 void SeedRandom(std::uint32_t seed);
+// The seed last given to SeedRandom (a replay keeps it).
+std::uint32_t RandomSeed();
 // Uniform integer between a and b inclusive, whichever is larger.
 int RandomInt(int a, int b);
 // Uniform float from the smaller up to (excluding) the larger.

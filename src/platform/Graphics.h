@@ -39,10 +39,14 @@ void SetMouseVisible(bool visible);
 
 // Clears the back buffer to black.
 void Cls();
-// Presents the back buffer: sync 0 at once, −1 paced to the screen's hertz.
+// Presents the back buffer: sync 0 at once, −1 paced to the screen's hertz. A paced present also
+// reads the window's events (the loops outside the game's frames wait on them there).
 void Flip(int sync);
 // Waits until everything drawn so far has reached the back buffer (for timing).
 void FinishDrawing();
+// Reads the window's waiting events into the input state; the main loop does so once per frame,
+// as the frame begins, so all input of a frame arrives at one moment (and a replay can give it back).
+void PumpWindowEvents();
 // Caps a window's frames at the display's refresh rate: vsync where the renderer offers it,
 // otherwise every Flip is paced like Flip(−1). Off again with false; headless screens are never capped.
 void CapFrameRate(bool on);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "platform/BinaryFiles.h"
 #include "platform/EmbeddedFiles.h"
 #include "platform/Files.h"
 #include "platform/RendererSession.h"
@@ -188,15 +189,22 @@ std::uint32_t ReadPixel(const PixmapPtr& picture, int x, int y) {
   return picture->At(x, y);
 }
 
-bool SavePicturePng(const Pixmap& picture, std::string_view path, int level) {
-  FILE* file = std::fopen(NativePath(path).c_str(), "wb");
-  if (!file) return false;
+namespace {
+
+// libpng writes the encoded picture here.
+void AppendPngBytes(png_structp png, png_bytep data, png_size_t length) {
+  auto& bytes = *static_cast<std::vector<std::uint8_t>*>(png_get_io_ptr(png));
+  bytes.insert(bytes.end(), data, data + length);
+}
+
+// The PNG file of a picture; empty when it cannot be encoded.
+std::vector<std::uint8_t> EncodePng(const Pixmap& picture, int level) {
+  std::vector<std::uint8_t> bytes;
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
-  bool ok = false;
   std::vector<unsigned char> row(static_cast<std::size_t>(picture.width) * 4);
   if (info && !setjmp(png_jmpbuf(png))) {
-    png_init_io(png, file);
+    png_set_write_fn(png, &bytes, AppendPngBytes, nullptr);
     png_set_compression_level(png, std::clamp(level, 0, 9));
     png_set_IHDR(png, info, picture.width, picture.height, 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
@@ -210,10 +218,20 @@ bool SavePicturePng(const Pixmap& picture, std::string_view path, int level) {
       png_write_row(png, row.data());
     }
     png_write_end(png, nullptr);
-    ok = true;
+  } else {
+    bytes.clear();
   }
   png_destroy_write_struct(&png, info ? &info : nullptr);
-  return std::fclose(file) == 0 && ok;
+  return bytes;
+}
+
+}  // namespace
+
+bool SavePicturePng(const Pixmap& picture, std::string_view path, int level) {
+  // Encoded whole before the file is touched, then put in place in one step: a full disk or a
+  // folder in the way leaves no half picture behind and no older file cut short.
+  const std::vector<std::uint8_t> bytes = EncodePng(picture, level);
+  return !bytes.empty() && ReplaceFile(path, bytes);
 }
 
 }  // namespace tolvex

@@ -116,7 +116,8 @@ int ImageHeight(const ImagePtr& image);
 PixmapPtr LoadPixmap(std::string_view url);
 // ARGB of a picture's pixel; 0 outside it or for a missing picture.
 std::uint32_t ReadPixel(const PixmapPtr& picture, int x, int y);
-// Saves a picture as PNG with a compression level 0..9; false on failure.
+// Saves a picture as PNG with a compression level 0..9, replacing the file in one step; false (the
+// file as it was) on failure.
 bool SavePicturePng(const Pixmap& picture, std::string_view path, int level);
 
 }  // namespace tolvex

@@ -20,6 +20,8 @@ struct InputState {
   std::deque<int> typed;
   float pointerX = 0, pointerY = 0;
   bool closeRequested = false;
+  bool windowInputIgnored = false;
+  InputListener listener;
 };
 
 InputState& State() {
@@ -61,12 +63,18 @@ int VirtualKeyOf(SDL_Keycode key) {
   }
 }
 
+void Tell(const InputEvent& event) {
+  if (const auto& listener = State().listener) listener(event);
+}
+
 void HandleEvent(const SDL_Event& event) {
+  if (event.type == SDL_QUIT) FeedCloseRequest();
+  if (State().windowInputIgnored) return;
   switch (event.type) {
     case SDL_KEYDOWN:
       if (!event.key.repeat) FeedKey(VirtualKeyOf(event.key.keysym.sym), true);
       // Held Backspace keeps deleting while typing, without counting as new presses.
-      else if (event.key.keysym.sym == SDLK_BACKSPACE) State().typed.push_back(KEY_BACKSPACE);
+      else if (event.key.keysym.sym == SDLK_BACKSPACE) FeedText("\b");
       break;
     case SDL_KEYUP: FeedKey(VirtualKeyOf(event.key.keysym.sym), false); break;
     case SDL_TEXTINPUT: FeedText(event.text.text); break;
@@ -78,7 +86,6 @@ void HandleEvent(const SDL_Event& event) {
       FeedButton(button, event.type == SDL_MOUSEBUTTONDOWN);
       break;
     }
-    case SDL_QUIT: FeedCloseRequest(); break;
     default: break;
   }
 }
@@ -129,8 +136,33 @@ void PumpEvents() {
   while (SDL_PollEvent(&event)) HandleEvent(event);
 }
 
+void SetInputListener(InputListener listener) { State().listener = std::move(listener); }
+
+void IgnoreWindowInput(bool ignore) { State().windowInputIgnored = ignore; }
+
+std::vector<InputEvent> HeldInput() {
+  const auto& s = State();
+  std::vector<InputEvent> held;
+  held.push_back(InputEvent::OfMouse(s.pointerX, s.pointerY));
+  for (int key = 1; key < kKeyCount; ++key)
+    if (s.held[key]) held.push_back(InputEvent::OfKey(key, true));
+  for (int button = 1; button <= 3; ++button)
+    if (s.buttonHeld[button]) held.push_back(InputEvent::OfButton(button, true));
+  return held;
+}
+
+void FeedEvent(const InputEvent& event) {
+  switch (event.type) {
+    case InputEvent::Type::Key: FeedKey(event.code, event.down); break;
+    case InputEvent::Type::Button: FeedButton(event.code, event.down); break;
+    case InputEvent::Type::Mouse: FeedMouseMove(event.x, event.y); break;
+    case InputEvent::Type::Text: FeedText(event.text); break;
+  }
+}
+
 void FeedKey(int key, bool down) {
   if (!ValidKey(key)) return;
+  Tell(InputEvent::OfKey(key, down));
   auto& s = State();
   if (down) ++s.presses[key];
   s.held[key] = down;
@@ -140,14 +172,20 @@ void FeedKey(int key, bool down) {
 
 void FeedButton(int button, bool down) {
   if (!ValidButton(button)) return;
+  Tell(InputEvent::OfButton(button, down));
   auto& s = State();
   if (down) ++s.buttonPresses[button];
   s.buttonHeld[button] = down;
 }
 
-void FeedMouseMove(float x, float y) { State().pointerX = x, State().pointerY = y; }
+void FeedMouseMove(float x, float y) {
+  Tell(InputEvent::OfMouse(x, y));
+  State().pointerX = x, State().pointerY = y;
+}
 
 void FeedText(std::string_view utf8) {
+  if (utf8.empty()) return;
+  Tell(InputEvent::OfText(std::string(utf8)));
   // Decode UTF-8; the game's text is Latin-1, so code points above 255 are dropped.
   auto& typed = State().typed;
   for (std::size_t i = 0; i < utf8.size();) {
@@ -165,6 +203,10 @@ void FeedText(std::string_view utf8) {
 
 void FeedCloseRequest() { State().closeRequested = true; }
 
-void ResetInput() { State() = InputState{}; }
+void ResetInput() {
+  InputListener listener = std::move(State().listener);
+  State() = InputState{};
+  State().listener = std::move(listener);
+}
 
 }  // namespace tolvex

@@ -164,7 +164,11 @@ void Flip(int sync) {
     screen.lastPacedFlip = SDL_GetTicks();
   }
   SDL_RenderPresent(screen.renderer);
-  if (screen.window) PumpEvents();
+  if (sync != 0) PumpWindowEvents();
+}
+
+void PumpWindowEvents() {
+  if (Screen().window) PumpEvents();
 }
 
 void FinishDrawing() {

@@ -111,7 +111,7 @@ std::unique_ptr<TcpConnection> TcpConnection::Open(const std::string& host, int 
 }
 
 TcpConnection::TcpConnection(int socket, const ExchangeLimits& limits, Clock::time_point deadline)
-    : socket_(socket), limits_(limits), deadline_(deadline) {}
+    : socket_(socket), limits_(limits), deadline_(deadline), answer_(limits.maxAnswerBytes) {}
 
 TcpConnection::~TcpConnection() { close(socket_); }
 
@@ -145,29 +145,18 @@ void TcpConnection::Receive() {
   char chunk[4096];
   const ssize_t count = recv(socket_, chunk, sizeof chunk, 0);
   if (count == 0) {
-    ended_ = true;
+    answer_.End();
   } else if (count < 0) {
     failed_ = errno != EINTR && errno != EAGAIN;
-  } else if ((received_ += static_cast<std::size_t>(count)) > limits_.maxAnswerBytes) {
-    failed_ = true;
   } else {
-    buffer_.erase(0, bufferStart_);
-    bufferStart_ = 0;
-    buffer_.append(chunk, static_cast<std::size_t>(count));
+    failed_ = !answer_.Append({chunk, static_cast<std::size_t>(count)});
   }
 }
 
 bool TcpConnection::ReadLine(std::string& line) {
   while (!failed_) {
-    const std::size_t end = buffer_.find('\n', bufferStart_);
-    if (end != std::string::npos || (ended_ && bufferStart_ < buffer_.size())) {
-      const std::size_t stop = end == std::string::npos ? buffer_.size() : end;
-      line.assign(buffer_, bufferStart_, stop - bufferStart_);
-      std::erase(line, '\r');
-      bufferStart_ = std::min(stop + 1, buffer_.size());
-      return true;
-    }
-    if (ended_) return false;
+    if (answer_.ReadLine(line)) return true;
+    if (answer_.Ended()) return false;
     Receive();
   }
   return false;

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/LineBuffer.h"
+
 namespace tolvex {
 
 // How long an exchange may wait, and how much of an answer it takes.
@@ -48,10 +50,7 @@ class TcpConnection {
   int socket_;
   ExchangeLimits limits_;
   Clock::time_point deadline_;
-  std::string buffer_;
-  std::size_t bufferStart_ = 0;
-  std::size_t received_ = 0;
-  bool ended_ = false;
+  LineBuffer answer_;
   bool failed_ = false;
 };
 

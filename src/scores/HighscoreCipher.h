@@ -21,7 +21,7 @@ std::vector<std::uint8_t> EncipherHighscoreText(std::string_view plain, const Hi
 
 // The plain text of file bytes. A file cut short yields what its blocks hold (a partial last
 // block counts its missing bytes as 0); a negative length or a file under 4 bytes yields nothing.
-// The result is never longer than the file, whatever its length field claims.
+// The result is never longer than the file's blocks, whatever its length field claims.
 std::string DecipherHighscoreFile(std::span<const std::uint8_t> file, const HighscoreKey& key);
 
 }  // namespace tolvex

@@ -5,6 +5,7 @@
 
 #include "core/Globals.h"
 #include "platform/BinaryFiles.h"
+#include "platform/Diagnostics.h"
 #include "scores/HighscoreCipher.h"
 #include "scores/Md5.h"
 #include "scores/TScore.h"
@@ -28,7 +29,9 @@ int ToInt(std::string_view text) {
   return static_cast<int>(value);
 }
 
-std::string PlainText() {
+}  // namespace
+
+std::string HighscorePlainText() {
   std::string text = "Version: " + std::string(TScore::Version) + "\r\n";
   text += std::string(kRankKey) + "=" + std::to_string(BestRank) + "," + BestRankPilot + "\r\n";
   for (const TScorePtr& entry : TScore::ScoreList()) {
@@ -39,6 +42,8 @@ std::string PlainText() {
   }
   return text;
 }
+
+namespace {
 
 void ReadEntry(const std::vector<std::string>& parts) {
   const int points = ToInt(parts[2]);
@@ -72,21 +77,25 @@ std::string EntryCheckValue(std::string_view name, int points, std::string_view 
 }
 
 void TScore::Save() {
-  const std::vector<std::uint8_t> file = EncipherHighscoreText(PlainText(), MakeHighscoreKey(FileKey));
-  ReplaceFile(FileName, file);
+  const std::vector<std::uint8_t> file = EncipherHighscoreText(HighscorePlainText(), MakeHighscoreKey(FileKey));
+  if (!ReplaceFile(FileName, file)) WriteDebugLine("Highscores not saved: " + std::string(FileName) + " cannot be written");
 }
 
 void TScore::Load() {
-  const auto file = ReadFileBytes(FileName, kReadLimit);
-  if (!file) return;
-  const std::string text = DecipherHighscoreFile(*file, MakeHighscoreKey(FileKey));
-  std::string_view rest = text;
-  while (!rest.empty()) {
-    const std::size_t end = rest.find('\n');
-    std::string_view line = rest.substr(0, end);
+  if (const auto file = ReadFileBytes(FileName, kReadLimit)) ReadHighscoreFile(*file);
+}
+
+void ReadHighscoreFile(std::span<const std::uint8_t> file) {
+  ReadHighscoreText(DecipherHighscoreFile(file, MakeHighscoreKey(TScore::FileKey)));
+}
+
+void ReadHighscoreText(std::string_view text) {
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    std::string_view line = text.substr(0, end);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     ReadLine(line);
-    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
   }
 }
 

@@ -1,22 +1,21 @@
 #include "scores/OnlineClient.h"
 
-#include "scores/OnlineExchange.h"
 #include "scores/OnlineRequests.h"
 
 namespace tolvex {
 
-bool CheckOnlineVersion() {
+bool CheckOnlineVersion(const OnlineExchanger& exchange) {
   VersionVerdict verdict = VersionVerdict::None;
-  RunOnlineExchange(VersionCheckQuery(), [&](const std::string& line) {
+  exchange(VersionCheckQuery(), [&](const std::string& line) {
     verdict = ScanVersionLine(line);
     return verdict == VersionVerdict::None;
   });
   return verdict == VersionVerdict::Accepted;
 }
 
-SubmitOutcome SubmitOnlineRecord(const OnlineRecord& record) {
+SubmitOutcome SubmitOnlineRecord(const OnlineRecord& record, const OnlineExchanger& exchange) {
   bool stored = false;
-  const ExchangeEnd end = RunOnlineExchange(SubmitQuery(record), [&](const std::string& line) {
+  const ExchangeEnd end = exchange(SubmitQuery(record), [&](const std::string& line) {
     stored = HasStoredMarker(line);
     return !stored;
   });
@@ -24,9 +23,9 @@ SubmitOutcome SubmitOnlineRecord(const OnlineRecord& record) {
   return end == ExchangeEnd::Failed ? SubmitOutcome::Unreachable : SubmitOutcome::NotStored;
 }
 
-bool FetchOnlineRecords(int limit, std::vector<OnlineRecord>& records) {
+bool FetchOnlineRecords(int limit, std::vector<OnlineRecord>& records, const OnlineExchanger& exchange) {
   std::vector<OnlineRecord> fetched;
-  const ExchangeEnd end = RunOnlineExchange(FetchQuery(limit), [&](const std::string& line) {
+  const ExchangeEnd end = exchange(FetchQuery(limit), [&](const std::string& line) {
     ParseOnlineRecords(line, fetched);
     return true;
   });

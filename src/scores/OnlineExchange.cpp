@@ -2,7 +2,6 @@
 
 #include <cstdlib>
 
-#include "platform/Diagnostics.h"
 #include "scores/OnlineRecord.h"
 #include "scores/OnlineRequests.h"
 
@@ -40,22 +39,14 @@ ExchangeLimits& OnlineLimits() {
   return limits;
 }
 
-ExchangeEnd RunOnlineExchange(std::string_view resourceAndQuery,
-                              const std::function<bool(const std::string& line)>& onLine) {
+ExchangeEnd RunOnlineExchange(std::string_view resourceAndQuery, const AnswerLineHandler& onLine) {
   const OnlineServerAddress server = OnlineServer();
   const auto connection = TcpConnection::Open(server.host, server.port, OnlineLimits());
   if (!connection || !connection->Send(HttpGetRequest(HostHeader(server), resourceAndQuery))) {
     WriteDebugLine("No connection to the highscore server " + HostHeader(server));
     return ExchangeEnd::Failed;
   }
-  std::string line;
-  while (connection->ReadLine(line)) {
-    WriteDebugLine(line);
-    if (!onLine(line)) return ExchangeEnd::Stopped;
-  }
-  if (!connection->Failed()) return ExchangeEnd::Finished;
-  WriteDebugLine("The highscore server broke off or took too long");
-  return ExchangeEnd::Failed;
+  return ReadOnlineAnswer(*connection, onLine);
 }
 
 }  // namespace tolvex

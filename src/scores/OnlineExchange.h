@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Diagnostics.h"
 #include "platform/TcpConnection.h"
 
 namespace tolvex {
@@ -36,9 +37,25 @@ enum class ExchangeEnd {
   Finished,
 };
 
-// Sends the GET for resourceAndQuery (after the path prefix) and hands every answer line to
-// onLine, which returns false to stop reading. Every line also goes to the debug log.
-ExchangeEnd RunOnlineExchange(std::string_view resourceAndQuery,
-                              const std::function<bool(const std::string& line)>& onLine);
+// Takes one answer line; false to stop reading.
+using AnswerLineHandler = std::function<bool(const std::string& line)>;
+
+// Hands every line of an answer (a connection, or a LineBuffer holding a whole answer) to onLine
+// and to the debug log, and says how the answer ended.
+template <typename AnswerLines>
+ExchangeEnd ReadOnlineAnswer(AnswerLines& answer, const AnswerLineHandler& onLine) {
+  std::string line;
+  while (answer.ReadLine(line)) {
+    WriteDebugLine(line);
+    if (!onLine(line)) return ExchangeEnd::Stopped;
+  }
+  if (!answer.Failed()) return ExchangeEnd::Finished;
+  WriteDebugLine("The highscore server broke off or took too long");
+  return ExchangeEnd::Failed;
+}
+
+// Sends the GET for resourceAndQuery (after the path prefix) to the server and reads its answer
+// with ReadOnlineAnswer.
+ExchangeEnd RunOnlineExchange(std::string_view resourceAndQuery, const AnswerLineHandler& onLine);
 
 }  // namespace tolvex

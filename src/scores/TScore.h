@@ -1,7 +1,9 @@
 #pragma once
 // The local highscore list: the ten best results and the best multikill rank ever, kept in the
 // enciphered file "Highscore.txt" in the working folder.
+#include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -83,6 +85,12 @@ using TScorePtr = std::shared_ptr<TScore>;
 std::string CleanScoreName(std::string name);
 // The check value of a file entry: MD5 of its fields in decimal and the version text.
 std::string EntryCheckValue(std::string_view name, int points, std::string_view time, int rank, int online);
+// The text Save enciphers: the version line, the best rank and one line per entry.
+std::string HighscorePlainText();
+// Adds the entries of a deciphered highscore text whose check values hold, and takes its best rank.
+void ReadHighscoreText(std::string_view text);
+// Deciphers the bytes of a highscore file and reads its text.
+void ReadHighscoreFile(std::span<const std::uint8_t> file);
 // "06 Dec 2026/21:15:03": the time stamp of a new local entry.
 std::string ScoreTimeStampNow();
 

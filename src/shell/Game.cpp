@@ -1,63 +1,26 @@
 #include "shell/Game.h"
 
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 
 #include "platform/Clock.h"
 #include "platform/EmbeddedFiles.h"
 #include "platform/Graphics.h"
-#include "shell/Autopilot.h"
 #include "shell/FrameStats.h"
 #include "shell/InputScript.h"
+#include "shell/LaunchHooks.h"
 #include "shell/LaunchOptions.h"
 #include "shell/MainLoop.h"
+#include "shell/ReplayPlayer.h"
 #include "shell/StartUp.h"
-#include "shell/StateDump.h"
 
 namespace tolvex {
 
 namespace {
-
-// The command line's per-frame work: scripted input, pictures, dumps and the frame limit.
-class LaunchHooks : public FrameHooks {
- public:
-  LaunchHooks(const LaunchOptions& options, std::vector<ScriptEvent> script)
-      : options_(options), script_(std::move(script)) {}
-
-  void BeforeFrame(int frame) override {
-    script_.BeforeFrame(frame);
-    if (options_.autopilot) autopilot_.BeforeFrame();
-  }
-
-  void BeforePresent(int frame) override {
-    for (const auto& shot : options_.screenshots) {
-      if (shot.frame != frame) continue;
-      if (!SavePicturePng(GrabPixmap(0, 0, ScreenWidth(), ScreenHeight()), shot.path, 5)) Fail("cannot write " + shot.path);
-    }
-  }
-
-  void AfterFrame(int frame) override {
-    for (const auto& dump : options_.dumps) {
-      if (dump.frame == frame && !WriteStateDump(frame, dump.path)) Fail("cannot write " + dump.path);
-    }
-  }
-
-  bool Finished(int frame) override { return options_.frames > 0 && frame >= options_.frames; }
-  int Status() const { return status_; }
-
- private:
-  void Fail(const std::string& message) {
-    std::cerr << "tolvex: " << message << '\n';
-    status_ = 1;
-  }
-
-  const LaunchOptions& options_;
-  InputScriptPlayer script_;
-  Autopilot autopilot_;
-  int status_ = 0;
-};
 
 void ListAssets() {
   for (const auto& file : EmbeddedFiles()) {
@@ -67,22 +30,44 @@ void ListAssets() {
   }
 }
 
-// Reads and parses the input script; false (after saying why) when it is missing or malformed.
-bool LoadScript(const std::string& path, std::vector<ScriptEvent>& events) {
-  if (path.empty()) return true;
+// The whole of a small text file the player names; nothing (after saying why) when it cannot be read.
+std::optional<std::string> ReadNamedFile(const std::string& path, std::string_view what) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
-    std::cerr << "tolvex: cannot read input script " << path << '\n';
-    return false;
+    std::cerr << "tolvex: cannot read " << what << ' ' << path << '\n';
+    return std::nullopt;
   }
   std::stringstream text;
   text << in.rdbuf();
-  auto parsed = ParseInputScript(text.str());
+  return text.str();
+}
+
+// Reads and parses the input script; false (after saying why) when it is missing or malformed.
+bool LoadScript(const std::string& path, std::vector<ScriptEvent>& events) {
+  if (path.empty()) return true;
+  const auto text = ReadNamedFile(path, "input script");
+  if (!text) return false;
+  auto parsed = ParseInputScript(*text);
   if (!parsed.error.empty()) {
     std::cerr << "tolvex: " << parsed.error << '\n';
     return false;
   }
   events = std::move(parsed.events);
+  return true;
+}
+
+// Reads a replay and lets it decide the launch; false (after saying why) when it cannot be played.
+bool LoadReplay(LaunchOptions& options, std::optional<ReplayPlayer>& replay) {
+  if (options.replayFile.empty()) return true;
+  const auto text = ReadNamedFile(options.replayFile, "replay");
+  if (!text) return false;
+  auto parsed = ParseReplay(*text);
+  if (!parsed.error.empty()) {
+    std::cerr << "tolvex: " << options.replayFile << ": " << parsed.error << '\n';
+    return false;
+  }
+  replay.emplace(std::move(parsed.replay), !options.headless);
+  replay->PrepareLaunch(options);
   return true;
 }
 
@@ -94,7 +79,7 @@ int RunGame(const std::vector<std::string>& args) {
     std::cerr << "tolvex: " << parsed.error << " (see --help)\n";
     return 2;
   }
-  const LaunchOptions& options = parsed.options;
+  LaunchOptions options = parsed.options;
   if (options.showHelp) {
     std::cout << LaunchUsage();
     return 0;
@@ -103,8 +88,13 @@ int RunGame(const std::vector<std::string>& args) {
     ListAssets();
     return 0;
   }
+  // A limit on file sizes then fails a write as a full disk does, and the game goes on without
+  // that file instead of being killed.
+  std::signal(SIGXFSZ, SIG_IGN);
   std::vector<ScriptEvent> script;
   if (!LoadScript(options.inputScript, script)) return 2;
+  std::optional<ReplayPlayer> replay;
+  if (!LoadReplay(options, replay)) return 2;
   // A headless run must never reach for a display or a sound card.
   if (options.headless) setenv("SDL_AUDIODRIVER", "dummy", 1);
   if (options.frameMs > 0) UseSteppedClock(options.frameMs);
@@ -113,7 +103,7 @@ int RunGame(const std::vector<std::string>& args) {
     ShutDown();
     return started == StartUpResult::PlayerQuit ? 0 : 1;
   }
-  LaunchHooks hooks(options, std::move(script));
+  LaunchHooks hooks(options, std::move(script), std::move(replay));
   if (options.stats) EnableFrameStats();
   RunMainLoop(hooks);
   if (options.stats) PrintFrameStats(std::cout);

@@ -52,9 +52,7 @@ void ProcessHighscoreInput() {
   if (command == "start_game") {
     SetGameState(kStateGame);
   } else if (command == "updatehighscore") {
-    TScore::OnlineUpdate();
-    TScore::Sort();
-    BuildHighscorePanel();
+    UpdateFromOnlineTable();
   } else if (command == "main" || KeyPressed(KEY_ESCAPE)) {
     SetGameState(kStateMainMenu);
   }

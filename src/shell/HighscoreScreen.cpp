@@ -3,11 +3,13 @@
 #include <array>
 #include <nlohmann/json.hpp>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "core/Globals.h"
 #include "core/Helpers.h"
+#include "platform/Diagnostics.h"
 #include "scores/TScore.h"
 #include "shell/TMusic.h"
 #include "ui/MessageDump.h"
@@ -22,6 +24,24 @@ namespace {
 // The game whose result is in the list already: coming back to the highscore screen from the
 // main menu must not enter it a second time.
 std::weak_ptr<TShip> recordedPlayer;
+// Off while a replay plays: the file is read once, and from then on a text in memory stands in
+// for it (the replayed games were entered in the file when they were played).
+bool savingScores = true;
+std::optional<std::string> keptText;
+
+void ReloadList() {
+  if (savingScores || !keptText) {
+    TScore::Init();
+    return;
+  }
+  TScore::ScoreList().Clear();
+  ReadHighscoreText(*keptText);
+}
+
+void StoreList() {
+  if (savingScores) TScore::Save();
+  else keptText = HighscorePlainText();
+}
 
 bool AlreadyRecorded(const std::shared_ptr<TShip>& ship) {
   return !recordedPlayer.owner_before(ship) && !ship.owner_before(recordedPlayer);
@@ -74,7 +94,7 @@ void AddMusicLines(TTextfield& panel) {
 }  // namespace
 
 void RecordFinishedGame() {
-  TScore::Init();
+  ReloadList();
   if (FinishedGame() && !CheatUsed && !AlreadyRecorded(Player)) {
     recordedPlayer = Player;
     TScore::Add(PlayerName, static_cast<int>(Player->Points), "", Player->MultikillHighest, false);
@@ -84,7 +104,19 @@ void RecordFinishedGame() {
     }
   }
   TScore::Sort();
-  TScore::Save();
+  StoreList();
+}
+
+void SetHighscoreSaving(bool on) {
+  savingScores = on;
+  keptText.reset();
+}
+
+void UpdateFromOnlineTable() {
+  if (savingScores) TScore::OnlineUpdate();
+  else WriteDebugLine("A replay leaves the online highscore table alone");
+  TScore::Sort();
+  BuildHighscorePanel();
 }
 
 void BuildHighscorePanel() {

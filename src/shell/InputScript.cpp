@@ -68,15 +68,7 @@ InputScriptPlayer::InputScriptPlayer(std::vector<ScriptEvent> events) : events_(
 }
 
 void InputScriptPlayer::BeforeFrame(int frame) {
-  for (; next_ < events_.size() && events_[next_].frame <= frame; ++next_) {
-    const ScriptEvent& event = events_[next_];
-    switch (event.type) {
-      case ScriptEvent::Type::Key: FeedKey(event.code, event.down); break;
-      case ScriptEvent::Type::Button: FeedButton(event.code, event.down); break;
-      case ScriptEvent::Type::Mouse: FeedMouseMove(event.x, event.y); break;
-      case ScriptEvent::Type::Text: FeedText(event.text); break;
-    }
-  }
+  for (; next_ < events_.size() && events_[next_].frame <= frame; ++next_) FeedEvent(events_[next_]);
 }
 
 }  // namespace tolvex

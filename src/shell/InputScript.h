@@ -3,16 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/Input.h"
+
 namespace tolvex {
 
-// One scripted event.
-struct ScriptEvent {
-  enum class Type { Key, Mouse, Button, Text } type = Type::Key;
+// One scripted event and the frame before which it arrives.
+struct ScriptEvent : InputEvent {
   int frame = 0;
-  int code = 0;  // key or button number
-  bool down = false;
-  float x = 0, y = 0;
-  std::string text;
 };
 
 // A parsed script, or the one-line reason it is malformed.

@@ -48,6 +48,10 @@ bool ApplyValue(const std::string& name, const std::string& value, LaunchOptions
     const auto n = ParseNumber(value, 1, 1'000'000'000);
     return n && (options.frames = static_cast<int>(*n), true);
   }
+  if (name == "--games") {
+    const auto n = ParseNumber(value, 1, 1'000'000);
+    return n && (options.games = static_cast<int>(*n), true);
+  }
   if (name == "--frame-ms") {
     const auto n = ParseNumber(value, 1, 1000);
     return n && (options.frameMs = static_cast<int>(*n), true);
@@ -61,6 +65,7 @@ bool ApplyValue(const std::string& name, const std::string& value, LaunchOptions
     return state && (options.start = *state, true);
   }
   if (name == "--input") return !value.empty() && (options.inputScript = value, true);
+  if (name == "--replay") return !value.empty() && (options.replayFile = value, true);
   const auto file = ParseFrameFile(value);
   if (!file) return false;
   (name == "--screenshot" ? options.screenshots : options.dumps).push_back(*file);
@@ -68,10 +73,17 @@ bool ApplyValue(const std::string& name, const std::string& value, LaunchOptions
 }
 
 bool TakesValue(const std::string& name) {
-  for (const char* option : {"--size", "--frames", "--frame-ms", "--seed", "--start", "--input", "--screenshot", "--dump"}) {
+  for (const char* option : {"--size", "--frames", "--games", "--frame-ms", "--seed", "--start", "--input", "--replay",
+                             "--screenshot", "--dump"}) {
     if (name == option) return true;
   }
   return false;
+}
+
+// A replay's file decides these; the command line may not.
+bool ReplayDecidesMore(const LaunchOptions& options) {
+  return options.width > 0 || options.frameMs > 0 || options.seed || options.start != kStateMainMenu ||
+         !options.inputScript.empty() || options.autopilot;
 }
 
 }  // namespace
@@ -92,6 +104,9 @@ ParsedLaunch ParseLaunchOptions(const std::vector<std::string>& args) {
     else ++i;
     if (!parsed.error.empty()) break;
   }
+  if (parsed.error.empty() && !options.replayFile.empty() && ReplayDecidesMore(options)) {
+    parsed.error = "--replay brings its own seed, size, start, clock and input";
+  }
   return parsed;
 }
 
@@ -100,10 +115,12 @@ std::string LaunchUsage() {
          "  --headless                  no window, no audio; draw offscreen\n"
          "  --size WxH                  screen size (headless default 1280x720)\n"
          "  --frames N                  stop after N frames\n"
+         "  --games N                   stop 3 s after the Nth game ends; print how each game went\n"
          "  --frame-ms MS               the clock advances exactly MS per frame\n"
          "  --seed N                    seed the random generator with N\n"
          "  --start menu|game|highscore the state entered after start-up\n"
          "  --input FILE                replay scripted input\n"
+         "  --replay FILE               play a saved game back (from the replays folder)\n"
          "  --screenshot N:FILE         save the screen as PNG after frame N (repeatable)\n"
          "  --dump N:FILE               write the game state as JSON after frame N (repeatable)\n"
          "  --autopilot                 the computer plays: flies, fights and starts new games\n"

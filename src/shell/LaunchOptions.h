@@ -19,6 +19,9 @@ struct LaunchOptions {
   bool headless = false;
   int width = 0, height = 0;  // 0: from the settings (headless default 1280×720)
   int frames = 0;             // 0: run until quit
+  // 0: play on; n: end the run once n games have finished and the last highscore screen has been
+  // up for a few seconds, saying how each game went.
+  int games = 0;
   int frameMs = 0;            // 0: the real clock
   std::optional<std::uint32_t> seed;
   GameStateId start = kStateMainMenu;
@@ -27,6 +30,14 @@ struct LaunchOptions {
   std::vector<FrameFile> dumps;
   // The computer flies the player's ship through the player's own controls.
   bool autopilot = false;
+  // A saved game to play back instead of the player's hands.
+  std::string replayFile;
+  // Set while a replay plays: no first-run window, no online traffic, no files of finished games
+  // written, and these settings instead of the ones in "Options.ini".
+  bool replaying = false;
+  std::optional<int> cameraDelay;
+  std::optional<bool> online;
+  std::optional<std::string> playerName;
   bool listAssets = false;
   // Print frame statistics when the program ends.
   bool stats = false;
@@ -34,7 +45,8 @@ struct LaunchOptions {
 
   // A window on the real clock shows at most one frame per display refresh; headless and
   // stepped runs go as fast as they can.
-  bool CapsFrameRate() const { return !headless && frameMs == 0; }
+  // A replay paces itself.
+  bool CapsFrameRate() const { return !headless && frameMs == 0 && replayFile.empty(); }
 };
 
 // The parsed options, or the one-line reason the command line is wrong.

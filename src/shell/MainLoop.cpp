@@ -23,6 +23,7 @@ void RunFrame(FrameHooks& hooks, int frame) {
   BeginFramePhase(FramePhase::Input);
   AdvanceClock();
   hooks.BeforeFrame(frame);
+  PumpWindowEvents();
   UpdateMouse();                    // 1
   UpdateFrameTimer();               // 2
   TMusic::Play();                   // 3

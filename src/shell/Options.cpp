@@ -8,6 +8,7 @@
 
 #include "core/Globals.h"
 #include "core/Helpers.h"
+#include "platform/BinaryFiles.h"
 #include "platform/Diagnostics.h"
 #include "platform/Files.h"
 #include "platform/Graphics.h"
@@ -55,6 +56,26 @@ void ApplyOptionsFile(std::istream& file) {
   PlayerName = ReadOption(file, "Player");
 }
 
+// The ten lines of "Options.ini" for the settings in the globals.
+std::string OptionsText() {
+  std::string text;
+  // Lines end as they do on the game's home system, with CR LF; the game reads either.
+  const auto line = [&text](std::string_view key, const std::string& value) {
+    text.append(key).append("=").append(value).append("\r\n");
+  };
+  line("Version", kOptionsVersion);
+  line("GFX X", std::to_string(GfxWidth));
+  line("GFX Y", std::to_string(GfxHeight));
+  line("GFX Full", GfxDepth > 0 ? "1" : "0");
+  line("GFX Camera Delay", std::to_string(CameraDelay));
+  line("SoundEffectVolume", std::to_string(VolumePercent(SfxVolume)));
+  line("MusicVolume", std::to_string(VolumePercent(MusicVolume)));
+  line("SongNumber", std::to_string(SongNumber));
+  line("OnlineHighscore", std::to_string(OnlineHighscore));
+  line("Player", PlayerName);
+  return text;
+}
+
 }  // namespace
 
 std::string ReadOption(std::istream& file, std::string_view key) {
@@ -82,29 +103,23 @@ void SetDefaultOptions(int width, int height, int depth) {
 }
 
 long long VolumePercent(float volume) {
-  // 0.7f is a hair above or below 0.7: the ceiling must still give 70, while 70.5 % gives 71.
-  const double percent = std::ceil(static_cast<double>(volume) * 100.0 - 1e-3);
-  return static_cast<long long>(std::clamp(percent, -1e9, 1e9));
+  if (std::isnan(volume)) return 0;
+  const double percent = std::clamp(static_cast<double>(volume) * 100.0, -1e9, 1e9);
+  // A volume read from the file is a whole percentage divided by 100 in float arithmetic, a hair
+  // above or below it (0.7f is not 0.7): the whole number that reads back as this very volume is
+  // its ceiling. Otherwise a fraction of a percent rounds up: 70.5 % gives 71.
+  const double nearest = std::round(percent);
+  if (static_cast<float>(nearest) / 100.0f == volume) return static_cast<long long>(nearest);
+  return static_cast<long long>(std::ceil(percent));
 }
 
 bool SaveOptions() {
-  GameFilePtr file = WriteFile(kOptionsFile);
-  if (!file) {
-    WriteDebugLine(std::string("Cannot write ") + kOptionsFile);
-    return false;
-  }
-  file->WriteLine(std::string("Version=") + kOptionsVersion);
-  file->WriteLine("GFX X=" + std::to_string(GfxWidth));
-  file->WriteLine("GFX Y=" + std::to_string(GfxHeight));
-  file->WriteLine(std::string("GFX Full=") + (GfxDepth > 0 ? "1" : "0"));
-  file->WriteLine("GFX Camera Delay=" + std::to_string(CameraDelay));
-  file->WriteLine("SoundEffectVolume=" + std::to_string(VolumePercent(SfxVolume)));
-  file->WriteLine("MusicVolume=" + std::to_string(VolumePercent(MusicVolume)));
-  file->WriteLine("SongNumber=" + std::to_string(SongNumber));
-  file->WriteLine("OnlineHighscore=" + std::to_string(OnlineHighscore));
-  file->WriteLine("Player=" + PlayerName);
-  CloseFile(file);
-  return true;
+  // Written beside the old file and put in its place in one step: a full disk or a crash while
+  // writing leaves the settings the player had, never half a file.
+  const std::string text = OptionsText();
+  if (ReplaceFile(kOptionsFile, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()})) return true;
+  WriteDebugLine(std::string("Settings not saved: ") + kOptionsFile + " cannot be written");
+  return false;
 }
 
 bool LoadOptions(FirstRun firstRun, const DialogFrameHook& beforeFrame) {

@@ -29,11 +29,13 @@ bool LoadOptions(FirstRun firstRun, const DialogFrameHook& beforeFrame = nullptr
 // The text after "=" on the first line whose text before its first "=" is `key` (case matters),
 // searched from the file's start; "0" when no line matches.
 std::string ReadOption(std::istream& file, std::string_view key);
-// Creates or truncates "Options.ini" with the ten lines; false when it cannot be written.
+// Replaces "Options.ini" with the ten lines in one step; false (after a line on the diagnostic
+// log, the old file untouched) when it cannot be written.
 bool SaveOptions();
 // The first-run values, with the screen size and colour depth given.
 void SetDefaultOptions(int width, int height, int depth);
-// The percentage a volume is written as: its ceiling, blind to the float's last-bit error.
+// The percentage a volume is written as: its ceiling, blind to the float's last-bit error, so
+// that every volume the file can give reads back the same.
 long long VolumePercent(float volume);
 
 // The "options" key of the state dump: the ten values as they were read at start-up.

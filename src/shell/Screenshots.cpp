@@ -2,6 +2,7 @@
 
 #include "core/Globals.h"
 #include "platform/Clock.h"
+#include "platform/Diagnostics.h"
 #include "platform/Files.h"
 #include "platform/Graphics.h"
 
@@ -21,7 +22,9 @@ std::string TakeScreenshot() {
   // The counter stays on the saved number: the next shot tries it first, finds it taken and moves on.
   while (PathKind(ScreenshotName(ScreenshotCounter)) != 0) ++ScreenshotCounter;
   const std::string name = ScreenshotName(ScreenshotCounter);
-  return SavePicturePng(picture, name, 5) ? name : "";
+  if (SavePicturePng(picture, name, 5)) return name;
+  WriteDebugLine("Screenshot not saved: " + name + " cannot be written");
+  return "";
 }
 
 ImagePtr PickStartupBackground() {
@@ -30,7 +33,11 @@ ImagePtr PickStartupBackground() {
     if (PathKind(ScreenshotDir + name) == 1 && FileExtension(name) == "png") pictures.push_back(name);
   }
   if (pictures.empty()) return nullptr;
-  const int pick = RandomInt(1, static_cast<int>(pictures.size()));
+  // Drawn apart from the game's own random numbers: how many pictures the folder holds must not
+  // change how a seeded game plays, or a replay would go another way once a screenshot was added.
+  RandomSource dice;
+  dice.Seed(RandomSeed() ^ 0x5C4EE115u);
+  const int pick = dice.Int(1, static_cast<int>(pictures.size()));
   return LoadImage(ScreenshotDir + pictures[static_cast<std::size_t>(pick - 1)]);
 }
 

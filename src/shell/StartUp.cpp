@@ -76,6 +76,14 @@ void ShowLoadingScreen() {
   Flip(-1);
 }
 
+// A replay plays with the settings its session had.
+void ApplyRecordedSettings(const LaunchOptions& options) {
+  if (options.cameraDelay) CameraDelay = static_cast<std::uint8_t>(*options.cameraDelay);
+  if (options.online) OnlineHighscore = *options.online ? 1 : 0;
+  if (options.playerName) PlayerName = *options.playerName;
+  SetHighscoreSaving(!options.replaying);
+}
+
 void ApplyScreenSize(const LaunchOptions& options) {
   if (options.width > 0) {
     GfxWidth = options.width;
@@ -88,17 +96,23 @@ void ApplyScreenSize(const LaunchOptions& options) {
 
 StartUpResult StartUp(const LaunchOptions& options) {
   // 1–2. The embedded files are linked in; the platform starts. The catalogues' lists live with their types.
+  // SDL turns an interrupt or a termination into a window-close event; a headless run reads no
+  // window events, so there the signals keep their ordinary effect and end it.
+  if (options.headless) SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   SDL_Init(SDL_INIT_TIMER | SDL_INIT_EVENTS);
   if (!options.headless) OpenAudio();
   // 3.
   SetWindowTitle(kWindowTitle);
   // 4.
   SoundEngine = CreateMusicEngine();
-  // 5. A headless run never asks: it reads the file if there is one, else takes the defaults.
-  if (!LoadOptions(options.headless ? FirstRun::UseDefaults : FirstRun::AskPlayer)) return StartUpResult::PlayerQuit;
+  // 5. A headless run or a replay never asks: it reads the file if there is one, else takes the defaults.
+  const bool asks = !options.headless && !options.replaying;
+  if (!LoadOptions(asks ? FirstRun::AskPlayer : FirstRun::UseDefaults)) return StartUpResult::PlayerQuit;
   AddDumpSection(DumpOptions);
+  ApplyRecordedSettings(options);
   // 6. No server, or one that no longer takes this version, leaves the online table off for the run.
-  if (OnlineHighscore) OnlineHighscore = TScore::Connect() ? 1 : 0;
+  // A replay talks to no server: it plays with the answer its session had.
+  if (OnlineHighscore && !options.replaying) OnlineHighscore = TScore::Connect() ? 1 : 0;
   ApplyScreenSize(options);
   // 7.
   if (!OpenGraphicsMode(options.headless)) {
@@ -157,7 +171,8 @@ StartUpResult StartUp(const LaunchOptions& options) {
   AddDumpSection(DumpMenu);
   AddDumpSection(DumpHighscores);
   AddDumpSection(DumpHighscorePanel);
-  // 21.
+  // 21. The first state and the first frame start from the clock as start-up ends.
+  RefreshClock();
   ResetFrameTimer();
   SetGameStateChanger(ChangeGameState);
   SetGameState(options.start);

@@ -33,8 +33,9 @@ PixmapPtr CopyRect(const Pixmap& picture, int x, int y, int width, int height) {
 }
 
 bool RectInside(const Pixmap& picture, int x, int y, int width, int height) {
-  return x >= 0 && y >= 0 && width >= 0 && height >= 0 && x + width <= picture.width &&
-         y + height <= picture.height;
+  // Summed in 64 bits: a damaged metrics file's huge numbers must not wrap round into the texture.
+  return x >= 0 && y >= 0 && width >= 0 && height >= 0 && std::int64_t{x} + width <= picture.width &&
+         std::int64_t{y} + height <= picture.height;
 }
 
 }  // namespace
@@ -99,23 +100,27 @@ TVizazIrudPtr TVizazIrud::FontCandyLoader(TVizazIrudPtr font, std::string_view t
     Error("File " + std::string(metricsPath) + " Not found...");
     return nullptr;
   }
-  const auto metrics = ParseFontMetrics(*bytes);
-  if (!metrics) {
-    Error("File " + std::string(metricsPath) + " is damaged...");
-    return nullptr;
-  }
-  font->FontHeight = metrics->lineHeight;
-  CreateSpace(*font, metrics->blankWidth);
-
   const PixmapPtr picture = LoadPixmap(texturePath);
   if (!picture) {
     Error("File " + std::string(texturePath) + " Not found...");
     return nullptr;
   }
-  Pixmap masked = MaskedCopy(*picture, *metrics);
-  font->CutGlyphs(*metrics, masked, extraAdvance);
-  font->texture_ = CreateImageFromPixmap(std::move(masked));
+  if (!font->FillFromMetrics(*bytes, *picture, extraAdvance)) {
+    Error("File " + std::string(metricsPath) + " is damaged...");
+    return nullptr;
+  }
   return font;
+}
+
+bool TVizazIrud::FillFromMetrics(std::span<const unsigned char> metricsFile, const Pixmap& texture, int extraAdvance) {
+  const auto metrics = ParseFontMetrics(metricsFile);
+  if (!metrics) return false;
+  FontHeight = metrics->lineHeight;
+  CreateSpace(*this, metrics->blankWidth);
+  Pixmap masked = MaskedCopy(texture, *metrics);
+  CutGlyphs(*metrics, masked, extraAdvance);
+  texture_ = CreateImageFromPixmap(std::move(masked));
+  return true;
 }
 
 void TVizazIrud::CutGlyphs(const FontMetrics& metrics, const Pixmap& texture, int extraAdvance) {
@@ -143,7 +148,10 @@ void TVizazIrud::CreateSpace(TVizazIrud& font, int width) {
   blank.G_Advance = static_cast<float>(width);
   blank.G_Width = width;
   blank.G_Height = 1;
-  blank.G_Pixmap = std::make_shared<Pixmap>(std::max(width, 0), 1);
+  // The row is transparent and never drawn: a damaged metrics file's absurd width must not make it
+  // cost gigabytes. No font texture is wider than this.
+  constexpr int kWidestBlankRow = 4096;
+  blank.G_Pixmap = std::make_shared<Pixmap>(std::clamp(width, 0, kWidestBlankRow), 1);
   font.Glyphs[0] = std::move(blank);
 }
 

@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -65,6 +66,9 @@ class TVizazIrud : public Font {
   // Fills a font from a ".dat" metrics file and its texture; none on failure.
   static std::shared_ptr<TVizazIrud> FontCandyLoader(std::shared_ptr<TVizazIrud> font, std::string_view texturePath,
                                                     std::string_view metricsPath, int extraAdvance);
+  // Fills the font from the bytes of a ".dat" metrics file and its texture picture; false when
+  // the metrics file is too short to hold its header.
+  bool FillFromMetrics(std::span<const unsigned char> metricsFile, const Pixmap& texture, int extraAdvance);
   // Makes the blank (code 32): a transparent glyph of the given width.
   static void CreateSpace(TVizazIrud& font, int width);
   // The non-fatal notice of the font module.

@@ -1,6 +1,8 @@
 // Key and button polling, typed text, random ranges, the stepped clock and file helpers.
 #include <gtest/gtest.h>
 
+#include <SDL.h>
+
 #include <filesystem>
 #include <set>
 
@@ -101,13 +103,37 @@ TEST(SteppedClock, AdvancesExactlyOneStepPerFrame) {
 
 TEST(RealClock, WaitingForTheNextTickEndsOnTheNextTick) {
   for (int i = 0; i < 20; ++i) {
+    AdvanceClock();
     const int now = ClockMs();
     WaitForClockAfter(now);
+    AdvanceClock();
     const int after = ClockMs();
     EXPECT_GT(after, now);
     EXPECT_LE(after, now + 50) << "it waits for the next tick, not much longer";
   }
   WaitForClockAfter(ClockMs() - 1000);  // a clock already past the mark: no wait at all
+}
+
+TEST(RealClock, StandsStillWithinAFrame) {
+  AdvanceClock();
+  const int frameStart = ClockMs();
+  SDL_Delay(5);
+  EXPECT_EQ(ClockMs(), frameStart) << "every step of a frame sees the time the frame began";
+  RefreshClock();
+  EXPECT_GE(ClockMs(), frameStart + 5);
+}
+
+TEST(SteppedClock, StartsWhereToldAndTakesEachFrameItsOwnStep) {
+  UseSteppedClock(16, 5000);
+  EXPECT_EQ(ClockMs(), 5000);
+  SetClockStep(0);
+  AdvanceClock();
+  EXPECT_EQ(ClockMs(), 5000) << "a step of 0 keeps the clock stepped";
+  SetClockStep(250);
+  AdvanceClock();
+  RefreshClock();
+  EXPECT_EQ(ClockMs(), 5250) << "a stepped clock ignores the real one";
+  UseSteppedClock(0);
 }
 
 TEST(Trigonometry, WorksInDegrees) {

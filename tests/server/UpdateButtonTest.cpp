@@ -8,6 +8,7 @@
 #include "RunningServer.h"
 #include "core/Helpers.h"
 #include "scores/OnlineClient.h"
+#include "support/FileText.h"
 #include "support/MenuClick.h"
 #include "support/OnlineRecordPrint.h"
 
@@ -55,6 +56,21 @@ TEST_F(UpdateButtonTest, SendsTheListAndShowsTheTablesEntries) {
   TScore::Init();
   ASSERT_EQ(TScore::ScoreList().Count(), 2u);
   for (const TScorePtr& entry : TScore::ScoreList()) EXPECT_TRUE(entry->online) << entry->name;
+}
+
+TEST_F(UpdateButtonTest, InAReplayTheButtonTalksToNoServerAndWritesNoFile) {
+  TScore::Add("Ace", 1200, "", 7, false);
+  TScore::Save();
+  const std::string saved = test::FileText("Highscore.txt");
+  SetHighscoreSaving(false);
+  SetGameState(kStateHighscore);
+  ClickMenuButton("updatehighscore");
+  SetHighscoreSaving(true);
+  EXPECT_THAT(PanelLines(), Contains("1. Ace - - - 1200 - " + RankTitle(7))) << "the list is shown as it was";
+  std::vector<OnlineRecord> table;
+  ASSERT_TRUE(FetchOnlineRecords(10, table));
+  EXPECT_TRUE(table.empty()) << "nothing was sent";
+  EXPECT_EQ(test::FileText("Highscore.txt"), saved);
 }
 
 }  // namespace

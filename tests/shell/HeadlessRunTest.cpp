@@ -41,6 +41,17 @@ TEST_F(HeadlessRunTest, SizeAndScriptedEscapeEndTheMenu) {
   EXPECT_FALSE(std::filesystem::exists(folder / "late.json"));
 }
 
+// (An interrupt, Ctrl-C, behaves alike; a shell starts background commands with it ignored, so
+// this test sends a termination.)
+TEST_F(HeadlessRunTest, ATerminationEndsAHeadlessRun) {
+  // The signal a second after the start; the run has five seconds to end before it is killed.
+  const std::string command = "cd '" + folder.string() + "' && { '" TOLVEX_PROGRAM
+                              "' --headless --size 320x240 --frames 100000000 & } ; sleep 1; kill -TERM $!; "
+                              "for i in $(seq 50); do kill -0 $! 2>/dev/null || exit 0; sleep 0.1; done; "
+                              "kill -9 $!; exit 1";
+  EXPECT_EQ(std::system(command.c_str()), 0) << "the run went on";
+}
+
 TEST_F(HeadlessRunTest, BadCommandLinesExitWith2AndSayWhy) {
   EXPECT_EQ(Run("--warp 9"), 2);
   EXPECT_NE(ErrorText().find("--warp"), std::string::npos);

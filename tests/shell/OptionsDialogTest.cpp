@@ -6,6 +6,7 @@
 #include <string>
 
 #include "WorkingFolderTest.h"
+#include "support/FailingDisk.h"
 #include "platform/Input.h"
 #include "platform/Keys.h"
 #include "shell/Options.h"
@@ -142,6 +143,28 @@ TEST_F(OptionsDialogTest, ClickingAnotherFieldMovesTheFocusAndSwitchesReadTheirL
   EXPECT_EQ(GfxWidth, 1024);
   EXPECT_FLOAT_EQ(MusicVolume, 0.45f);
   EXPECT_EQ(GfxDepth, 0);
+}
+
+// A first run whose settings cannot be written plays on with what the player confirmed.
+TEST_F(OptionsDialogTest, SettingsThatCannotBeSavedInAReadOnlyFolderStillStartTheGame) {
+  DialogScript script;
+  script.Click(1, kPlayerX, kPlayerY).Type(2, "X").Key(4, KEY_ENTER).Key(5, KEY_ENTER);
+  {
+    const test::ReadOnlyFolder readOnly(folder);
+    ASSERT_TRUE(LoadOptions(FirstRun::AskPlayer, script.Hook()));
+  }
+  EXPECT_EQ(PlayerName, "New PlayerX");
+  EXPECT_TRUE(std::filesystem::is_empty(folder)) << "no file and no half-written copy";
+}
+
+TEST_F(OptionsDialogTest, AFolderNamedLikeTheSettingsFileIsAFirstRunAndIsLeftAlone) {
+  std::filesystem::create_directories(folder / kOptionsFile / "inside");
+  DialogScript script;
+  script.Key(1, KEY_ENTER);
+  ASSERT_TRUE(LoadOptions(FirstRun::AskPlayer, script.Hook()));
+  EXPECT_EQ(script.lastFrame, 1) << "the window was shown";
+  EXPECT_EQ(PlayerName, "New Player");
+  EXPECT_TRUE(std::filesystem::is_directory(folder / kOptionsFile / "inside"));
 }
 
 }  // namespace

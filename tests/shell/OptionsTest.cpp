@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "WorkingFolderTest.h"
+#include "support/FailingDisk.h"
 #include "platform/Input.h"
 #include "platform/Keys.h"
 #include "shell/Options.h"
@@ -54,6 +55,9 @@ TEST(VolumePercentTest, IsTheCeilingOfTheVolumeTimesAHundred) {
   EXPECT_EQ(VolumePercent(1e30f), 1000000000) << "held to a number the file can hold";
   for (int percent = 0; percent <= 1000; ++percent) {
     ASSERT_EQ(VolumePercent(static_cast<float>(percent) / 100.0f), percent) << "read back unchanged";
+  }
+  for (const int percent : {16777, 311130, 9999999, -250000}) {
+    EXPECT_EQ(VolumePercent(static_cast<float>(percent) / 100.0f), percent) << "far beyond any float's last bit";
   }
 }
 
@@ -230,6 +234,27 @@ TEST_F(OptionsTest, ASavedFileReadsBackTheSameSettings) {
   EXPECT_EQ(SongNumber, 2);
   EXPECT_EQ(OnlineHighscore, 0);
   EXPECT_EQ(PlayerName, "Echo");
+}
+
+// The settings the player had survive a save that fails: the old file is replaced whole or not at all.
+TEST_F(OptionsTest, ASaveThatFailsLeavesTheOldFileWholeAndNothingBeside) {
+  const std::string old = FullOptions("Player", "Old");
+  Write(kOptionsFile, old);
+  SetDefaultOptions(1920, 1080, 32);
+  PlayerName = std::string(4000, 'n');
+  {
+    const test::DiskFullAfter full(old.size() + 100);
+    EXPECT_FALSE(SaveOptions()) << "a full disk";
+  }
+  {
+    const test::ReadOnlyFolder readOnly(folder);
+    EXPECT_FALSE(SaveOptions()) << "a read-only folder";
+  }
+  EXPECT_EQ(Read(kOptionsFile), old);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1) << "no half-written copy is left";
+  ASSERT_TRUE(SaveOptions()) << "with room again the next save works";
+  EXPECT_TRUE(Read(kOptionsFile).starts_with("Version=Tolvex 1.07\r\nGFX X=1920\r\n"));
+  EXPECT_TRUE(Read(kOptionsFile).ends_with("\r\nPlayer=" + PlayerName + "\r\n"));
 }
 
 TEST_F(OptionsTest, TheDumpShowsTheValuesAsReadNotAsLaterChanged) {

@@ -7,6 +7,7 @@
 #include "core/Globals.h"
 #include "platform/Graphics.h"
 #include "shell/Screenshots.h"
+#include "support/FailingDisk.h"
 #include "support/TempFolder.h"
 
 namespace tolvex {
@@ -49,6 +50,33 @@ TEST_F(ScreenshotTest, SavesThePictureOfTheScreen) {
   EXPECT_EQ(picture->width, 32);
   EXPECT_EQ(picture->height, 24);
   EXPECT_EQ(picture->At(5, 5), 0xFFFF0000u);
+}
+
+TEST_F(ScreenshotTest, AReadOnlyFolderSkipsTheScreenshot) {
+  {
+    const test::ReadOnlyFolder readOnly(folder);
+    EXPECT_EQ(TakeScreenshot(), "");
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(folder));
+}
+
+TEST_F(ScreenshotTest, AFullDiskLeavesNoHalfPicture) {
+  {
+    const test::DiskFullAfter full(100);
+    EXPECT_EQ(TakeScreenshot(), "");
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(folder)) << "neither pic0.png nor a temporary copy";
+  EXPECT_NE(TakeScreenshot(), "") << "with room again, the next one is saved";
+}
+
+TEST_F(ScreenshotTest, AFileInPlaceOfTheFolderOrAFolderInPlaceOfAPictureIsLeftAlone) {
+  std::filesystem::create_directory(folder / "pic0.png");
+  EXPECT_TRUE(TakeScreenshot().ends_with("\\pic1.png")) << "a folder of the name counts as taken";
+  std::ofstream(folder / "shots") << "mine";
+  ScreenshotDir = (folder / "shots").string() + "\\";
+  EXPECT_EQ(TakeScreenshot(), "");
+  EXPECT_TRUE(std::filesystem::is_regular_file(folder / "shots"));
+  EXPECT_TRUE(std::filesystem::is_directory(folder / "pic0.png"));
 }
 
 TEST_F(ScreenshotTest, StartupBackgroundNeedsAPngScreenshot) {

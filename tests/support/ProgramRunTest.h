@@ -17,10 +17,12 @@ namespace tolvex {
 
 class ProgramRunTest : public ::testing::Test {
  protected:
-  // Runs the game in the folder with the given arguments; returns its exit status.
-  int Run(const std::string& arguments) {
-    const std::string command = "cd '" + folder.string() + "' && '" TOLVEX_PROGRAM "' " + arguments +
-                                " >out.txt 2>err.txt";
+  // Runs the game in the folder (or another working folder) with the given arguments; returns its
+  // exit status. What it writes to its outputs goes to out.txt and err.txt in the folder.
+  int Run(const std::string& arguments, const std::filesystem::path& workingFolder = {}) {
+    const std::string where = (workingFolder.empty() ? folder : workingFolder).string();
+    const std::string command = "cd '" + where + "' && " + launcher + "'" TOLVEX_PROGRAM "' " + arguments + " >'" +
+                                (folder / "out.txt").string() + "' 2>'" + (folder / "err.txt").string() + "'";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
@@ -35,6 +37,8 @@ class ProgramRunTest : public ::testing::Test {
     return nlohmann::json::parse(in);
   }
 
+  // Put before the program in the command (another user, a limit), with a blank at its end.
+  std::string launcher;
   const test::TempFolder temp;
   const std::filesystem::path folder = temp.Path();
 };

@@ -27,10 +27,11 @@ std::vector<ShipDesign> allShipDesigns() {
         auto ships = faction();
         all.insert(all.end(), ships.begin(), ships.end());
     }
-    for (const auto& [baseFile, seFile] : kSpecialEditions) {
+    for (const auto& edition : kSpecialEditions) {
+        const auto baseFile = edition.first;
         const auto base = std::find_if(all.begin(), all.end(), [&](const ShipDesign& d) { return d.file == baseFile; });
         if (base == all.end()) throw std::runtime_error(std::string("no base ship ") + baseFile);
-        all.push_back(specialEdition(*base, seFile));
+        all.push_back(specialEdition(*base, edition.second));
     }
     return all;
 }

@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Runs every fuzz target of a fuzzing build (make fuzz) for FUZZ_SECONDS each, one after the other,
+# and reports each target's executions and findings.
+#
+#   scripts/fuzz.sh [fuzz-build-folder]     (default: build-fuzz)
+# Environment: FUZZ_SECONDS (60), FUZZ_TARGETS (names, blank-separated; default: all),
+#              FUZZ_MAX_LEN (4096 bytes per input), FUZZ_RUNS (stop a target after this many
+#              executions, if that comes before FUZZ_SECONDS; default: no such limit).
+# Each target grows its own corpus in <build>/fuzz-corpus/<name>, starting from the real files in
+# tests/fuzz/corpus/<name>. An input that breaks the game is written to <build>/fuzz-findings/<name>/;
+# once the fault is mended, keep it in tests/fuzz/regressions/<name>/ so make test feeds it again.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-build-fuzz}" && pwd)
+seconds=${FUZZ_SECONDS:-60}
+max_len=${FUZZ_MAX_LEN:-4096}
+runs=${FUZZ_RUNS:--1}
+targets=${FUZZ_TARGETS:-$(cd "$root/tests/fuzz/corpus" && ls)}
+
+failed=0
+printf '%-16s %14s %10s  %s\n' target executions exec/s result
+for name in $targets; do
+  program="$build/fuzz/fuzz_$name"
+  [ -x "$program" ] || { echo "fuzz: no program $program (run make fuzz)" >&2; exit 1; }
+  corpus="$build/fuzz-corpus/$name"
+  findings="$build/fuzz-findings/$name"
+  log="$build/fuzz-logs/$name.log"
+  mkdir -p "$corpus" "$findings" "$(dirname "$log")"
+  status=0
+  (cd "$findings" && "$program" "$corpus" "$root/tests/fuzz/corpus/$name" -max_total_time="$seconds" \
+    -runs="$runs" -max_len="$max_len" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    -artifact_prefix="$findings/") >"$log" 2>&1 || status=$?
+  executed=$(awk '/stat::number_of_executed_units/ { print $2 }' "$log" | tail -1)
+  rate=$(awk '/stat::average_exec_per_sec/ { print $2 }' "$log" | tail -1)
+  if [ "$status" -eq 0 ]; then
+    result="nothing found"
+  else
+    failed=1
+    result="FOUND (exit $status): $(ls -t "$findings" | head -1) - see $log"
+  fi
+  printf '%-16s %14s %10s  %s\n' "$name" "${executed:-?}" "${rate:-?}" "$result"
+done
+exit "$failed"
