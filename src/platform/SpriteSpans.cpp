@@ -29,6 +29,37 @@ bool SpansCanBlend(SDL_BlendMode blend) { return blend == SDL_BLENDMODE_BLEND ||
 
 namespace {
 
+#if defined(__clang__)
+// clang passes no 32-byte vector between functions built without AVX, so its builds (the fuzzers)
+// take this plain path: the same arithmetic as the vector rows below, one channel at a time.
+inline std::uint32_t Div255(std::uint32_t x) { return (x + 1 + (x >> 8)) >> 8; }
+
+template <bool kAdd>
+void ModulatedRow(std::uint32_t* dst, const std::uint32_t* src, int n, SDL_Color colour) {
+  const std::uint32_t mod[4] = {colour.b, colour.g, colour.r, colour.a};
+  for (int i = 0; i < n; ++i) {
+    std::uint32_t modulated[4];
+    for (int c = 0; c < 4; ++c) modulated[c] = Div255(((src[i] >> (8 * c)) & 255) * mod[c]);
+    const std::uint32_t alpha = modulated[3];
+    std::uint32_t out = 0;
+    for (int c = 0; c < 4; ++c) {
+      const std::uint32_t pixel = (dst[i] >> (8 * c)) & 255;
+      const std::uint32_t source = c == 3 ? alpha : Div255(modulated[c] * alpha);
+      const std::uint32_t value = kAdd ? std::min<std::uint32_t>(255, pixel + (c == 3 ? 0 : source))
+                                       : source + Div255((255 - alpha) * pixel);
+      out |= (value & 255) << (8 * c);
+    }
+    dst[i] = out;
+  }
+}
+
+void AddRow(std::uint32_t* dst, const std::uint32_t* src, int n, SDL_Color colour) {
+  ModulatedRow<true>(dst, src, n, colour);
+}
+void BlendRow(std::uint32_t* dst, const std::uint32_t* src, int n, SDL_Color colour) {
+  ModulatedRow<false>(dst, src, n, colour);
+}
+#else
 // The vector helpers below are always inlined into the row loops, which are built once
 // for AVX2 and once for plain x86-64: how a 32-byte vector would be passed does not matter.
 #pragma GCC diagnostic ignored "-Wpsabi"
@@ -104,6 +135,7 @@ template <U16x16 (*Op)(U16x16, U16x16, U16x16)>
                                                         SDL_Color colour) {
   ForEachFour<Blend4>(dst, src, n, ModLanes(colour));
 }
+#endif
 
 // Alpha blending without modulation takes SDL's own shortcut: opaque pixels are copied,
 // transparent ones skipped, the rest mixed with weights that are shifted, not divided.
