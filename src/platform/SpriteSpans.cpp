@@ -109,7 +109,7 @@ constexpr U16x16 kColourLanes = ~kAlphaLanes;
 // The modulation is handed in rather than captured: the sanitizers see a captured vector inside the
 // clones built per instruction set as read through a null closure.
 template <U16x16 (*Op)(U16x16, U16x16, U16x16)>
-[[gnu::always_inline]] inline void ForEachFour(std::uint32_t* dst, const std::uint32_t* src, int n, U16x16 mod) {
+[[gnu::always_inline]] inline void ForEachFour(std::uint32_t* dst, const std::uint32_t* src, int n, const U16x16& mod) {
   int i = 0;
   for (; i + 4 <= n; i += 4) Store4(dst + i, Op(Load4(src + i), Load4(dst + i), mod));
   if (i == n) return;
