@@ -160,22 +160,24 @@ void BlendRowUnmodulated(std::uint32_t* dst, const std::uint32_t* src, int n) {
 
 }  // namespace
 
+void BlendSpanRow(std::uint32_t* dst, const std::uint32_t* src, int n, const TextureLook& look) {
+  const SDL_Color mod = look.mod;
+  if (look.blend == SDL_BLENDMODE_ADD) AddRow(dst, src, n, mod);
+  else if ((mod.r & mod.g & mod.b & mod.a) == 255) BlendRowUnmodulated(dst, src, n);
+  else BlendRow(dst, src, n, mod);
+}
+
 void BlitSpans(SDL_Surface& target, const SDL_Rect& clip, const SpriteSpans& sprite, int x, int y,
                const TextureLook& look) {
   const int top = std::max(y, clip.y), bottom = std::min(y + sprite.Height(), clip.y + clip.h);
   const int left = clip.x - x, right = clip.x + clip.w - x;  // the clip in sprite columns
-  const SDL_Color mod = look.mod;
-  const bool unmodulated = (mod.r & mod.g & mod.b & mod.a) == 255;
   auto* pixels = static_cast<std::uint8_t*>(target.pixels);
   for (int row = top; row < bottom; ++row) {
     const SpriteSpans::Span span = sprite.RowSpan(row - y);
     const int begin = std::max(span.begin, left), end = std::min(span.end, right);
     if (begin >= end) continue;
     auto* dst = reinterpret_cast<std::uint32_t*>(pixels + static_cast<std::ptrdiff_t>(row) * target.pitch) + x + begin;
-    const std::uint32_t* src = sprite.At(begin, row - y);
-    if (look.blend == SDL_BLENDMODE_ADD) AddRow(dst, src, end - begin, mod);
-    else if (unmodulated) BlendRowUnmodulated(dst, src, end - begin);
-    else BlendRow(dst, src, end - begin, mod);
+    BlendSpanRow(dst, sprite.At(begin, row - y), end - begin, look);
   }
 }
 

@@ -48,6 +48,9 @@ class SpriteSpans {
 
 // True for the blend modes BlitSpans draws (alpha and additive).
 bool SpansCanBlend(SDL_BlendMode blend);
+// Blends n source pixels over n screen pixels with that look (alpha or additive), with SDL's
+// arithmetic for a copy from an ARGB8888 surface.
+void BlendSpanRow(std::uint32_t* dst, const std::uint32_t* src, int n, const TextureLook& look);
 // Blends the sprite with its top-left at (x, y) into an ARGB8888 surface, clipped to
 // clip, exactly as SDL's software renderer draws an unscaled copy with that look.
 void BlitSpans(SDL_Surface& target, const SDL_Rect& clip, const SpriteSpans& sprite, int x, int y,

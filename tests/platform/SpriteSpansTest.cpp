@@ -1,66 +1,30 @@
 // Sprites written straight into the software back buffer must look exactly as SDL's own copy.
-#include <gtest/gtest.h>
-
-#include <random>
-
-#include "platform/DrawCalls.h"
-#include "platform/Graphics.h"
+#include "BackBufferTest.h"
 #include "platform/SpriteSpans.h"
 
 namespace tolvex {
 namespace {
 
-constexpr int kScreen = 96;
-
-// Random pixels with a fully transparent frame around them and a few transparent holes.
-Pixmap Sprite(std::mt19937& random, int width, int height) {
-  Pixmap pixmap(width, height);
-  for (int y = 2; y < height - 2; ++y) {
-    for (int x = 3; x < width - 1; ++x) pixmap.At(x, y) = random() % 7 == 0 ? 0u : static_cast<std::uint32_t>(random());
-  }
-  return pixmap;
-}
-
-class SpriteSpansTest : public ::testing::Test {
+class SpriteSpansTest : public BackBufferTest {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(OpenHeadlessScreen(kScreen, kScreen));
-    std::mt19937 random(7);
-    Pixmap noise(kScreen, kScreen);
-    for (auto& pixel : noise.pixels) pixel = static_cast<std::uint32_t>(random());
-    background_ = CreateImageFromPixmap(std::move(noise));
-  }
-  void TearDown() override { CloseScreen(); }
-
   // The screen after the sprite is drawn over the background, by SDL or by the span writer.
   Pixmap Draw(const Image& sprite, float x, float y, const TextureLook& look, bool spans) {
-    SDL_Renderer* renderer = ScreenRenderer();
-    const SDL_Rect whole{0, 0, kScreen, kScreen};
-    RenderCopy(renderer, background_->Texture(renderer), TextureLook{SDL_BLENDMODE_NONE, {255, 255, 255, 255}}, whole,
-               SDL_FRect{0, 0, kScreen, kScreen});
-    if (spans) {
-      EXPECT_TRUE(RenderSpans(renderer, sprite.Spans(), static_cast<int>(x), static_cast<int>(y), look));
-    } else {
-      const SDL_Rect source{0, 0, sprite.Width(), sprite.Height()};
-      RenderCopy(renderer, sprite.Texture(renderer), look, source,
-                 SDL_FRect{x, y, static_cast<float>(sprite.Width()), static_cast<float>(sprite.Height())});
-    }
-    // The back buffer keeps its alpha: compare it too.
-    Pixmap screen(kScreen, kScreen);
-    SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, screen.pixels.data(), kScreen * 4);
-    return screen;
+    return After([&](SDL_Renderer* renderer) {
+      if (spans) {
+        EXPECT_TRUE(RenderSpans(renderer, sprite.Spans(), static_cast<int>(x), static_cast<int>(y), look));
+      } else {
+        const SDL_Rect source{0, 0, sprite.Width(), sprite.Height()};
+        RenderCopy(renderer, sprite.Texture(renderer), look, source,
+                   SDL_FRect{x, y, static_cast<float>(sprite.Width()), static_cast<float>(sprite.Height())});
+      }
+    });
   }
 
   void ExpectSameAsSdl(const Image& sprite, float x, float y, const TextureLook& look) {
-    const Pixmap expected = Draw(sprite, x, y, look, false);
-    const Pixmap actual = Draw(sprite, x, y, look, true);
-    int differing = 0;
-    for (std::size_t i = 0; i < expected.pixels.size(); ++i) differing += expected.pixels[i] != actual.pixels[i];
-    EXPECT_EQ(differing, 0) << "blend " << look.blend << " mod " << int(look.mod.r) << ',' << int(look.mod.g) << ','
-                            << int(look.mod.b) << ',' << int(look.mod.a) << " at " << x << ',' << y;
+    EXPECT_EQ(Differing(Draw(sprite, x, y, look, false), Draw(sprite, x, y, look, true)), 0)
+        << "blend " << look.blend << " mod " << int(look.mod.r) << ',' << int(look.mod.g) << ','
+        << int(look.mod.b) << ',' << int(look.mod.a) << " at " << x << ',' << y;
   }
-
-  ImagePtr background_;
 };
 
 TEST_F(SpriteSpansTest, RowsSkipTheTransparentEdges) {
