@@ -59,6 +59,27 @@ void AddRow(std::uint32_t* dst, const std::uint32_t* src, int n, SDL_Color colou
 void BlendRow(std::uint32_t* dst, const std::uint32_t* src, int n, SDL_Color colour) {
   ModulatedRow<false>(dst, src, n, colour);
 }
+
+// Alpha blending without modulation takes SDL's own shortcut: opaque pixels are copied,
+// transparent ones skipped, the rest mixed with weights that are shifted, not divided.
+void BlendRowUnmodulated(std::uint32_t* dst, const std::uint32_t* src, int n) {
+  for (int i = 0; i < n; ++i) {
+    const std::uint32_t s = src[i];
+    const std::uint32_t alpha = s >> 24;
+    if (alpha == 0) continue;
+    if (alpha == 255) {
+      dst[i] = s;
+      continue;
+    }
+    const std::uint32_t d = dst[i];
+    std::uint32_t out = 0;
+    for (int shift = 0; shift < 32; shift += 8) {
+      const std::uint32_t sc = shift == 24 ? 255 : (s >> shift) & 255, dc = (d >> shift) & 255;
+      out |= (((sc * alpha) >> 8) + ((dc * (255 - alpha)) >> 8)) << shift;
+    }
+    dst[i] = out;
+  }
+}
 #else
 // The vector helpers below are always inlined into the row loops, which are built once
 // for AVX2 and once for plain x86-64: how a 32-byte vector would be passed does not matter.
@@ -70,6 +91,8 @@ using U16x16 = std::uint16_t __attribute__((vector_size(32)));
 
 constexpr U16x16 kAlphaLanes = {0, 0, 0, 0xFFFF, 0, 0, 0, 0xFFFF, 0, 0, 0, 0xFFFF, 0, 0, 0, 0xFFFF};
 constexpr U16x16 kColourLanes = ~kAlphaLanes;
+// Spreads each pixel's alpha lane over its four lanes.
+constexpr U16x16 kAlphaSpread = {3, 3, 3, 3, 7, 7, 7, 7, 11, 11, 11, 11, 15, 15, 15, 15};
 
 // x / 255 rounded down, exact for every product of two bytes.
 [[gnu::always_inline]] inline U16x16 Div255(U16x16 x) { return (x + 1 + (x >> 8)) >> 8; }
@@ -89,7 +112,7 @@ constexpr U16x16 kColourLanes = ~kAlphaLanes;
 // (SDL rounds down at each step); each pixel's alpha is also spread over its lanes.
 [[gnu::always_inline]] inline U16x16 ModulatedSource(U16x16 texel, U16x16 mod, U16x16& alpha) {
   const U16x16 modulated = Div255(texel * mod);
-  alpha = __builtin_shuffle(modulated, U16x16{3, 3, 3, 3, 7, 7, 7, 7, 11, 11, 11, 11, 15, 15, 15, 15});
+  alpha = __builtin_shuffle(modulated, kAlphaSpread);
   return Div255(modulated * ((alpha & kColourLanes) | (kAlphaLanes & 255)));
 }
 
@@ -126,6 +149,15 @@ template <U16x16 (*Op)(U16x16, U16x16, U16x16)>
                 mod.b, mod.g, mod.r, mod.a, mod.b, mod.g, mod.r, mod.a};
 }
 
+// Alpha blending without modulation takes SDL's own shortcut: opaque pixels are copied,
+// transparent ones left alone, the rest mixed with weights that are shifted, not divided.
+[[gnu::always_inline]] inline U16x16 BlendUnmodulated4(U16x16 texel, U16x16 dst, U16x16) {
+  const U16x16 alpha = __builtin_shuffle(texel, kAlphaSpread);
+  const U16x16 source = (texel & kColourLanes) | (kAlphaLanes & 255);
+  const U16x16 mixed = ((source * alpha) >> 8) + ((dst * (255 - alpha)) >> 8);
+  return alpha == 0 ? dst : (alpha == 255 ? texel : mixed);
+}
+
 [[gnu::target_clones("avx2", "default")]] void AddRow(std::uint32_t* dst, const std::uint32_t* src, int n,
                                                       SDL_Color colour) {
   ForEachFour<Add4>(dst, src, n, ModLanes(colour));
@@ -135,28 +167,11 @@ template <U16x16 (*Op)(U16x16, U16x16, U16x16)>
                                                         SDL_Color colour) {
   ForEachFour<Blend4>(dst, src, n, ModLanes(colour));
 }
-#endif
 
-// Alpha blending without modulation takes SDL's own shortcut: opaque pixels are copied,
-// transparent ones skipped, the rest mixed with weights that are shifted, not divided.
-void BlendRowUnmodulated(std::uint32_t* dst, const std::uint32_t* src, int n) {
-  for (int i = 0; i < n; ++i) {
-    const std::uint32_t s = src[i];
-    const std::uint32_t alpha = s >> 24;
-    if (alpha == 0) continue;
-    if (alpha == 255) {
-      dst[i] = s;
-      continue;
-    }
-    const std::uint32_t d = dst[i];
-    std::uint32_t out = 0;
-    for (int shift = 0; shift < 32; shift += 8) {
-      const std::uint32_t sc = shift == 24 ? 255 : (s >> shift) & 255, dc = (d >> shift) & 255;
-      out |= (((sc * alpha) >> 8) + ((dc * (255 - alpha)) >> 8)) << shift;
-    }
-    dst[i] = out;
-  }
+[[gnu::target_clones("avx2", "default")]] void BlendRowUnmodulated(std::uint32_t* dst, const std::uint32_t* src, int n) {
+  ForEachFour<BlendUnmodulated4>(dst, src, n, U16x16{});
 }
+#endif
 
 }  // namespace
 

@@ -116,8 +116,13 @@ inline I32x4 Channels(std::uint32_t pixel) {
 TOLVEX_PER_INSTRUCTION_SET void SampleSmooth(std::uint32_t* out, int n, const PixelRect& picture, RowWalk walk) {
   for (int i = 0; i < n; ++i, walk.u += walk.du, walk.v += walk.dv) {
     const std::uint32_t* p = picture.pixels + static_cast<std::ptrdiff_t>(walk.v >> 16) * picture.stride + (walk.u >> 16);
-    const I32x4 c00 = Channels(p[0]), c01 = Channels(p[1]);
-    const I32x4 c10 = Channels(p[picture.stride]), c11 = Channels(p[picture.stride + 1]);
+    const std::uint32_t p00 = p[0], p01 = p[1], p10 = p[picture.stride], p11 = p[picture.stride + 1];
+    // Between four see-through pixels the mix is see-through too, and blending skips it.
+    if (((p00 | p01 | p10 | p11) >> 24) == 0) {
+      out[i] = 0;
+      continue;
+    }
+    const I32x4 c00 = Channels(p00), c01 = Channels(p01), c10 = Channels(p10), c11 = Channels(p11);
     const int ex = walk.u & 0xFFFF, ey = walk.v & 0xFFFF;
     const I32x4 top = ((((c01 - c00) * ex) >> 16) + c00) & 0xFF;
     const I32x4 bottom = ((((c11 - c10) * ex) >> 16) + c10) & 0xFF;
