@@ -29,6 +29,43 @@ bool SpansCanBlend(SDL_BlendMode blend) { return blend == SDL_BLENDMODE_BLEND ||
 
 namespace {
 
+// One clipped row of a sprite: n pixels from src blended onto the screen at dst.
+struct BlitRow {
+  std::uint32_t* dst = nullptr;
+  const std::uint32_t* src = nullptr;
+  int n = 0;
+};
+
+// Where the rows of a sprite land on the screen, clipped, worked out once per sprite.
+struct SpanBlit {
+  SpanBlit(SDL_Surface& target, const SDL_Rect& clip, const SpriteSpans& spans, int x, int y)
+      : screen(static_cast<std::uint8_t*>(target.pixels)),
+        pitch(target.pitch),
+        sprite(spans),
+        x(x),
+        y(y),
+        top(std::max(y, clip.y)),
+        bottom(std::min(y + spans.Height(), clip.y + clip.h)),
+        left(clip.x - x),
+        right(clip.x + clip.w - x) {}
+
+  // Screen row `row` (top <= row < bottom); n is 0 where nothing of the sprite shows.
+  [[gnu::always_inline]] BlitRow Row(int row) const {
+    const SpriteSpans::Span span = sprite.RowSpan(row - y);
+    const int begin = std::max(span.begin, left), end = std::min(span.end, right);
+    if (begin >= end) return {};
+    auto* line = reinterpret_cast<std::uint32_t*>(screen + static_cast<std::ptrdiff_t>(row) * pitch);
+    return {line + x + begin, sprite.At(begin, row - y), end - begin};
+  }
+
+  std::uint8_t* screen;
+  std::ptrdiff_t pitch;
+  const SpriteSpans& sprite;
+  int x, y;
+  int top, bottom;   // the screen rows drawn on
+  int left, right;   // the clip in sprite columns
+};
+
 #if defined(__clang__)
 // clang passes no 32-byte vector between functions built without AVX, so its builds (the fuzzers)
 // take this plain path: the same arithmetic as the vector rows below, one channel at a time.
@@ -80,6 +117,21 @@ void BlendRowUnmodulated(std::uint32_t* dst, const std::uint32_t* src, int n) {
     dst[i] = out;
   }
 }
+
+template <auto RowOp>
+void EachRow(const SpanBlit& blit, SDL_Color colour) {
+  for (int row = blit.top; row < blit.bottom; ++row) {
+    const BlitRow line = blit.Row(row);
+    if (line.n > 0) RowOp(line.dst, line.src, line.n, colour);
+  }
+}
+
+void AddRows(const SpanBlit& blit, SDL_Color colour) { EachRow<AddRow>(blit, colour); }
+void BlendRows(const SpanBlit& blit, SDL_Color colour) { EachRow<BlendRow>(blit, colour); }
+void BlendRowsUnmodulated(const SpanBlit& blit, SDL_Color colour) {
+  EachRow<[](std::uint32_t* dst, const std::uint32_t* src, int n, SDL_Color) { BlendRowUnmodulated(dst, src, n); }>(
+      blit, colour);
+}
 #else
 // The vector helpers below are always inlined into the row loops, which are built once
 // for AVX2 and once for plain x86-64: how a 32-byte vector would be passed does not matter.
@@ -128,20 +180,25 @@ constexpr U16x16 kAlphaSpread = {3, 3, 3, 3, 7, 7, 7, 7, 11, 11, 11, 11, 15, 15,
   return source + Div255((255 - alpha) * dst);
 }
 
-// Runs op (texel, pixel, mod) over n pixels, four at a time; the last few go through a small buffer.
+// Runs op (texel, pixel, mod) over n pixels, four at a time. A row of four or more ends with the
+// four last pixels, worked out from the screen as it was before the row was drawn, so the pixels
+// that overlap are written twice with the same values; shorter rows go through a small buffer.
 // The modulation is handed in rather than captured: the sanitizers see a captured vector inside the
 // clones built per instruction set as read through a null closure.
 template <U16x16 (*Op)(U16x16, U16x16, U16x16)>
 [[gnu::always_inline]] inline void ForEachFour(std::uint32_t* dst, const std::uint32_t* src, int n, const U16x16& mod) {
-  int i = 0;
-  for (; i + 4 <= n; i += 4) Store4(dst + i, Op(Load4(src + i), Load4(dst + i), mod));
-  if (i == n) return;
+  if (n >= 4) {
+    const U16x16 last = Op(Load4(src + n - 4), Load4(dst + n - 4), mod);
+    for (int i = 0; i + 4 < n; i += 4) Store4(dst + i, Op(Load4(src + i), Load4(dst + i), mod));
+    Store4(dst + n - 4, last);
+    return;
+  }
   std::uint32_t texels[4] = {}, pixels[4] = {};
-  const auto rest = static_cast<std::size_t>(n - i) * sizeof(std::uint32_t);
-  std::memcpy(texels, src + i, rest);
-  std::memcpy(pixels, dst + i, rest);
+  const auto bytes = static_cast<std::size_t>(n) * sizeof(std::uint32_t);
+  std::memcpy(texels, src, bytes);
+  std::memcpy(pixels, dst, bytes);
   Store4(pixels, Op(Load4(texels), Load4(pixels), mod));
-  std::memcpy(dst + i, pixels, rest);
+  std::memcpy(dst, pixels, bytes);
 }
 
 [[gnu::always_inline]] inline U16x16 ModLanes(SDL_Color mod) {
@@ -171,6 +228,28 @@ template <U16x16 (*Op)(U16x16, U16x16, U16x16)>
 [[gnu::target_clones("avx2", "default")]] void BlendRowUnmodulated(std::uint32_t* dst, const std::uint32_t* src, int n) {
   ForEachFour<BlendUnmodulated4>(dst, src, n, U16x16{});
 }
+
+// A whole sprite row by row inside one clone: most sprites are small, and a call chosen per
+// instruction set for every row would cost as much as blending it.
+template <U16x16 (*Op)(U16x16, U16x16, U16x16)>
+[[gnu::always_inline]] inline void EachRow(const SpanBlit& blit, const U16x16& mod) {
+  for (int row = blit.top; row < blit.bottom; ++row) {
+    const BlitRow line = blit.Row(row);
+    if (line.n > 0) ForEachFour<Op>(line.dst, line.src, line.n, mod);
+  }
+}
+
+[[gnu::target_clones("avx2", "default")]] void AddRows(const SpanBlit& blit, SDL_Color colour) {
+  EachRow<Add4>(blit, ModLanes(colour));
+}
+
+[[gnu::target_clones("avx2", "default")]] void BlendRows(const SpanBlit& blit, SDL_Color colour) {
+  EachRow<Blend4>(blit, ModLanes(colour));
+}
+
+[[gnu::target_clones("avx2", "default")]] void BlendRowsUnmodulated(const SpanBlit& blit, SDL_Color) {
+  EachRow<BlendUnmodulated4>(blit, U16x16{});
+}
 #endif
 
 }  // namespace
@@ -184,16 +263,11 @@ void BlendSpanRow(std::uint32_t* dst, const std::uint32_t* src, int n, const Tex
 
 void BlitSpans(SDL_Surface& target, const SDL_Rect& clip, const SpriteSpans& sprite, int x, int y,
                const TextureLook& look) {
-  const int top = std::max(y, clip.y), bottom = std::min(y + sprite.Height(), clip.y + clip.h);
-  const int left = clip.x - x, right = clip.x + clip.w - x;  // the clip in sprite columns
-  auto* pixels = static_cast<std::uint8_t*>(target.pixels);
-  for (int row = top; row < bottom; ++row) {
-    const SpriteSpans::Span span = sprite.RowSpan(row - y);
-    const int begin = std::max(span.begin, left), end = std::min(span.end, right);
-    if (begin >= end) continue;
-    auto* dst = reinterpret_cast<std::uint32_t*>(pixels + static_cast<std::ptrdiff_t>(row) * target.pitch) + x + begin;
-    BlendSpanRow(dst, sprite.At(begin, row - y), end - begin, look);
-  }
+  const SpanBlit blit(target, clip, sprite, x, y);
+  const SDL_Color mod = look.mod;
+  if (look.blend == SDL_BLENDMODE_ADD) AddRows(blit, mod);
+  else if ((mod.r & mod.g & mod.b & mod.a) == 255) BlendRowsUnmodulated(blit, mod);
+  else BlendRows(blit, mod);
 }
 
 }  // namespace tolvex
