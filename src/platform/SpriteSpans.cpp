@@ -29,6 +29,8 @@ bool SpansCanBlend(SDL_BlendMode blend) { return blend == SDL_BLENDMODE_BLEND ||
 
 namespace {
 
+constexpr int kRowsAhead = 4;
+
 // One clipped row of a sprite: n pixels from src blended onto the screen at dst.
 struct BlitRow {
   std::uint32_t* dst = nullptr;
@@ -56,6 +58,20 @@ struct SpanBlit {
     if (begin >= end) return {};
     auto* line = reinterpret_cast<std::uint32_t*>(screen + static_cast<std::ptrdiff_t>(row) * pitch);
     return {line + x + begin, sprite.At(begin, row - y), end - begin};
+  }
+
+  // Asks for a later row's pixels, the sprite's and the screen's, while this one is blended:
+  // the screen and the many turned copies of the effects are larger than the caches.
+  [[gnu::always_inline]] void Prefetch(int row) const {
+    const BlitRow line = Row(row);
+    constexpr int kPixelsPerLine = 64 / sizeof(std::uint32_t);  // a cache line
+    for (int i = 0; i < line.n; i += kPixelsPerLine) {
+      __builtin_prefetch(line.src + i);
+      __builtin_prefetch(line.dst + i, 1);
+    }
+    if (line.n <= 0) return;
+    __builtin_prefetch(line.src + line.n - 1);
+    __builtin_prefetch(line.dst + line.n - 1, 1);
   }
 
   std::uint8_t* screen;
@@ -233,7 +249,9 @@ template <U16x16 (*Op)(U16x16, U16x16, U16x16)>
 // instruction set for every row would cost as much as blending it.
 template <U16x16 (*Op)(U16x16, U16x16, U16x16)>
 [[gnu::always_inline]] inline void EachRow(const SpanBlit& blit, const U16x16& mod) {
+  for (int row = blit.top; row < std::min(blit.top + kRowsAhead, blit.bottom); ++row) blit.Prefetch(row);
   for (int row = blit.top; row < blit.bottom; ++row) {
+    if (row + kRowsAhead < blit.bottom) blit.Prefetch(row + kRowsAhead);
     const BlitRow line = blit.Row(row);
     if (line.n > 0) ForEachFour<Op>(line.dst, line.src, line.n, mod);
   }
