@@ -161,6 +161,8 @@ constexpr U16x16 kAlphaLanes = {0, 0, 0, 0xFFFF, 0, 0, 0, 0xFFFF, 0, 0, 0, 0xFFF
 constexpr U16x16 kColourLanes = ~kAlphaLanes;
 // Spreads each pixel's alpha lane over its four lanes.
 constexpr U16x16 kAlphaSpread = {3, 3, 3, 3, 7, 7, 7, 7, 11, 11, 11, 11, 15, 15, 15, 15};
+// Spreads each pixel's alpha lane over its colour lanes and zeroes its alpha lane (lane 16: the zero vector).
+constexpr U16x16 kAlphaOnColour = {3, 3, 3, 16, 7, 7, 7, 16, 11, 11, 11, 16, 15, 15, 15, 16};
 
 // x / 255 rounded down, exact for every product of two bytes.
 [[gnu::always_inline]] inline U16x16 Div255(U16x16 x) { return (x + 1 + (x >> 8)) >> 8; }
@@ -184,9 +186,12 @@ constexpr U16x16 kAlphaSpread = {3, 3, 3, 3, 7, 7, 7, 7, 11, 11, 11, 11, 15, 15,
   return Div255(modulated * ((alpha & kColourLanes) | (kAlphaLanes & 255)));
 }
 
+// Adding leaves the screen's alpha as it is: the colour lanes are weighted by the alpha, the
+// alpha lanes by nothing.
 [[gnu::always_inline]] inline U16x16 Add4(U16x16 texel, U16x16 dst, U16x16 mod) {
-  U16x16 alpha;
-  const U16x16 sum = dst + (ModulatedSource(texel, mod, alpha) & kColourLanes);
+  const U16x16 modulated = Div255(texel * mod);
+  const U16x16 weight = __builtin_shuffle(modulated, U16x16{}, kAlphaOnColour);
+  const U16x16 sum = dst + Div255(modulated * weight);
   return sum > 255 ? 255 : sum;
 }
 
