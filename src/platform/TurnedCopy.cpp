@@ -102,31 +102,36 @@ void KeepWithin(std::int64_t start, std::int64_t step, std::int64_t low, std::in
 #define TOLVEX_PER_INSTRUCTION_SET [[gnu::target_clones("avx2", "default")]]
 #endif
 
-using I32x4 = std::int32_t __attribute__((vector_size(16)));
+using U8x8 = std::uint8_t __attribute__((vector_size(8)));
 using U8x4 = std::uint8_t __attribute__((vector_size(4)));
-
-inline I32x4 Channels(std::uint32_t pixel) {
-  U8x4 bytes;
-  std::memcpy(&bytes, &pixel, sizeof bytes);
-  return __builtin_convertvector(bytes, I32x4);
-}
+using I32x8 = std::int32_t __attribute__((vector_size(32)));
+using I32x4 = std::int32_t __attribute__((vector_size(16)));
 
 // The four pixels around each position mixed by its fractions, each channel rounded down
-// and cut to a byte at each step, as SDL's filtered turn does.
+// and cut to a byte at each step, as SDL's filtered turn does. Each pair of neighbours in a
+// row is read at once, and both rows are mixed across in one go, then the two rows down.
 TOLVEX_PER_INSTRUCTION_SET void SampleSmooth(std::uint32_t* out, int n, const PixelRect& picture, RowWalk walk) {
+  constexpr std::uint64_t kAlphas = 0xFF000000FF000000ull;
   for (int i = 0; i < n; ++i, walk.u += walk.du, walk.v += walk.dv) {
     const std::uint32_t* p = picture.pixels + static_cast<std::ptrdiff_t>(walk.v >> 16) * picture.stride + (walk.u >> 16);
-    const std::uint32_t p00 = p[0], p01 = p[1], p10 = p[picture.stride], p11 = p[picture.stride + 1];
+    std::uint64_t upper, lower;
+    std::memcpy(&upper, p, sizeof upper);
+    std::memcpy(&lower, p + picture.stride, sizeof lower);
     // Between four see-through pixels the mix is see-through too, and blending skips it.
-    if (((p00 | p01 | p10 | p11) >> 24) == 0) {
+    if (((upper | lower) & kAlphas) == 0) {
       out[i] = 0;
       continue;
     }
-    const I32x4 c00 = Channels(p00), c01 = Channels(p01), c10 = Channels(p10), c11 = Channels(p11);
-    const int ex = walk.u & 0xFFFF, ey = walk.v & 0xFFFF;
-    const I32x4 top = ((((c01 - c00) * ex) >> 16) + c00) & 0xFF;
-    const I32x4 bottom = ((((c11 - c10) * ex) >> 16) + c10) & 0xFF;
-    const U8x4 mixed = __builtin_convertvector(((((bottom - top) * ey) >> 16) + top) & 0xFF, U8x4);
+    U8x8 upperBytes, lowerBytes;
+    std::memcpy(&upperBytes, &upper, sizeof upper);
+    std::memcpy(&lowerBytes, &lower, sizeof lower);
+    const I32x8 above = __builtin_convertvector(upperBytes, I32x8), below = __builtin_convertvector(lowerBytes, I32x8);
+    const I32x8 left = __builtin_shufflevector(above, below, 0, 1, 2, 3, 8, 9, 10, 11);
+    const I32x8 right = __builtin_shufflevector(above, below, 4, 5, 6, 7, 12, 13, 14, 15);
+    const I32x8 across = ((((right - left) * (walk.u & 0xFFFF)) >> 16) + left) & 0xFF;
+    const I32x4 top = __builtin_shufflevector(across, across, 0, 1, 2, 3);
+    const I32x4 bottom = __builtin_shufflevector(across, across, 4, 5, 6, 7);
+    const U8x4 mixed = __builtin_convertvector(((((bottom - top) * (walk.v & 0xFFFF)) >> 16) + top) & 0xFF, U8x4);
     std::memcpy(out + i, &mixed, sizeof mixed);
   }
 }
