@@ -65,6 +65,22 @@ TEST_F(SpriteSpansTest, PlacementAndClippingMatchSdl) {
   RenderClipRect(ScreenRenderer(), nullptr);
 }
 
+// Rows shorter than four pixels, and rows that end part-way through a group of four, take other
+// paths through the row loops than the sprites above.
+TEST_F(SpriteSpansTest, NarrowRowsMatchSdl) {
+  std::mt19937 random(31);
+  for (int width = 1; width <= 9; ++width) {
+    Pixmap pixmap(width, 5);
+    for (auto& pixel : pixmap.pixels) pixel = static_cast<std::uint32_t>(random()) | 0x01000000u;
+    const ImagePtr sprite = CreateImageFromPixmap(std::move(pixmap));
+    for (const SDL_BlendMode blend : {SDL_BLENDMODE_BLEND, SDL_BLENDMODE_ADD}) {
+      for (const SDL_Color mod : {SDL_Color{255, 255, 255, 255}, SDL_Color{90, 200, 255, 140}}) {
+        ExpectSameAsSdl(*sprite, 40, 41, TextureLook{blend, mod});
+      }
+    }
+  }
+}
+
 TEST_F(SpriteSpansTest, OtherBlendModesAreLeftToSdl) {
   std::mt19937 random(9);
   const ImagePtr sprite = CreateImageFromPixmap(Sprite(random, 8, 8));
