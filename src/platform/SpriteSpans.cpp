@@ -60,8 +60,17 @@ struct SpanBlit {
     return {line + x + begin, sprite.At(begin, row - y), end - begin};
   }
 
-  // Asks for a later row's pixels, the sprite's and the screen's, while this one is blended:
-  // the screen and the many turned copies of the effects are larger than the caches.
+  // Before row `row` is blended, asks for the pixels of the row kRowsAhead on (and, before the
+  // first row, for the rows up to there): the screen and the effects' many turned copies are
+  // larger than the caches.
+  [[gnu::always_inline]] void PrefetchFor(int row) const {
+    if (row == top) {
+      for (int first = top; first < std::min(top + kRowsAhead, bottom); ++first) Prefetch(first);
+    }
+    if (row + kRowsAhead < bottom) Prefetch(row + kRowsAhead);
+  }
+
+  // Asks for one row's pixels, the sprite's and the screen's.
   [[gnu::always_inline]] void Prefetch(int row) const {
     const BlitRow line = Row(row);
     constexpr int kPixelsPerLine = 64 / sizeof(std::uint32_t);  // a cache line
@@ -137,6 +146,7 @@ void BlendRowUnmodulated(std::uint32_t* dst, const std::uint32_t* src, int n) {
 template <auto RowOp>
 void EachRow(const SpanBlit& blit, SDL_Color colour) {
   for (int row = blit.top; row < blit.bottom; ++row) {
+    blit.PrefetchFor(row);
     const BlitRow line = blit.Row(row);
     if (line.n > 0) RowOp(line.dst, line.src, line.n, colour);
   }
@@ -254,9 +264,8 @@ template <U16x16 (*Op)(U16x16, U16x16, U16x16)>
 // instruction set for every row would cost as much as blending it.
 template <U16x16 (*Op)(U16x16, U16x16, U16x16)>
 [[gnu::always_inline]] inline void EachRow(const SpanBlit& blit, const U16x16& mod) {
-  for (int row = blit.top; row < std::min(blit.top + kRowsAhead, blit.bottom); ++row) blit.Prefetch(row);
   for (int row = blit.top; row < blit.bottom; ++row) {
-    if (row + kRowsAhead < blit.bottom) blit.Prefetch(row + kRowsAhead);
+    blit.PrefetchFor(row);
     const BlitRow line = blit.Row(row);
     if (line.n > 0) ForEachFour<Op>(line.dst, line.src, line.n, mod);
   }
