@@ -8,6 +8,7 @@
 #include "platform/DrawCalls.h"
 #include "platform/Font.h"
 #include "platform/Graphics.h"
+#include "platform/SpriteSpans.h"
 #include "platform/TurnedCopy.h"
 
 namespace tolvex {
@@ -111,7 +112,10 @@ void DrawImageRect(const Image& image, int sx, int sy, int sw, int sh, float x, 
   const Pixmap& strip = image.Strip();
   const bool inside = sx >= 0 && sy >= 0 && sx + sw <= strip.width && sy + sh <= strip.height;
   if (inside && s.blend != kBlendMask && s.scaleX == 1 && s.scaleY == 1) {
-    const PixelRect picture{strip.pixels.data() + static_cast<std::ptrdiff_t>(sy) * strip.width + sx, strip.width, sw, sh};
+    // Frame 0 knows where its visible pixels are: the turn skips the see-through margin.
+    const bool firstFrame = sx == image.FrameLeft(0) && sy == image.FrameTop(0) && sw == image.Width() && sh == image.Height();
+    const PixelRect picture{strip.pixels.data() + static_cast<std::ptrdiff_t>(sy) * strip.width + sx, strip.width, sw,
+                            sh, firstFrame ? image.Spans().VisibleBox() : SDL_Rect{}};
     if (RenderTurned(renderer, texture, look, picture, target, s.rotation, pivot)) return;
   }
   const SDL_Rect source{sx, sy, sw, sh};

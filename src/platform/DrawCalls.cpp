@@ -64,7 +64,8 @@ void WriteTurned(SDL_Renderer* renderer, const DrawRecord& record) {
   SDL_Surface* target = SoftwareTarget(renderer);
   if (!target) return;
   SDL_RenderFlush(renderer);
-  const PixelRect picture{record.pixels, record.stride, record.source.w, record.source.h};
+  const PixelRect picture{record.pixels, record.stride, static_cast<int>(record.target.w),
+                          static_cast<int>(record.target.h), record.source};
   BlitTurned(*target, DrawableArea(renderer, *target), picture, static_cast<int>(record.target.x),
              static_cast<int>(record.target.y), Turn{record.angle, record.centre, record.smooth}, record.look);
 }
@@ -233,7 +234,8 @@ bool RenderTurned(SDL_Renderer* renderer, SDL_Texture* texture, const TextureLoo
   if (static_cast<int>(target.w) != picture.width || static_cast<int>(target.h) != picture.height) return false;
   SDL_ScaleMode scaleMode = SDL_ScaleModeLinear;
   SDL_GetTextureScaleMode(texture, &scaleMode);
-  DrawRecord record = CopyRecord(Kind::Turned, texture, look, SDL_Rect{0, 0, picture.width, picture.height}, target);
+  // The size is the target's; the source rectangle keeps where the picture may show.
+  DrawRecord record = CopyRecord(Kind::Turned, texture, look, picture.visible, target);
   record.pixels = picture.pixels;
   record.stride = picture.stride;
   record.smooth = scaleMode != SDL_ScaleModeNearest;

@@ -15,6 +15,11 @@ SpriteSpans::SpriteSpans(const std::uint32_t* pixels, int stride, int width, int
     span.end = width;
     while (span.end > span.begin && (row[span.end - 1] >> 24) == 0) --span.end;
     visible_ += span.end - span.begin;
+    if (span.begin < span.end) {
+      const SDL_Rect line{span.begin, y, span.end - span.begin, 1};
+      if (box_.w == 0) box_ = line;
+      else SDL_UnionRect(&box_, &line, &box_);
+    }
     if (storage == Storage::Refer) {
       span.offset = static_cast<std::ptrdiff_t>(y) * stride;
     } else {

@@ -96,6 +96,20 @@ void KeepWithin(std::int64_t start, std::int64_t step, std::int64_t low, std::in
   end = static_cast<int>(std::min<std::int64_t>(end, b + 1));
 }
 
+// The positions along one axis, 16.16, whose pixel (and, filtered, the next one) lies inside
+// the picture and touches its visible part: elsewhere the turned pixel is fully transparent.
+struct Reach {
+  std::int64_t low = 0, high = -1;
+};
+
+Reach ReachOf(int size, int visibleStart, int visibleSize, bool smooth) {
+  if (visibleSize <= 0) visibleStart = 0, visibleSize = size;
+  // Filtered, pixel i mixes in pixel i + 1, which must lie inside the picture.
+  const int first = std::max(0, smooth ? visibleStart - 1 : visibleStart);
+  const int last = std::min(smooth ? size - 2 : size - 1, visibleStart + visibleSize - 1);
+  return {static_cast<std::int64_t>(first) * kOne, (static_cast<std::int64_t>(last) + 1) * kOne - 1};
+}
+
 #if defined(__clang__)
 #define TOLVEX_PER_INSTRUCTION_SET
 #else
@@ -149,8 +163,8 @@ void BlitTurned(SDL_Surface& target, const SDL_Rect& clip, const PixelRect& pict
   if (picture.width <= 0 || picture.height <= 0) return;
   const TurnGeometry geometry = Geometry(picture.width, picture.height, turn);
   const bool smooth = turn.smooth && geometry.quarter < 0;
-  // A filtered pixel needs its right and lower neighbours inside the picture too.
-  const int reachX = smooth ? picture.width - 1 : picture.width, reachY = smooth ? picture.height - 1 : picture.height;
+  const Reach reachX = ReachOf(picture.width, picture.visible.x, picture.visible.w, smooth);
+  const Reach reachY = ReachOf(picture.height, picture.visible.y, picture.visible.h, smooth);
   const int left = x + geometry.box.x, top = y + geometry.box.y;  // the box on the screen
   const int firstRow = std::max(0, clip.y - top), endRow = std::min(geometry.box.h, clip.y + clip.h - top);
   auto* pixels = static_cast<std::uint8_t*>(target.pixels);
@@ -159,8 +173,8 @@ void BlitTurned(SDL_Surface& target, const SDL_Rect& clip, const PixelRect& pict
   for (int row = firstRow; row < endRow; ++row) {
     const RowWalk walk = Walk(geometry, picture, turn, row);
     int first = std::max(0, clip.x - left), end = std::min(geometry.box.w, clip.x + clip.w - left);
-    KeepWithin(walk.u, walk.du, 0, static_cast<std::int64_t>(reachX) * kOne - 1, first, end);
-    KeepWithin(walk.v, walk.dv, 0, static_cast<std::int64_t>(reachY) * kOne - 1, first, end);
+    KeepWithin(walk.u, walk.du, reachX.low, reachX.high, first, end);
+    KeepWithin(walk.v, walk.dv, reachY.low, reachY.high, first, end);
     auto* line = reinterpret_cast<std::uint32_t*>(pixels + static_cast<std::ptrdiff_t>(top + row) * target.pitch) + left;
     for (int i = first; i < end; i += kChunk) {
       const int n = std::min(kChunk, end - i);

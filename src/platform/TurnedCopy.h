@@ -17,6 +17,8 @@ namespace tolvex {
 struct PixelRect {
   const std::uint32_t* pixels = nullptr;
   int stride = 0, width = 0, height = 0;
+  // Where anything may show: every pixel outside is fully transparent. Empty: anywhere.
+  SDL_Rect visible{};
 };
 
 // How a copy is turned: clockwise by angle degrees about centre (measured from the copy's

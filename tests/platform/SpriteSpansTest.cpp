@@ -39,6 +39,13 @@ TEST_F(SpriteSpansTest, RowsSkipTheTransparentEdges) {
   EXPECT_EQ(spans.RowSpan(2).begin, 0);
   EXPECT_EQ(spans.RowSpan(2).end, 1);
   EXPECT_EQ(spans.VisiblePixels(), 4);
+  const SDL_Rect box = spans.VisibleBox();
+  EXPECT_EQ(box.x, 0);
+  EXPECT_EQ(box.y, 0);
+  EXPECT_EQ(box.w, 5);
+  EXPECT_EQ(box.h, 3);
+  const Pixmap clear(4, 4);
+  EXPECT_EQ(SpriteSpans(clear.pixels.data(), 4, 4, 4).VisibleBox().w, 0) << "nothing visible, an empty box";
 }
 
 TEST_F(SpriteSpansTest, EveryLookMatchesSdlToTheBit) {

@@ -1,5 +1,6 @@
 // Turned copies written straight into the software back buffer must look exactly as SDL's own turned copy.
 #include "BackBufferTest.h"
+#include "platform/SpriteSpans.h"
 #include "platform/TurnedCopy.h"
 
 namespace tolvex {
@@ -25,7 +26,10 @@ class TurnedCopyTest : public BackBufferTest {
         return;
       }
       const Pixmap& strip = image.Strip();
-      const PixelRect picture{strip.pixels.data() + source.y * strip.width + source.x, strip.width, source.w, source.h};
+      // Frame 0 is drawn as the game draws it, with its visible box.
+      const SDL_Rect visible = frame == 0 ? image.Spans().VisibleBox() : SDL_Rect{};
+      const PixelRect picture{strip.pixels.data() + source.y * strip.width + source.x, strip.width, source.w, source.h,
+                              visible};
       EXPECT_TRUE(RenderTurned(renderer, texture, look, picture, target, at.angle, at.centre));
     });
   }
