@@ -37,21 +37,14 @@ int& Generation() {
   return generation;
 }
 
-// OpenGL drivers that draw on the CPU. On them the game's own software renderer is several
-// times faster: it writes only a backdrop's visible runs and blends with whole rows at once.
+// The OpenGL renderer in use draws on the CPU.
 bool DrawsOnCpu(const SDL_RendererInfo& info) {
   if (!std::string_view(info.name).starts_with("opengl")) return false;
   constexpr unsigned kGlRenderer = 0x1F01;
   using GetString = const unsigned char* (*)(unsigned);
   const auto glGetString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
   const unsigned char* name = glGetString ? glGetString(kGlRenderer) : nullptr;
-  if (!name) return false;
-  const std::string_view renderer(reinterpret_cast<const char*>(name));
-  constexpr std::array<std::string_view, 4> kCpuDrivers{"llvmpipe", "softpipe", "Software Rasterizer", "SWR"};
-  for (const std::string_view driver : kCpuDrivers) {
-    if (renderer.find(driver) != std::string_view::npos) return true;
-  }
-  return false;
+  return name && IsCpuRasteriser(reinterpret_cast<const char*>(name));
 }
 
 // TOLVEX_RENDERER=accelerated keeps an OpenGL driver that draws on the CPU (for comparing the two).
@@ -118,6 +111,14 @@ void Opened(int width, int height, int hertz) {
 }
 
 }  // namespace
+
+bool IsCpuRasteriser(std::string_view glRenderer) {
+  constexpr std::array<std::string_view, 4> kCpuDrivers{"llvmpipe", "softpipe", "Software Rasterizer", "SWR"};
+  for (const std::string_view driver : kCpuDrivers) {
+    if (glRenderer.find(driver) != std::string_view::npos) return true;
+  }
+  return false;
+}
 
 int RendererGeneration() { return Generation(); }
 void NextRendererGeneration() { ++Generation(); }
