@@ -59,6 +59,27 @@ void AddRow(std::uint32_t* dst, const std::uint32_t* src, int n, SDL_Color colou
 void BlendRow(std::uint32_t* dst, const std::uint32_t* src, int n, SDL_Color colour) {
   ModulatedRow<false>(dst, src, n, colour);
 }
+
+// Alpha blending without modulation: SDL's own shortcut, as the vector row below tells.
+void BlendRowUnmodulated(std::uint32_t* dst, const std::uint32_t* src, int n) {
+  for (int i = 0; i < n; ++i) {
+    const std::uint32_t s = src[i];
+    const std::uint32_t alpha = s >> 24;
+    if (alpha == 0) continue;
+    if (alpha == 255) {
+      dst[i] = s;
+      continue;
+    }
+    const std::uint32_t d = dst[i];
+    std::uint32_t out = 0;
+    for (int shift = 0; shift < 32; shift += 8) {
+      const std::uint32_t sc = shift == 24 ? 255 : (s >> shift) & 255, dc = (d >> shift) & 255;
+      out |= (((sc * alpha) >> 8) + ((dc * (255 - alpha)) >> 8)) << shift;
+    }
+    dst[i] = out;
+  }
+}
+
 #else
 // The vector helpers below are always inlined into the row loops, which are built once
 // for AVX2 and once for plain x86-64: how a 32-byte vector would be passed does not matter.
@@ -135,28 +156,21 @@ template <U16x16 (*Op)(U16x16, U16x16, U16x16)>
                                                         SDL_Color colour) {
   ForEachFour<Blend4>(dst, src, n, ModLanes(colour));
 }
-#endif
 
 // Alpha blending without modulation takes SDL's own shortcut: opaque pixels are copied,
-// transparent ones skipped, the rest mixed with weights that are shifted, not divided.
-void BlendRowUnmodulated(std::uint32_t* dst, const std::uint32_t* src, int n) {
-  for (int i = 0; i < n; ++i) {
-    const std::uint32_t s = src[i];
-    const std::uint32_t alpha = s >> 24;
-    if (alpha == 0) continue;
-    if (alpha == 255) {
-      dst[i] = s;
-      continue;
-    }
-    const std::uint32_t d = dst[i];
-    std::uint32_t out = 0;
-    for (int shift = 0; shift < 32; shift += 8) {
-      const std::uint32_t sc = shift == 24 ? 255 : (s >> shift) & 255, dc = (d >> shift) & 255;
-      out |= (((sc * alpha) >> 8) + ((dc * (255 - alpha)) >> 8)) << shift;
-    }
-    dst[i] = out;
-  }
+// transparent ones skipped, the rest mixed with weights that are shifted, not divided
+// (the alpha lane mixes 255 with the back buffer's alpha).
+[[gnu::always_inline]] inline U16x16 BlendUnmodulated4(U16x16 texel, U16x16 dst, U16x16) {
+  const U16x16 alpha = __builtin_shuffle(texel, U16x16{3, 3, 3, 3, 7, 7, 7, 7, 11, 11, 11, 11, 15, 15, 15, 15});
+  const U16x16 source = (texel & kColourLanes) | (kAlphaLanes & 255);
+  const U16x16 mixed = ((source * alpha) >> 8) + ((dst * (255 - alpha)) >> 8);
+  return alpha == 0 ? dst : (alpha == 255 ? texel : mixed);
 }
+
+[[gnu::target_clones("avx2", "default")]] void BlendRowUnmodulated(std::uint32_t* dst, const std::uint32_t* src, int n) {
+  ForEachFour<BlendUnmodulated4>(dst, src, n, U16x16{});
+}
+#endif
 
 }  // namespace
 
