@@ -1,6 +1,10 @@
 // The window (or offscreen back buffer) and its SDL renderer.
 #include <SDL.h>
 
+#include <array>
+#include <cstdlib>
+#include <string_view>
+
 #include "platform/DrawCalls.h"
 #include "platform/Graphics.h"
 #include "platform/Input.h"
@@ -12,9 +16,9 @@ namespace {
 
 struct ScreenState {
   SDL_Window* window = nullptr;
-  SDL_Surface* surface = nullptr;  // the back buffer of a headless screen
+  // The back buffer the software renderer draws into: offscreen, or copied to the window on Flip.
+  SDL_Surface* surface = nullptr;
   SDL_Renderer* renderer = nullptr;
-  bool software = false;  // the renderer draws on the CPU into a surface
   void (*glFinish)() = nullptr;  // the OpenGL renderers' wait for the GPU
   int width = 0, height = 0, hertz = 60;
   Uint32 lastPacedFlip = 0;
@@ -33,6 +37,65 @@ int& Generation() {
   return generation;
 }
 
+// The OpenGL renderer in use draws on the CPU.
+bool DrawsOnCpu(const SDL_RendererInfo& info) {
+  if (!std::string_view(info.name).starts_with("opengl")) return false;
+  constexpr unsigned kGlRenderer = 0x1F01;
+  using GetString = const unsigned char* (*)(unsigned);
+  const auto glGetString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+  const unsigned char* name = glGetString ? glGetString(kGlRenderer) : nullptr;
+  return name && IsCpuRasteriser(reinterpret_cast<const char*>(name));
+}
+
+// TOLVEX_RENDERER=accelerated keeps an OpenGL driver that draws on the CPU (for comparing the two).
+bool KeepCpuOpenGl() {
+  const char* choice = std::getenv("TOLVEX_RENDERER");
+  return choice && std::string_view(choice) == "accelerated";
+}
+
+// TOLVEX_RENDERER=software skips the accelerated renderer altogether.
+bool SoftwareChosen() {
+  const char* choice = std::getenv("TOLVEX_RENDERER");
+  return choice && std::string_view(choice) == "software";
+}
+
+// On X11 a window's pixels go straight to the server (shared memory) instead of through an
+// OpenGL texture, which on a machine without a GPU costs a whole extra full-screen copy.
+void PreferNativeWindowBuffer() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (driver && std::string_view(driver) == "x11") SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+}
+
+bool OpenGpuRenderer(ScreenState& screen) {
+  if (SoftwareChosen()) return false;
+  screen.renderer = SDL_CreateRenderer(screen.window, -1, SDL_RENDERER_ACCELERATED);
+  SDL_RendererInfo info{};
+  if (!screen.renderer || SDL_GetRendererInfo(screen.renderer, &info) != 0) return false;
+  if (DrawsOnCpu(info) && !KeepCpuOpenGl()) return false;
+  if (std::string_view(info.name).starts_with("opengl")) {
+    screen.glFinish = reinterpret_cast<void (*)()>(SDL_GL_GetProcAddress("glFinish"));
+  }
+  return true;
+}
+
+// The software renderer draws into a back buffer of the game's own pixel format, the same as
+// a headless screen's, so both paint identical pictures; Flip copies it to the window.
+bool OpenSoftwareRenderer(ScreenState& screen, int width, int height) {
+  screen.surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
+  if (!screen.surface) return false;
+  // Its alpha means nothing once shown: it is copied to the window as it is, not blended.
+  SDL_SetSurfaceBlendMode(screen.surface, SDL_BLENDMODE_NONE);
+  screen.renderer = SDL_CreateSoftwareRenderer(screen.surface);
+  return screen.renderer != nullptr;
+}
+
+// Copies a software back buffer to the window.
+void ShowBackBuffer(const ScreenState& screen) {
+  SDL_Surface* shown = SDL_GetWindowSurface(screen.window);
+  if (!shown || SDL_BlitSurface(screen.surface, nullptr, shown, nullptr) != 0) return;
+  SDL_UpdateWindowSurface(screen.window);
+}
+
 // Sizes a hand-edited settings file may hold but no screen can have.
 bool PlausibleSize(int width, int height) {
   return width > 0 && height > 0 && width <= kMaxScreenSide && height <= kMaxScreenSide;
@@ -49,37 +112,39 @@ void Opened(int width, int height, int hertz) {
 
 }  // namespace
 
+bool IsCpuRasteriser(std::string_view glRenderer) {
+  constexpr std::array<std::string_view, 4> kCpuDrivers{"llvmpipe", "softpipe", "Software Rasterizer", "SWR"};
+  for (const std::string_view driver : kCpuDrivers) {
+    if (glRenderer.find(driver) != std::string_view::npos) return true;
+  }
+  return false;
+}
+
 int RendererGeneration() { return Generation(); }
 void NextRendererGeneration() { ++Generation(); }
 
 SDL_Surface* SoftwareTarget(SDL_Renderer* renderer) {
   const auto& screen = Screen();
-  if (!renderer || renderer != screen.renderer || !screen.software) return nullptr;
-  if (screen.surface) return screen.surface;
-  SDL_Surface* surface = SDL_GetWindowSurface(screen.window);
-  return surface && surface->format->format == SDL_PIXELFORMAT_ARGB8888 ? surface : nullptr;
+  return renderer && renderer == screen.renderer ? screen.surface : nullptr;
 }
 
 bool OpenScreen(int width, int height, int depth, int hertz, RendererKind kind) {
   CloseScreen();
   // Video is started even for a size that is refused, so the notice that follows can show a box.
   if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0 || !PlausibleSize(width, height)) return false;
+  PreferNativeWindowBuffer();
   auto& screen = Screen();
-  const Uint32 flags = depth == 0 ? SDL_WINDOW_SHOWN : (SDL_WINDOW_SHOWN | SDL_WINDOW_FULLSCREEN);
+  // Hidden until its renderer is chosen, so a renderer that is tried and refused never flashes.
+  const Uint32 flags = SDL_WINDOW_HIDDEN | (depth == 0 ? 0 : SDL_WINDOW_FULLSCREEN);
   screen.window = SDL_CreateWindow(screen.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
                                    height, flags);
-  if (!screen.window) return false;
-  const Uint32 rendererFlags = kind == RendererKind::Accelerated ? SDL_RENDERER_ACCELERATED : SDL_RENDERER_SOFTWARE;
-  screen.renderer = SDL_CreateRenderer(screen.window, -1, rendererFlags);
-  SDL_RendererInfo info{};
-  if (!screen.renderer || SDL_GetRendererInfo(screen.renderer, &info) != 0) {
+  const bool opened = screen.window && (kind == RendererKind::Accelerated ? OpenGpuRenderer(screen)
+                                                                         : OpenSoftwareRenderer(screen, width, height));
+  if (!opened) {
     CloseScreen();
     return false;
   }
-  screen.software = (info.flags & SDL_RENDERER_SOFTWARE) != 0;
-  if (std::string_view(info.name).starts_with("opengl")) {
-    screen.glFinish = reinterpret_cast<void (*)()>(SDL_GL_GetProcAddress("glFinish"));
-  }
+  SDL_ShowWindow(screen.window);
   Opened(width, height, hertz);
   return true;
 }
@@ -87,15 +152,10 @@ bool OpenScreen(int width, int height, int depth, int hertz, RendererKind kind) 
 bool OpenHeadlessScreen(int width, int height) {
   CloseScreen();
   if (!PlausibleSize(width, height)) return false;
-  auto& screen = Screen();
-  screen.surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
-  if (!screen.surface) return false;
-  screen.renderer = SDL_CreateSoftwareRenderer(screen.surface);
-  if (!screen.renderer) {
+  if (!OpenSoftwareRenderer(Screen(), width, height)) {
     CloseScreen();
     return false;
   }
-  screen.software = true;
   Opened(width, height, 60);
   return true;
 }
@@ -107,11 +167,10 @@ void CloseScreen() {
   if (screen.surface) SDL_FreeSurface(screen.surface);
   if (screen.renderer || screen.window || screen.surface) NextRendererGeneration();
   screen.renderer = nullptr, screen.window = nullptr, screen.surface = nullptr;
-  screen.software = false;
   screen.glFinish = nullptr;
 }
 
-bool IsHeadless() { return Screen().surface != nullptr; }
+bool IsHeadless() { return Screen().surface != nullptr && !Screen().window; }
 SDL_Renderer* ScreenRenderer() { return Screen().renderer; }
 int ScreenWidth() { return Screen().width; }
 int ScreenHeight() { return Screen().height; }
@@ -145,8 +204,10 @@ void CapFrameRate(bool on) {
   auto& screen = Screen();
   screen.paceEveryFlip = false;
   if (!screen.window) return;
-  if (SDL_RenderSetVSync(screen.renderer, on ? 1 : 0) == 0 || !on) return;
-  // No vsync from this renderer: a timed wait at the display's rate instead.
+  // A software back buffer reaches the window through Flip's copy, which no vsync governs.
+  const bool vsync = !screen.surface && SDL_RenderSetVSync(screen.renderer, on ? 1 : 0) == 0;
+  if (vsync || !on) return;
+  // No vsync: a timed wait at the display's rate instead.
   SDL_DisplayMode mode;
   if (SDL_GetCurrentDisplayMode(SDL_GetWindowDisplayIndex(screen.window), &mode) == 0 && mode.refresh_rate > 0)
     screen.hertz = mode.refresh_rate;
@@ -156,7 +217,7 @@ void CapFrameRate(bool on) {
 void Flip(int sync) {
   auto& screen = Screen();
   if (!screen.renderer) return;
-  if ((sync != 0 || screen.paceEveryFlip) && !screen.surface) {
+  if ((sync != 0 || screen.paceEveryFlip) && screen.window) {
     // Pace to the screen's rate: wait until one period has passed since the last paced flip.
     const Uint32 period = 1000u / static_cast<Uint32>(screen.hertz);
     const Uint32 elapsed = SDL_GetTicks() - screen.lastPacedFlip;
@@ -164,6 +225,7 @@ void Flip(int sync) {
     screen.lastPacedFlip = SDL_GetTicks();
   }
   SDL_RenderPresent(screen.renderer);
+  if (screen.window && screen.surface) ShowBackBuffer(screen);
   if (sync != 0) PumpWindowEvents();
 }
 

@@ -243,7 +243,8 @@ template <U16x16 (*Op)(U16x16, U16x16, U16x16)>
 }
 
 // Alpha blending without modulation takes SDL's own shortcut: opaque pixels are copied,
-// transparent ones left alone, the rest mixed with weights that are shifted, not divided.
+// transparent ones left alone, the rest mixed with weights that are shifted, not divided
+// (the alpha lane mixes 255 with the back buffer's alpha).
 [[gnu::always_inline]] inline U16x16 BlendUnmodulated4(U16x16 texel, U16x16 dst, U16x16) {
   const U16x16 alpha = __builtin_shuffle(texel, kAlphaSpread);
   const U16x16 source = (texel & kColourLanes) | (kAlphaLanes & 255);

@@ -88,6 +88,21 @@ TEST_F(SpriteSpansTest, NarrowRowsMatchSdl) {
   }
 }
 
+// Plain alpha blending has SDL's shortcuts at alpha 0 and 255 and shifted weights between:
+// every alpha, in every position of a four-pixel group and in the ragged row ends.
+TEST_F(SpriteSpansTest, PlainBlendingMatchesSdlAtEveryAlpha) {
+  std::mt19937 random(11);
+  Pixmap pixmap(67, 13);
+  for (std::size_t i = 0; i < pixmap.pixels.size(); ++i) {
+    const auto alpha = static_cast<std::uint32_t>((i * 7) % 256);
+    pixmap.pixels[i] = alpha << 24 | (static_cast<std::uint32_t>(random()) & 0xFFFFFFu);
+  }
+  const ImagePtr sprite = CreateImageFromPixmap(std::move(pixmap));
+  for (const float x : {0.0f, 1.0f, 2.0f, 3.0f, 30.0f}) {
+    ExpectSameAsSdl(*sprite, x, 7, TextureLook{SDL_BLENDMODE_BLEND, {255, 255, 255, 255}});
+  }
+}
+
 TEST_F(SpriteSpansTest, OtherBlendModesAreLeftToSdl) {
   std::mt19937 random(9);
   const ImagePtr sprite = CreateImageFromPixmap(Sprite(random, 8, 8));
