@@ -8,6 +8,8 @@
 #include "platform/DrawCalls.h"
 #include "platform/Font.h"
 #include "platform/Graphics.h"
+#include "platform/SpriteSpans.h"
+#include "platform/TurnedCopy.h"
 
 namespace tolvex {
 
@@ -106,6 +108,16 @@ void DrawImageRect(const Image& image, int sx, int sy, int sw, int sh, float x, 
   const SDL_FRect target{left, top, std::fabs(s.scaleX) * sw, std::fabs(s.scaleY) * sh};
   const SDL_FPoint pivot{x - left, y - top};
   const int flip = (s.scaleX < 0 ? SDL_FLIP_HORIZONTAL : 0) | (s.scaleY < 0 ? SDL_FLIP_VERTICAL : 0);
+  // On the software renderer an unscaled copy is turned straight into the back buffer.
+  const Pixmap& strip = image.Strip();
+  const bool inside = sx >= 0 && sy >= 0 && sx + sw <= strip.width && sy + sh <= strip.height;
+  if (inside && s.blend != kBlendMask && s.scaleX == 1 && s.scaleY == 1) {
+    // Frame 0 knows where its visible pixels are: the turn skips the see-through margin.
+    const bool firstFrame = sx == image.FrameLeft(0) && sy == image.FrameTop(0) && sw == image.Width() && sh == image.Height();
+    const PixelRect picture{strip.pixels.data() + static_cast<std::ptrdiff_t>(sy) * strip.width + sx, strip.width, sw,
+                            sh, firstFrame ? image.Spans().VisibleBox() : SDL_Rect{}};
+    if (RenderTurned(renderer, texture, look, picture, target, s.rotation, pivot)) return;
+  }
   const SDL_Rect source{sx, sy, sw, sh};
   RenderCopyEx(renderer, texture, look, source, target, s.rotation, pivot, static_cast<SDL_RendererFlip>(flip));
 }

@@ -6,6 +6,7 @@
 #include "platform/Graphics.h"
 #include "platform/RendererSession.h"
 #include "platform/SpriteSpans.h"
+#include "platform/TurnedCopy.h"
 
 namespace tolvex {
 
@@ -59,6 +60,16 @@ void WriteSpans(SDL_Renderer* renderer, const DrawRecord& record) {
             record.look);
 }
 
+void WriteTurned(SDL_Renderer* renderer, const DrawRecord& record) {
+  SDL_Surface* target = SoftwareTarget(renderer);
+  if (!target) return;
+  SDL_RenderFlush(renderer);
+  const PixelRect picture{record.pixels, record.stride, static_cast<int>(record.target.w),
+                          static_cast<int>(record.target.h), record.source};
+  BlitTurned(*target, DrawableArea(renderer, *target), picture, static_cast<int>(record.target.x),
+             static_cast<int>(record.target.y), Turn{record.angle, record.centre, record.smooth}, record.look);
+}
+
 // Counts the call, records it when a recording runs, and makes it.
 void Draw(SDL_Renderer* renderer, const DrawRecord& record, const DrawData& data = {}) {
   Count(record);
@@ -108,6 +119,7 @@ void IssueDraw(SDL_Renderer* renderer, const DrawRecord& record, const DrawData&
       SDL_RenderSetClipRect(renderer, record.clipped ? &record.source : nullptr);
       break;
     case Kind::Spans: WriteSpans(renderer, record); break;
+    case Kind::Turned: WriteTurned(renderer, record); break;
   }
 }
 
@@ -211,6 +223,24 @@ bool RenderSpans(SDL_Renderer* renderer, const SpriteSpans& sprite, int x, int y
   record.look = look;
   record.target = SDL_FRect{static_cast<float>(x), static_cast<float>(y), static_cast<float>(sprite.Width()),
                             static_cast<float>(sprite.Height())};
+  Draw(renderer, record);
+  return true;
+}
+
+bool RenderTurned(SDL_Renderer* renderer, SDL_Texture* texture, const TextureLook& look, const PixelRect& picture,
+                  const SDL_FRect& target, double angle, const SDL_FPoint& centre) {
+  if (!SpansCanBlend(look.blend) || !SoftwareTarget(renderer) || !picture.pixels) return false;
+  // SDL cuts the size to whole pixels too.
+  if (static_cast<int>(target.w) != picture.width || static_cast<int>(target.h) != picture.height) return false;
+  SDL_ScaleMode scaleMode = SDL_ScaleModeLinear;
+  SDL_GetTextureScaleMode(texture, &scaleMode);
+  // The size is the target's; the source rectangle keeps where the picture may show.
+  DrawRecord record = CopyRecord(Kind::Turned, texture, look, picture.visible, target);
+  record.pixels = picture.pixels;
+  record.stride = picture.stride;
+  record.smooth = scaleMode != SDL_ScaleModeNearest;
+  record.angle = angle;
+  record.centre = centre;
   Draw(renderer, record);
   return true;
 }

@@ -11,6 +11,7 @@ namespace tolvex {
 
 class DrawList;
 class SpriteSpans;
+struct PixelRect;
 
 // How a texture is drawn: its blend mode and its colour and alpha modulation.
 struct TextureLook {
@@ -49,6 +50,12 @@ void RenderClipRect(SDL_Renderer* renderer, const SDL_Rect* clip);
 // buffer, as an unscaled RenderCopy would (see SpriteSpans); false, drawing nothing, when
 // the renderer draws on a GPU or the blend mode is not alpha or additive.
 bool RenderSpans(SDL_Renderer* renderer, const SpriteSpans& sprite, int x, int y, const TextureLook& look);
+// Blends picture, turned as RenderCopyEx turns it, straight into a software renderer's back
+// buffer (see TurnedCopy), as an unscaled, unmirrored RenderCopyEx of texture, which holds the
+// same pixels, would; false, drawing nothing, when the renderer draws on a GPU, the blend mode
+// is not alpha or additive, or target is not picture's size.
+bool RenderTurned(SDL_Renderer* renderer, SDL_Texture* texture, const TextureLook& look, const PixelRect& picture,
+                  const SDL_FRect& target, double angle, const SDL_FPoint& centre);
 
 // From now on every call is also written into list (emptied first), until StopRecording.
 void StartRecording(DrawList& list);

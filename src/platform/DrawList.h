@@ -15,10 +15,14 @@ namespace tolvex {
 // One recorded call. Textures and sprites are referred to, not kept: whatever the frame
 // drew must still exist when the list is replayed.
 struct DrawRecord {
-  enum class Kind : std::uint8_t { Copy, CopyEx, Geometry, FillRects, Line, Point, Clear, Clip, Spans };
+  enum class Kind : std::uint8_t { Copy, CopyEx, Geometry, FillRects, Line, Point, Clear, Clip, Spans, Turned };
   Kind kind = Kind::Copy;
   SDL_Texture* texture = nullptr;
   const SpriteSpans* sprite = nullptr;
+  // A turned copy's picture: its first pixel, and pixels from one row to the next.
+  const std::uint32_t* pixels = nullptr;
+  int stride = 0;
+  bool smooth = false;
   // Blend mode and modulation of a texture, or blend mode and colour of a primitive.
   TextureLook look;
   SDL_Rect source{};

@@ -35,12 +35,15 @@ class SpriteSpans {
   int Height() const { return static_cast<int>(spans_.size()); }
   // Visible pixels, summed over the rows.
   int VisiblePixels() const { return visible_; }
+  // The smallest rectangle holding every visible pixel; empty (w = h = 0) when none is.
+  const SDL_Rect& VisibleBox() const { return box_; }
   Span RowSpan(int y) const { return spans_[static_cast<std::size_t>(y)]; }
   // Pixel x of row y, for x inside the row's span.
   const std::uint32_t* At(int x, int y) const { return base_ + spans_[static_cast<std::size_t>(y)].offset + x; }
 
  private:
   int width_, visible_ = 0;
+  SDL_Rect box_{0, 0, 0, 0};
   std::vector<Span> spans_;
   std::vector<std::uint32_t> copy_;
   const std::uint32_t* base_ = nullptr;
@@ -48,6 +51,9 @@ class SpriteSpans {
 
 // True for the blend modes BlitSpans draws (alpha and additive).
 bool SpansCanBlend(SDL_BlendMode blend);
+// Blends n source pixels over n screen pixels with that look (alpha or additive), with SDL's
+// arithmetic for a copy from an ARGB8888 surface.
+void BlendSpanRow(std::uint32_t* dst, const std::uint32_t* src, int n, const TextureLook& look);
 // Blends the sprite with its top-left at (x, y) into an ARGB8888 surface, clipped to
 // clip, exactly as SDL's software renderer draws an unscaled copy with that look.
 void BlitSpans(SDL_Surface& target, const SDL_Rect& clip, const SpriteSpans& sprite, int x, int y,

@@ -1,66 +1,30 @@
 // Sprites written straight into the software back buffer must look exactly as SDL's own copy.
-#include <gtest/gtest.h>
-
-#include <random>
-
-#include "platform/DrawCalls.h"
-#include "platform/Graphics.h"
+#include "BackBufferTest.h"
 #include "platform/SpriteSpans.h"
 
 namespace tolvex {
 namespace {
 
-constexpr int kScreen = 96;
-
-// Random pixels with a fully transparent frame around them and a few transparent holes.
-Pixmap Sprite(std::mt19937& random, int width, int height) {
-  Pixmap pixmap(width, height);
-  for (int y = 2; y < height - 2; ++y) {
-    for (int x = 3; x < width - 1; ++x) pixmap.At(x, y) = random() % 7 == 0 ? 0u : static_cast<std::uint32_t>(random());
-  }
-  return pixmap;
-}
-
-class SpriteSpansTest : public ::testing::Test {
+class SpriteSpansTest : public BackBufferTest {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(OpenHeadlessScreen(kScreen, kScreen));
-    std::mt19937 random(7);
-    Pixmap noise(kScreen, kScreen);
-    for (auto& pixel : noise.pixels) pixel = static_cast<std::uint32_t>(random());
-    background_ = CreateImageFromPixmap(std::move(noise));
-  }
-  void TearDown() override { CloseScreen(); }
-
   // The screen after the sprite is drawn over the background, by SDL or by the span writer.
   Pixmap Draw(const Image& sprite, float x, float y, const TextureLook& look, bool spans) {
-    SDL_Renderer* renderer = ScreenRenderer();
-    const SDL_Rect whole{0, 0, kScreen, kScreen};
-    RenderCopy(renderer, background_->Texture(renderer), TextureLook{SDL_BLENDMODE_NONE, {255, 255, 255, 255}}, whole,
-               SDL_FRect{0, 0, kScreen, kScreen});
-    if (spans) {
-      EXPECT_TRUE(RenderSpans(renderer, sprite.Spans(), static_cast<int>(x), static_cast<int>(y), look));
-    } else {
-      const SDL_Rect source{0, 0, sprite.Width(), sprite.Height()};
-      RenderCopy(renderer, sprite.Texture(renderer), look, source,
-                 SDL_FRect{x, y, static_cast<float>(sprite.Width()), static_cast<float>(sprite.Height())});
-    }
-    // The back buffer keeps its alpha: compare it too.
-    Pixmap screen(kScreen, kScreen);
-    SDL_RenderReadPixels(renderer, nullptr, SDL_PIXELFORMAT_ARGB8888, screen.pixels.data(), kScreen * 4);
-    return screen;
+    return After([&](SDL_Renderer* renderer) {
+      if (spans) {
+        EXPECT_TRUE(RenderSpans(renderer, sprite.Spans(), static_cast<int>(x), static_cast<int>(y), look));
+      } else {
+        const SDL_Rect source{0, 0, sprite.Width(), sprite.Height()};
+        RenderCopy(renderer, sprite.Texture(renderer), look, source,
+                   SDL_FRect{x, y, static_cast<float>(sprite.Width()), static_cast<float>(sprite.Height())});
+      }
+    });
   }
 
   void ExpectSameAsSdl(const Image& sprite, float x, float y, const TextureLook& look) {
-    const Pixmap expected = Draw(sprite, x, y, look, false);
-    const Pixmap actual = Draw(sprite, x, y, look, true);
-    int differing = 0;
-    for (std::size_t i = 0; i < expected.pixels.size(); ++i) differing += expected.pixels[i] != actual.pixels[i];
-    EXPECT_EQ(differing, 0) << "blend " << look.blend << " mod " << int(look.mod.r) << ',' << int(look.mod.g) << ','
-                            << int(look.mod.b) << ',' << int(look.mod.a) << " at " << x << ',' << y;
+    EXPECT_EQ(Differing(Draw(sprite, x, y, look, false), Draw(sprite, x, y, look, true)), 0)
+        << "blend " << look.blend << " mod " << int(look.mod.r) << ',' << int(look.mod.g) << ','
+        << int(look.mod.b) << ',' << int(look.mod.a) << " at " << x << ',' << y;
   }
-
-  ImagePtr background_;
 };
 
 TEST_F(SpriteSpansTest, RowsSkipTheTransparentEdges) {
@@ -75,6 +39,13 @@ TEST_F(SpriteSpansTest, RowsSkipTheTransparentEdges) {
   EXPECT_EQ(spans.RowSpan(2).begin, 0);
   EXPECT_EQ(spans.RowSpan(2).end, 1);
   EXPECT_EQ(spans.VisiblePixels(), 4);
+  const SDL_Rect box = spans.VisibleBox();
+  EXPECT_EQ(box.x, 0);
+  EXPECT_EQ(box.y, 0);
+  EXPECT_EQ(box.w, 5);
+  EXPECT_EQ(box.h, 3);
+  const Pixmap clear(4, 4);
+  EXPECT_EQ(SpriteSpans(clear.pixels.data(), 4, 4, 4).VisibleBox().w, 0) << "nothing visible, an empty box";
 }
 
 TEST_F(SpriteSpansTest, EveryLookMatchesSdlToTheBit) {
@@ -99,6 +70,22 @@ TEST_F(SpriteSpansTest, PlacementAndClippingMatchSdl) {
   RenderClipRect(ScreenRenderer(), &clip);
   ExpectSameAsSdl(*sprite, 5.5f, 9.25f, look);
   RenderClipRect(ScreenRenderer(), nullptr);
+}
+
+// Rows shorter than four pixels, and rows that end part-way through a group of four, take other
+// paths through the row loops than the sprites above.
+TEST_F(SpriteSpansTest, NarrowRowsMatchSdl) {
+  std::mt19937 random(31);
+  for (int width = 1; width <= 9; ++width) {
+    Pixmap pixmap(width, 5);
+    for (auto& pixel : pixmap.pixels) pixel = static_cast<std::uint32_t>(random()) | 0x01000000u;
+    const ImagePtr sprite = CreateImageFromPixmap(std::move(pixmap));
+    for (const SDL_BlendMode blend : {SDL_BLENDMODE_BLEND, SDL_BLENDMODE_ADD}) {
+      for (const SDL_Color mod : {SDL_Color{255, 255, 255, 255}, SDL_Color{90, 200, 255, 140}}) {
+        ExpectSameAsSdl(*sprite, 40, 41, TextureLook{blend, mod});
+      }
+    }
+  }
 }
 
 // Plain alpha blending has SDL's shortcuts at alpha 0 and 255 and shifted weights between:
