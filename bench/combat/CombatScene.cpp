@@ -56,6 +56,9 @@ void CombatScene::StartHeadlessGame() {
 }
 
 void CombatScene::Build() {
+  // Every scene starts from the same random numbers and place, whichever benchmark ran before.
+  SeedRandom(1);
+  Player->X = 0, Player->Y = 0;
   // The previous scene leaves without wreckage, so debris does not pile up from run to run.
   for (const TGObjectPtr& object : TUniverse::WorldList()) {
     if (object == Player) continue;
