@@ -37,7 +37,7 @@ void ProximityGrid::Add(int index, float x, float y, float reach) {
   const long long left = CellOf(x - r), right = std::min(CellOf(x + r), left + kSide - 1);
   const long long top = CellOf(y - r), bottom = std::min(CellOf(y + r), top + kSide - 1);
   for (long long row = top; row <= bottom; ++row) {
-    for (long long column = left; column <= right; ++column) entries_.emplace_back(SlotOf(column, row), index);
+    for (long long column = left; column <= right; ++column) entries_.emplace_back(SlotOf(column, row), Thing{index, x, y, r});
   }
 }
 
@@ -51,11 +51,11 @@ void ProximityGrid::Finish() {
   for (const auto& [slot, thing] : entries_) things_[static_cast<std::size_t>(cursor_[static_cast<std::size_t>(slot)]++)] = thing;
 }
 
-std::span<const int> ProximityGrid::Near(float x, float y) const {
+std::span<const ProximityGrid::Thing> ProximityGrid::Near(float x, float y) const {
   if (starts_.empty() || !std::isfinite(x) || !std::isfinite(y)) return {};
   const auto slot = static_cast<std::size_t>(SlotOf(CellOf(x), CellOf(y)));
   const auto begin = static_cast<std::size_t>(starts_[slot]), end = static_cast<std::size_t>(starts_[slot + 1]);
-  return std::span<const int>(things_).subspan(begin, end - begin);
+  return std::span<const Thing>(things_).subspan(begin, end - begin);
 }
 
 }  // namespace tolvex

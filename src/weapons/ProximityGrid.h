@@ -2,7 +2,8 @@
 // Numbered things sorted into square cells of the plane. Each thing is entered in every
 // cell its reach overlaps, so the things that may reach a point are those listed in the
 // point's cell, in the order they were entered. The plane is unbounded, so cells far apart
-// share a slot of the table; that only adds candidates a distance test drops.
+// share a slot of the table; that only adds candidates a distance test drops. Each listing
+// carries the thing's circle, so that test needs nothing but the listing.
 #include <span>
 #include <utility>
 #include <vector>
@@ -11,6 +12,17 @@ namespace tolvex {
 
 class ProximityGrid {
  public:
+  // A thing as entered: its number and the circle it reaches over (a little widened for rounding).
+  struct Thing {
+    int index;
+    float x, y, reach;
+    // True if (px, py) lies within the circle.
+    bool Reaches(float px, float py) const {
+      const float dx = px - x, dy = py - y;
+      return dx * dx + dy * dy <= reach * reach;
+    }
+  };
+
   explicit ProximityGrid(float cellSize) : cellSize_(cellSize) {}
 
   // Empties the grid for a new set of things.
@@ -23,8 +35,8 @@ class ProximityGrid {
   // False when some thing could not be placed: ask every thing instead.
   bool Usable() const { return usable_; }
   // The things that may reach (x, y), in the order they were entered (a point that is not
-  // finite gets none: the caller must not ask for it).
-  std::span<const int> Near(float x, float y) const;
+  // finite gets none: the caller must not ask for it); those that do pass Thing::Reaches.
+  std::span<const Thing> Near(float x, float y) const;
 
  private:
   static constexpr int kSide = 32;  // slots per axis
@@ -33,8 +45,9 @@ class ProximityGrid {
 
   float cellSize_;
   bool usable_ = true;
-  std::vector<std::pair<int, int>> entries_;  // (slot, thing)
-  std::vector<int> starts_, things_, cursor_;  // all kept between builds, so rebuilding does not allocate
+  std::vector<std::pair<int, Thing>> entries_;  // (slot, thing)
+  std::vector<Thing> things_;
+  std::vector<int> starts_, cursor_;  // all kept between builds, so rebuilding does not allocate
 };
 
 }  // namespace tolvex

@@ -54,8 +54,9 @@ void ForEachShipNearShot(float x, float y, Visit&& visit) {
   const auto near = ShipsNearShot(x, y);
   if (!near) return ForEachShip(visit);
   const std::vector<TShipPtr>& ships = ShipsInWorld();
-  for (const int i : *near) {
-    TShip& ship = *ships[static_cast<std::size_t>(i)];
+  for (const ProximityGrid::Thing& thing : *near) {
+    if (!thing.Reaches(x, y)) continue;
+    TShip& ship = *ships[static_cast<std::size_t>(thing.index)];
     if (!ship.Link || !ship.Link->Linked()) continue;
     if (visit(ship)) return;
   }
@@ -67,8 +68,9 @@ void ForEachRocketNearShot(float x, float y, Visit&& visit) {
   const auto near = RocketsNearShot(x, y);
   if (!near) return ForEachRocket(visit);
   const auto& rockets = TRocket::Flying();
-  for (const int i : *near) {
-    TRocket* rocket = rockets[static_cast<std::size_t>(i)];
+  for (const ProximityGrid::Thing& thing : *near) {
+    if (!thing.Reaches(x, y)) continue;
+    TRocket* rocket = rockets[static_cast<std::size_t>(thing.index)];
     if (!rocket || !rocket->Link || !rocket->Link->Linked()) continue;
     if (visit(*rocket)) return;
   }
