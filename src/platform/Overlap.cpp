@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -39,6 +40,14 @@ struct Axis {
   float slope, inverse, offsetPerRow, offset0;
   int low, high;  // the solid pixels lie in [low, high)
 };
+
+// Four pixel centres of a row side by side, and per-lane answers (all bits set for yes).
+using Lanes = float __attribute__((vector_size(16)));
+using LaneFlags = std::int32_t __attribute__((vector_size(16)));
+
+// The whole numbers from which a row's centres may be stepped four at a time: every centre
+// and its neighbours are then exact, so each lane holds the value the one-by-one walk reaches.
+constexpr float kExactSteps = 2097152.0f;  // 2^21
 
 // A world-space box: [minX, maxX] × [minY, maxY].
 struct Box {
@@ -114,7 +123,7 @@ bool Apart(const SolidRect& a, const SolidRect& b) {
 struct FrameMapper {
   const Image& image;
   const SolidMask& mask;
-  float x, y, cosR, sinR, invSX, invSY;
+  float x, y, cosR, sinR, invSX, invSY, width, height;
   Axis across, down;
 
   FrameMapper(const Image& img, const SolidMask& solid, const Placement& at, Turn turn)
@@ -126,6 +135,8 @@ struct FrameMapper {
         sinR(turn.sin),
         invSX(at.scaleX != 0 ? 1.0f / at.scaleX : 0.0f),
         invSY(at.scaleY != 0 ? 1.0f / at.scaleY : 0.0f),
+        width(static_cast<float>(solid.width)),
+        height(static_cast<float>(solid.height)),
         across(MakeAxis(cosR * invSX, sinR * invSX, img.HandleX(), mask.left, mask.right)),
         down(MakeAxis(-sinR * invSY, cosR * invSY, img.HandleY(), mask.top, mask.bottom)) {}
 
@@ -133,13 +144,34 @@ struct FrameMapper {
     return Axis{slope, std::fabs(slope) < 1e-6f ? 0.0f : 1.0f / slope, perRow, handle, low, high};
   }
 
+  // Whether the world point falls on a solid pixel; a point beyond the frame (or one that is
+  // not a number) reads pixel (0, 0) and is answered false.
   bool SolidAt(float wx, float wy) const {
     const float dx = wx - x, dy = wy - y;
     const float u = (dx * cosR + dy * sinR) * invSX + image.HandleX();
     const float v = (-dx * sinR + dy * cosR) * invSY + image.HandleY();
-    if (u < 0 || v < 0) return false;
-    const int px = static_cast<int>(u), py = static_cast<int>(v);
-    return px < mask.width && py < mask.height && mask.At(px, py);
+    const bool inside = (u >= 0.0f) & (v >= 0.0f) & (u < width) & (v < height);
+    const int px = static_cast<int>(inside ? u : 0.0f), py = static_cast<int>(inside ? v : 0.0f);
+    return inside & mask.At(px, py);
+  }
+
+  // SolidAt for the four points wx of the row wy at once: bit i of the answer is lane i's.
+  // Each lane is computed with the very operations SolidAt makes, so the answers agree.
+  unsigned SolidAt4(Lanes wx, float wy) const {
+    const float dy = wy - y;
+    const Lanes dx = wx - x;
+    const Lanes u = (dx * cosR + dy * sinR) * invSX + image.HandleX();
+    const Lanes v = (-dx * sinR + dy * cosR) * invSY + image.HandleY();
+    const Lanes zero = {0, 0, 0, 0}, w = {width, width, width, width}, h = {height, height, height, height};
+    const LaneFlags inside = (u >= zero) & (v >= zero) & (u < w) & (v < h);
+    // Lanes beyond the frame look at pixel (0, 0) and are answered false.
+    const auto px = __builtin_convertvector(std::bit_cast<Lanes>(std::bit_cast<LaneFlags>(u) & inside), LaneFlags);
+    const auto py = __builtin_convertvector(std::bit_cast<Lanes>(std::bit_cast<LaneFlags>(v) & inside), LaneFlags);
+    unsigned solid = 0;
+    for (int lane = 0; lane < 4; ++lane) {
+      solid |= static_cast<unsigned>((inside[lane] & 1) & static_cast<int>(mask.At(px[lane], py[lane]))) << lane;
+    }
+    return solid;
   }
 
   // Narrows [from, to) on the pixel row wy to the x where this frame may be solid: outside it
@@ -166,6 +198,29 @@ struct FrameMapper {
     to = std::min(to, x + b + kSlack);
   }
 };
+
+// True if a point of the run wx = start, start + 1, … (while wx < to and wx < right) on the
+// row wy is solid in both frames.
+bool RunOverlaps(const FrameMapper& first, const FrameMapper& second, float start, float to, float right, float wy) {
+  for (float wx = start; wx < to && wx < right; wx += 1.0f) {
+    if (first.SolidAt(wx, wy) && second.SolidAt(wx, wy)) return true;
+  }
+  return false;
+}
+
+// The same, four points at a time; only for runs within ±kExactSteps.
+bool RunOverlapsFour(const FrameMapper& first, const FrameMapper& second, float start, float to, float right,
+                     float wy) {
+  const Lanes ends = {to, to, to, to}, rights = {right, right, right, right};
+  for (float wx = start;; wx += 4.0f) {
+    const Lanes lanes = {wx, wx + 1.0f, wx + 2.0f, wx + 3.0f};
+    const LaneFlags walked = (lanes < ends) & (lanes < rights);
+    if (walked[0] == 0) return false;
+    unsigned inRun = 0;
+    for (int lane = 0; lane < 4; ++lane) inRun |= static_cast<unsigned>(walked[lane] & 1) << lane;
+    if (first.SolidAt4(lanes, wy) & second.SolidAt4(lanes, wy) & inRun) return true;
+  }
+}
 
 }  // namespace
 
@@ -194,14 +249,16 @@ bool ImagesOverlap(const Image& image1, const Placement& at1, const Image& image
   const float firstRow = std::max(top, std::floor(std::max(solid1.minY, solid2.minY)) - 1.0f);
   const float endRow = std::min(bottom, std::min(solid1.maxY, solid2.maxY) + 1.0f);
   const FrameMapper first(image1, mask1, at1, turn1), second(image2, mask2, at2, turn2);
+  const bool fourAtOnce = std::fabs(left) < kExactSteps && std::fabs(right) < kExactSteps;
   for (float wy = firstRow + 0.5f; wy < endRow; wy += 1.0f) {
     float from = left, to = right;
     first.NarrowRow(wy, from, to);
     if (!(from < to)) continue;
     second.NarrowRow(wy, from, to);
     if (!(from < to)) continue;
-    for (float wx = std::max(left, std::floor(from) - 1.0f) + 0.5f; wx < to && wx < right; wx += 1.0f) {
-      if (first.SolidAt(wx, wy) && second.SolidAt(wx, wy)) return true;
+    const float start = std::max(left, std::floor(from) - 1.0f) + 0.5f;
+    if (fourAtOnce ? RunOverlapsFour(first, second, start, to, right, wy) : RunOverlaps(first, second, start, to, right, wy)) {
+      return true;
     }
   }
   return false;

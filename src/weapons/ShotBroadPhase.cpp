@@ -58,7 +58,7 @@ void BuildShips() {
   const auto& list = ShipsInWorld();
   for (std::size_t i = 0; i < list.size(); ++i) {
     const TShip& ship = *list[i];
-    ships.grid.Add(static_cast<int>(i), ship.X, ship.Y, static_cast<float>(ship.ImageRadius) + length);
+    ships.grid.Add(static_cast<int>(i), ship.X, ship.Y, static_cast<float>(ship.ImageRadius), length);
   }
   ships.grid.Finish();
 }
@@ -71,7 +71,7 @@ void BuildRockets() {
     if (!rocket) continue;
     // Rockets still to steer in this pass move once more, by at most this much.
     const float step = (rocket->Speed + 1000 / FrameRate) / FrameRate;
-    rockets.grid.Add(static_cast<int>(i), rocket->X, rocket->Y, sprite + rocket->HitReach() + std::fabs(step));
+    rockets.grid.Add(static_cast<int>(i), rocket->X, rocket->Y, rocket->HitReach() + std::fabs(step), sprite);
   }
   rockets.grid.Finish();
 }

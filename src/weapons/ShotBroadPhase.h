@@ -16,11 +16,12 @@ void SetShotBroadPhase(bool on);
 bool ShotBroadPhase();
 
 // The ships a shot at (x, y) could touch, as indices into ShipsInWorld() in world-list order,
-// each with the circle it must reach (x, y) with; nothing when the broad phase cannot answer
-// (switched off, outside a world pass, or a position that is not finite), and then every
-// ship must be walked.
+// each with its own circle (its radius), which grown by the shot's length must reach (x, y);
+// nothing when the broad phase cannot answer (switched off, outside a world pass, or a
+// position that is not finite), and then every ship must be walked.
 std::optional<std::span<const ProximityGrid::Thing>> ShipsNearShot(float x, float y);
-// The same for rockets, as indices into TRocket::Flying().
+// The same for rockets, as indices into TRocket::Flying(), whose circles are grown by the
+// reach of the shot's sprite.
 std::optional<std::span<const ProximityGrid::Thing>> RocketsNearShot(float x, float y);
 
 }  // namespace tolvex

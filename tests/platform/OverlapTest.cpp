@@ -161,7 +161,7 @@ ImagePtr Streak(int length) {
 TEST(ImagesOverlap, AnswersNearMissesAsTheTestOfEveryPixel) {
   std::mt19937 random(29);
   std::uniform_real_distribution<float> unit(0.0f, 1.0f);
-  const float far[] = {0, 0, 3000, -250000, 2.0e6f};
+  const float far[] = {0, 0, 3000, -250000, 2.0e6f, -3.0e6f};
   const float scales[] = {1, 1, 1, 2.5f, -1, 0.5f, 1.25f};
   int overlapping = 0, cases = 0;
   for (int sprite = 0; sprite < 40; ++sprite) {
@@ -170,7 +170,7 @@ TEST(ImagesOverlap, AnswersNearMissesAsTheTestOfEveryPixel) {
     const ImagePtr b = Specks(random, 5 + static_cast<int>(random() % 100), 5 + static_cast<int>(random() % 100));
     const float reach = 0.5f * std::hypot(static_cast<float>(a->Width() + b->Width()), static_cast<float>(a->Height() + b->Height()));
     for (int i = 0; i < 200; ++i) {
-      const float base = far[i % 5];
+      const float base = far[i % 6];
       const bool whole = i % 4 != 0;  // hit tests truncate positions; other callers need not
       const auto place = [&](float value) { return whole ? std::trunc(value) : value; };
       const float angle = unit(random) * 6.2831853f, distance = reach * unit(random) * 0.8f;
