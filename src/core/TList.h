@@ -93,6 +93,8 @@ class TList {
   std::size_t Count() const { return count_; }
   // The first object, or null.
   std::shared_ptr<T> First() const { return head_->next_ ? head_->next_->value_ : nullptr; }
+  // The first object without taking a share of it (for comparisons that must stay cheap), or null.
+  T* FirstPointer() const { return head_->next_ ? head_->next_->value_.get() : nullptr; }
   std::shared_ptr<T> Last() const { return tail_ != head_.get() ? tail_->value_ : nullptr; }
 
   // A walk over the linked entries that follows the rules above. While it exists the

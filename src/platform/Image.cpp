@@ -48,13 +48,14 @@ const SolidMask& Image::Mask(int frame) const {
   if (mask.width == 0) {
     mask.width = frameWidth_;
     mask.height = frameHeight_;
-    mask.solid.resize(static_cast<std::size_t>(frameWidth_) * frameHeight_);
+    mask.wordsPerRow = (frameWidth_ + 63) / 64;
+    mask.bits.assign(static_cast<std::size_t>(mask.wordsPerRow) * frameHeight_, 0);
     mask.left = frameWidth_, mask.top = frameHeight_;
     for (int y = 0; y < frameHeight_; ++y) {
       for (int x = 0; x < frameWidth_; ++x) {
         const bool solid = (Pixel(frame, x, y) >> 24) >= 128;
-        mask.solid[static_cast<std::size_t>(y) * frameWidth_ + x] = solid;
         if (!solid) continue;
+        mask.bits[static_cast<std::size_t>(y) * mask.wordsPerRow + static_cast<std::size_t>(x >> 6)] |= std::uint64_t{1} << (x & 63);
         mask.left = std::min(mask.left, x), mask.right = std::max(mask.right, x + 1);
         mask.top = std::min(mask.top, y), mask.bottom = std::max(mask.bottom, y + 1);
       }

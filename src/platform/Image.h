@@ -33,15 +33,19 @@ struct VisibleBand {
   bool opaque = false;
 };
 
-// Which pixels of one frame are solid (alpha >= 128), one byte per pixel;
-// built once per frame and used by the pixel-exact overlap test.
+// Which pixels of one frame are solid (alpha >= 128), one bit per pixel, so that the masks of
+// every ship a fight tests against stay in the cache; built once per frame and used by the
+// pixel-exact overlap test.
 struct SolidMask {
   int width = 0;
   int height = 0;
-  std::vector<std::uint8_t> solid;
+  int wordsPerRow = 0;
+  std::vector<std::uint64_t> bits;
   // The smallest box [left, right) × [top, bottom) holding every solid pixel; empty when none is.
   int left = 0, top = 0, right = 0, bottom = 0;
-  bool At(int x, int y) const { return solid[static_cast<std::size_t>(y) * width + x] != 0; }
+  bool At(int x, int y) const {
+    return (bits[static_cast<std::size_t>(y) * static_cast<std::size_t>(wordsPerRow) + static_cast<std::size_t>(x >> 6)] >> (x & 63)) & 1u;
+  }
 };
 
 // A drawable image: one or more frames of equal size cut from a strip, a

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -40,22 +41,102 @@ struct Axis {
   int low, high;  // the solid pixels lie in [low, high)
 };
 
+// Four pixel centres of a row side by side, and per-lane answers (all bits set for yes).
+using Lanes = float __attribute__((vector_size(16)));
+using LaneFlags = std::int32_t __attribute__((vector_size(16)));
+
+// The whole numbers from which a row's centres may be stepped four at a time: every centre
+// and its neighbours are then exact, so each lane holds the value the one-by-one walk reaches.
+constexpr float kExactSteps = 2097152.0f;  // 2^21
+
+// A world-space box: [minX, maxX] × [minY, maxY].
+struct Box {
+  float minX = 1e30f, minY = 1e30f, maxX = -1e30f, maxY = -1e30f;
+};
+
+// The world-space box around the frame rectangle [u0, u1) × [v0, v1) of a placed image.
+Box BoxAround(const Image& image, const Placement& at, Turn turn, float u0, float v0, float u1, float v1) {
+  Box box;
+  for (const auto& [cu, cv] : {std::pair{u0, v0}, {u1, v0}, {u0, v1}, {u1, v1}}) {
+    const float u = (cu - image.HandleX()) * at.scaleX, v = (cv - image.HandleY()) * at.scaleY;
+    const float wx = at.x + u * turn.cos - v * turn.sin, wy = at.y + u * turn.sin + v * turn.cos;
+    box.minX = std::min(box.minX, wx), box.maxX = std::max(box.maxX, wx);
+    box.minY = std::min(box.minY, wy), box.maxY = std::max(box.maxY, wy);
+  }
+  return box;
+}
+
+// The world-space box around the placed frame.
+Box FrameBox(const Image& image, const Placement& at, Turn turn) {
+  return BoxAround(image, at, turn, 0, 0, static_cast<float>(image.Width()), static_cast<float>(image.Height()));
+}
+
+// The world-space box around the frame's solid pixels.
+Box SolidBox(const Image& image, const SolidMask& mask, const Placement& at, Turn turn) {
+  return BoxAround(image, at, turn, static_cast<float>(mask.left), static_cast<float>(mask.top),
+                   static_cast<float>(mask.right), static_cast<float>(mask.bottom));
+}
+
+// The rectangle of a placed frame's solid pixels as it lies in the world: its centre, the
+// frame's unit axes (u along its rows, v down its columns) and its half extents along them.
+struct SolidRect {
+  float cx, cy, cosR, sinR, halfU, halfV;
+  // A frame scaled to nothing along an axis maps a whole band of the world onto its handle's
+  // row or column: its solid points are not confined to the rectangle.
+  bool flat;
+
+  SolidRect(const Image& image, const SolidMask& mask, const Placement& at, Turn turn)
+      : cosR(turn.cos),
+        sinR(turn.sin),
+        halfU(static_cast<float>(mask.right - mask.left) * 0.5f * std::fabs(at.scaleX)),
+        halfV(static_cast<float>(mask.bottom - mask.top) * 0.5f * std::fabs(at.scaleY)),
+        flat(at.scaleX == 0 || at.scaleY == 0) {
+    const float u = (static_cast<float>(mask.left + mask.right) * 0.5f - image.HandleX()) * at.scaleX;
+    const float v = (static_cast<float>(mask.top + mask.bottom) * 0.5f - image.HandleY()) * at.scaleY;
+    cx = at.x + u * cosR - v * sinR;
+    cy = at.y + u * sinR + v * cosR;
+  }
+
+  // How far the rectangle reaches from its centre along the unit direction (nx, ny).
+  float Reach(float nx, float ny) const {
+    return halfU * std::fabs(nx * cosR + ny * sinR) + halfV * std::fabs(ny * cosR - nx * sinR);
+  }
+};
+
+// True when the two solid rectangles stand so far apart, along one of their own axes, that no
+// point can be solid in both: every point found solid maps back inside its frame's solid
+// rectangle up to rounding, so a gap wider than the rounding of these coordinates settles the
+// test before a single row is walked. Anything not finite leaves the gap unproven.
+bool Apart(const SolidRect& a, const SolidRect& b) {
+  if (a.flat || b.flat) return false;
+  const float dx = b.cx - a.cx, dy = b.cy - a.cy;
+  const float size = std::max(std::max(std::fabs(a.cx), std::fabs(a.cy)), std::max(std::fabs(b.cx), std::fabs(b.cy))) +
+                     a.halfU + a.halfV + b.halfU + b.halfV;
+  const float slack = 2.0f + size * 1e-5f;
+  for (const auto& [nx, ny] : {std::pair{a.cosR, a.sinR}, {-a.sinR, a.cosR}, {b.cosR, b.sinR}, {-b.sinR, b.cosR}}) {
+    if (std::fabs(dx * nx + dy * ny) - a.Reach(nx, ny) - b.Reach(nx, ny) > slack) return true;
+  }
+  return false;
+}
+
 // Maps world points into one image's frame: the inverse of draw's rotate-and-scale about the handle.
 struct FrameMapper {
   const Image& image;
   const SolidMask& mask;
-  float x, y, cosR, sinR, invSX, invSY;
+  float x, y, cosR, sinR, invSX, invSY, width, height;
   Axis across, down;
 
-  FrameMapper(const Image& img, const Placement& at, Turn turn)
+  FrameMapper(const Image& img, const SolidMask& solid, const Placement& at, Turn turn)
       : image(img),
-        mask(img.Mask(at.frame)),
+        mask(solid),
         x(at.x),
         y(at.y),
         cosR(turn.cos),
         sinR(turn.sin),
         invSX(at.scaleX != 0 ? 1.0f / at.scaleX : 0.0f),
         invSY(at.scaleY != 0 ? 1.0f / at.scaleY : 0.0f),
+        width(static_cast<float>(solid.width)),
+        height(static_cast<float>(solid.height)),
         across(MakeAxis(cosR * invSX, sinR * invSX, img.HandleX(), mask.left, mask.right)),
         down(MakeAxis(-sinR * invSY, cosR * invSY, img.HandleY(), mask.top, mask.bottom)) {}
 
@@ -63,27 +144,35 @@ struct FrameMapper {
     return Axis{slope, std::fabs(slope) < 1e-6f ? 0.0f : 1.0f / slope, perRow, handle, low, high};
   }
 
+  // Whether the world point falls on a solid pixel; a point beyond the frame (or one that is
+  // not a number) reads pixel (0, 0) and is answered false.
   bool SolidAt(float wx, float wy) const {
     const float dx = wx - x, dy = wy - y;
     const float u = (dx * cosR + dy * sinR) * invSX + image.HandleX();
     const float v = (-dx * sinR + dy * cosR) * invSY + image.HandleY();
-    if (u < 0 || v < 0) return false;
-    const int px = static_cast<int>(u), py = static_cast<int>(v);
-    return px < mask.width && py < mask.height && mask.At(px, py);
+    const bool inside = (u >= 0.0f) & (v >= 0.0f) & (u < width) & (v < height);
+    const int px = static_cast<int>(inside ? u : 0.0f), py = static_cast<int>(inside ? v : 0.0f);
+    return inside & mask.At(px, py);
   }
 
-  // The world-space box around the placed frame.
-  void Bounds(const Placement& at, float& minX, float& minY, float& maxX, float& maxY) const {
-    BoxAround(at, 0, 0, static_cast<float>(image.Width()), static_cast<float>(image.Height()), minX, minY, maxX, maxY);
+  // SolidAt for the four points wx of the row wy at once: bit i of the answer is lane i's.
+  // Each lane is computed with the very operations SolidAt makes, so the answers agree.
+  unsigned SolidAt4(Lanes wx, float wy) const {
+    const float dy = wy - y;
+    const Lanes dx = wx - x;
+    const Lanes u = (dx * cosR + dy * sinR) * invSX + image.HandleX();
+    const Lanes v = (-dx * sinR + dy * cosR) * invSY + image.HandleY();
+    const Lanes zero = {0, 0, 0, 0}, w = {width, width, width, width}, h = {height, height, height, height};
+    const LaneFlags inside = (u >= zero) & (v >= zero) & (u < w) & (v < h);
+    // Lanes beyond the frame look at pixel (0, 0) and are answered false.
+    const auto px = __builtin_convertvector(std::bit_cast<Lanes>(std::bit_cast<LaneFlags>(u) & inside), LaneFlags);
+    const auto py = __builtin_convertvector(std::bit_cast<Lanes>(std::bit_cast<LaneFlags>(v) & inside), LaneFlags);
+    unsigned solid = 0;
+    for (int lane = 0; lane < 4; ++lane) {
+      solid |= static_cast<unsigned>((inside[lane] & 1) & static_cast<int>(mask.At(px[lane], py[lane]))) << lane;
+    }
+    return solid;
   }
-
-  // The world-space box around the frame's solid pixels.
-  void SolidBounds(const Placement& at, float& minX, float& minY, float& maxX, float& maxY) const {
-    BoxAround(at, static_cast<float>(mask.left), static_cast<float>(mask.top), static_cast<float>(mask.right),
-              static_cast<float>(mask.bottom), minX, minY, maxX, maxY);
-  }
-
-  bool Empty() const { return mask.right <= mask.left; }
 
   // Narrows [from, to) on the pixel row wy to the x where this frame may be solid: outside it
   // the point maps beyond the solid pixels' box. A pixel of slack covers rounding.
@@ -94,17 +183,6 @@ struct FrameMapper {
   }
 
  private:
-  void BoxAround(const Placement& at, float u0, float v0, float u1, float v1, float& minX, float& minY, float& maxX,
-                 float& maxY) const {
-    minX = minY = 1e30f, maxX = maxY = -1e30f;
-    for (const auto& [cu, cv] : {std::pair{u0, v0}, {u1, v0}, {u0, v1}, {u1, v1}}) {
-      const float u = (cu - image.HandleX()) * at.scaleX, v = (cv - image.HandleY()) * at.scaleY;
-      const float wx = x + u * cosR - v * sinR, wy = y + u * sinR + v * cosR;
-      minX = std::min(minX, wx), maxX = std::max(maxX, wx);
-      minY = std::min(minY, wy), maxY = std::max(maxY, wy);
-    }
-  }
-
   // Keeps the wx of the row where the axis' coordinate may lie among the solid pixels.
   void Narrow(const Axis& axis, float dy, float& from, float& to) const {
     constexpr float kSlack = 1.0f;
@@ -121,6 +199,29 @@ struct FrameMapper {
   }
 };
 
+// True if a point of the run wx = start, start + 1, … (while wx < to and wx < right) on the
+// row wy is solid in both frames.
+bool RunOverlaps(const FrameMapper& first, const FrameMapper& second, float start, float to, float right, float wy) {
+  for (float wx = start; wx < to && wx < right; wx += 1.0f) {
+    if (first.SolidAt(wx, wy) && second.SolidAt(wx, wy)) return true;
+  }
+  return false;
+}
+
+// The same, four points at a time; only for runs within ±kExactSteps.
+bool RunOverlapsFour(const FrameMapper& first, const FrameMapper& second, float start, float to, float right,
+                     float wy) {
+  const Lanes ends = {to, to, to, to}, rights = {right, right, right, right};
+  for (float wx = start;; wx += 4.0f) {
+    const Lanes lanes = {wx, wx + 1.0f, wx + 2.0f, wx + 3.0f};
+    const LaneFlags walked = (lanes < ends) & (lanes < rights);
+    if (walked[0] == 0) return false;
+    unsigned inRun = 0;
+    for (int lane = 0; lane < 4; ++lane) inRun |= static_cast<unsigned>(walked[lane] & 1) << lane;
+    if (first.SolidAt4(lanes, wy) & second.SolidAt4(lanes, wy) & inRun) return true;
+  }
+}
+
 }  // namespace
 
 bool ImagesOverlap(const Image& image1, float x1, float y1, int frame1, const Image& image2, float x2, float y2,
@@ -132,27 +233,32 @@ bool ImagesOverlap(const Image& image1, const Placement& at1, const Image& image
   for (const float value : {at1.x, at1.y, at2.x, at2.y, at1.rotation, at2.rotation}) {
     if (!std::isfinite(value)) return false;
   }
-  const FrameMapper first(image1, at1, TurnOf(at1.rotation)), second(image2, at2, TurnOf(at2.rotation));
-  if (first.Empty() || second.Empty()) return false;
+  const SolidMask& mask1 = image1.Mask(at1.frame);
+  const SolidMask& mask2 = image2.Mask(at2.frame);
+  if (mask1.right <= mask1.left || mask2.right <= mask2.left) return false;
+  const Turn turn1 = TurnOf(at1.rotation), turn2 = TurnOf(at2.rotation);
+  // Most pairs a hit test asks about are near misses, told apart by their solid rectangles alone.
+  if (Apart(SolidRect(image1, mask1, at1, turn1), SolidRect(image2, mask2, at2, turn2))) return false;
   // The pixel centres sampled are those of every screen pixel both frames' boxes share ...
-  float aMinX, aMinY, aMaxX, aMaxY, bMinX, bMinY, bMaxX, bMaxY;
-  first.Bounds(at1, aMinX, aMinY, aMaxX, aMaxY);
-  second.Bounds(at2, bMinX, bMinY, bMaxX, bMaxY);
-  const float left = std::floor(std::max(aMinX, bMinX)), right = std::min(aMaxX, bMaxX);
-  const float top = std::floor(std::max(aMinY, bMinY)), bottom = std::min(aMaxY, bMaxY);
+  const Box frame1 = FrameBox(image1, at1, turn1), frame2 = FrameBox(image2, at2, turn2);
+  const float left = std::floor(std::max(frame1.minX, frame2.minX)), right = std::min(frame1.maxX, frame2.maxX);
+  const float top = std::floor(std::max(frame1.minY, frame2.minY)), bottom = std::min(frame1.maxY, frame2.maxY);
+  const Box solid1 = SolidBox(image1, mask1, at1, turn1), solid2 = SolidBox(image2, mask2, at2, turn2);
   // ... but only the rows and runs where both may be solid are visited: the answer is the
   // same, and a shot's few solid pixels are all that is looked at.
-  first.SolidBounds(at1, aMinX, aMinY, aMaxX, aMaxY);
-  second.SolidBounds(at2, bMinX, bMinY, bMaxX, bMaxY);
-  const float firstRow = std::max(top, std::floor(std::max(aMinY, bMinY)) - 1.0f);
-  const float endRow = std::min(bottom, std::min(aMaxY, bMaxY) + 1.0f);
+  const float firstRow = std::max(top, std::floor(std::max(solid1.minY, solid2.minY)) - 1.0f);
+  const float endRow = std::min(bottom, std::min(solid1.maxY, solid2.maxY) + 1.0f);
+  const FrameMapper first(image1, mask1, at1, turn1), second(image2, mask2, at2, turn2);
+  const bool fourAtOnce = std::fabs(left) < kExactSteps && std::fabs(right) < kExactSteps;
   for (float wy = firstRow + 0.5f; wy < endRow; wy += 1.0f) {
     float from = left, to = right;
     first.NarrowRow(wy, from, to);
+    if (!(from < to)) continue;
     second.NarrowRow(wy, from, to);
     if (!(from < to)) continue;
-    for (float wx = std::max(left, std::floor(from) - 1.0f) + 0.5f; wx < to && wx < right; wx += 1.0f) {
-      if (first.SolidAt(wx, wy) && second.SolidAt(wx, wy)) return true;
+    const float start = std::max(left, std::floor(from) - 1.0f) + 0.5f;
+    if (fourAtOnce ? RunOverlapsFour(first, second, start, to, right, wy) : RunOverlaps(first, second, start, to, right, wy)) {
+      return true;
     }
   }
   return false;

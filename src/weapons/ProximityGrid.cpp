@@ -19,8 +19,11 @@ void ProximityGrid::Clear() {
 
 long long ProximityGrid::CellOf(float coordinate) const {
   // Far beyond any battle the cells only need to stay ordered, not distinct.
-  const float cell = std::clamp(std::floor(coordinate / cellSize_), -1.0e15f, 1.0e15f);
-  return static_cast<long long>(cell);
+  // Every shot asks twice a frame, so the floor is taken by hand: the library's costs more
+  // than the rest of the lookup on a plain x86-64 build.
+  const float cell = std::clamp(coordinate * perCell_, -1.0e15f, 1.0e15f);
+  const auto whole = static_cast<long long>(cell);
+  return static_cast<float>(whole) > cell ? whole - 1 : whole;
 }
 
 int ProximityGrid::SlotOf(long long column, long long row) const {
@@ -28,16 +31,16 @@ int ProximityGrid::SlotOf(long long column, long long row) const {
   return wrap(row) * kSide + wrap(column);
 }
 
-void ProximityGrid::Add(int index, float x, float y, float reach) {
-  if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(reach)) {
+void ProximityGrid::Add(int index, float x, float y, float reach, float askers) {
+  if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(reach) || !std::isfinite(askers)) {
     usable_ = false;
     return;
   }
-  const float r = std::max(reach, 0.0f) + kSlack;
+  const float own = std::max(reach, 0.0f) + kSlack, r = own + std::max(askers, 0.0f);
   const long long left = CellOf(x - r), right = std::min(CellOf(x + r), left + kSide - 1);
   const long long top = CellOf(y - r), bottom = std::min(CellOf(y + r), top + kSide - 1);
   for (long long row = top; row <= bottom; ++row) {
-    for (long long column = left; column <= right; ++column) entries_.emplace_back(SlotOf(column, row), index);
+    for (long long column = left; column <= right; ++column) entries_.emplace_back(SlotOf(column, row), Thing{index, x, y, own});
   }
 }
 
@@ -51,11 +54,11 @@ void ProximityGrid::Finish() {
   for (const auto& [slot, thing] : entries_) things_[static_cast<std::size_t>(cursor_[static_cast<std::size_t>(slot)]++)] = thing;
 }
 
-std::span<const int> ProximityGrid::Near(float x, float y) const {
+std::span<const ProximityGrid::Thing> ProximityGrid::Near(float x, float y) const {
   if (starts_.empty() || !std::isfinite(x) || !std::isfinite(y)) return {};
   const auto slot = static_cast<std::size_t>(SlotOf(CellOf(x), CellOf(y)));
   const auto begin = static_cast<std::size_t>(starts_[slot]), end = static_cast<std::size_t>(starts_[slot + 1]);
-  return std::span<const int>(things_).subspan(begin, end - begin);
+  return std::span<const Thing>(things_).subspan(begin, end - begin);
 }
 
 }  // namespace tolvex

@@ -34,41 +34,49 @@ struct Built {
 Built ships, rockets;
 
 // How far the longest shot reaches from its position (a ship is hit within its radius plus
-// that), and how far any shot sprite reaches for the rocket test.
-void ShotReaches(float& length, float& sprite) {
-  length = 0, sprite = 0;
+// that), and how far any shot sprite reaches for the rocket test; taken once per world pass.
+struct ShotReach {
+  float length = 0, sprite = 0;
+  std::uint64_t pass = 0;
+  bool valid = false;
+};
+
+const ShotReach& ShotReaches() {
+  static ShotReach reach;
+  const std::uint64_t pass = TUniverse::PassNumber();
+  if (reach.valid && reach.pass == pass) return reach;
+  reach = ShotReach{0, 0, pass, true};
   for (const TGunInfoPtr& info : TGunInfo::GunInfoList()) {
-    length = std::max(length, static_cast<float>(info->ShotImgLength));
-    sprite = std::max(sprite, static_cast<float>(info->ShotImgRadius) + 2);
+    reach.length = std::max(reach.length, static_cast<float>(info->ShotImgLength));
+    reach.sprite = std::max(reach.sprite, static_cast<float>(info->ShotImgRadius) + 2);
   }
+  return reach;
 }
 
 void BuildShips() {
-  float length, sprite;
-  ShotReaches(length, sprite);
+  const float length = ShotReaches().length;
   const auto& list = ShipsInWorld();
   for (std::size_t i = 0; i < list.size(); ++i) {
     const TShip& ship = *list[i];
-    ships.grid.Add(static_cast<int>(i), ship.X, ship.Y, static_cast<float>(ship.ImageRadius) + length);
+    ships.grid.Add(static_cast<int>(i), ship.X, ship.Y, static_cast<float>(ship.ImageRadius), length);
   }
   ships.grid.Finish();
 }
 
 void BuildRockets() {
-  float length, sprite;
-  ShotReaches(length, sprite);
+  const float sprite = ShotReaches().sprite;
   const auto& list = TRocket::Flying();
   for (std::size_t i = 0; i < list.size(); ++i) {
     const TRocket* rocket = list[i];
     if (!rocket) continue;
     // Rockets still to steer in this pass move once more, by at most this much.
     const float step = (rocket->Speed + 1000 / FrameRate) / FrameRate;
-    rockets.grid.Add(static_cast<int>(i), rocket->X, rocket->Y, sprite + rocket->HitReach() + std::fabs(step));
+    rockets.grid.Add(static_cast<int>(i), rocket->X, rocket->Y, rocket->HitReach() + std::fabs(step), sprite);
   }
   rockets.grid.Finish();
 }
 
-std::optional<std::span<const int>> Near(Built& built, std::uint64_t version, void (*build)(), float x, float y) {
+std::optional<std::span<const ProximityGrid::Thing>> Near(Built& built, std::uint64_t version, void (*build)(), float x, float y) {
   if (!enabled || !TUniverse::InPass() || !std::isfinite(x) || !std::isfinite(y)) return std::nullopt;
   const std::uint64_t pass = TUniverse::PassNumber();
   if (!built.IsFor(pass, version)) {
@@ -88,11 +96,11 @@ void SetShotBroadPhase(bool on) {
 
 bool ShotBroadPhase() { return enabled; }
 
-std::optional<std::span<const int>> ShipsNearShot(float x, float y) {
+std::optional<std::span<const ProximityGrid::Thing>> ShipsNearShot(float x, float y) {
   return Near(ships, ShipSnapshotNumber(), BuildShips, x, y);
 }
 
-std::optional<std::span<const int>> RocketsNearShot(float x, float y) {
+std::optional<std::span<const ProximityGrid::Thing>> RocketsNearShot(float x, float y) {
   return Near(rockets, TRocket::Launches(), BuildRockets, x, y);
 }
 

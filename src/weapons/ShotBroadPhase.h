@@ -7,17 +7,21 @@
 #include <optional>
 #include <span>
 
+#include "weapons/ProximityGrid.h"
+
 namespace tolvex {
 
 // On by default; tests switch it off to compare fights with and without it.
 void SetShotBroadPhase(bool on);
 bool ShotBroadPhase();
 
-// Indices into ShipsInWorld() of every ship a shot at (x, y) could touch, in world-list
-// order; nothing when the broad phase cannot answer (switched off, outside a world pass,
-// or a position that is not finite), and then every ship must be walked.
-std::optional<std::span<const int>> ShipsNearShot(float x, float y);
-// The same for rockets, as indices into TRocket::Flying().
-std::optional<std::span<const int>> RocketsNearShot(float x, float y);
+// The ships a shot at (x, y) could touch, as indices into ShipsInWorld() in world-list order,
+// each with its own circle (its radius), which grown by the shot's length must reach (x, y);
+// nothing when the broad phase cannot answer (switched off, outside a world pass, or a
+// position that is not finite), and then every ship must be walked.
+std::optional<std::span<const ProximityGrid::Thing>> ShipsNearShot(float x, float y);
+// The same for rockets, as indices into TRocket::Flying(), whose circles are grown by the
+// reach of the shot's sprite.
+std::optional<std::span<const ProximityGrid::Thing>> RocketsNearShot(float x, float y);
 
 }  // namespace tolvex

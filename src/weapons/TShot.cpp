@@ -48,10 +48,19 @@ TShotPtr TShot::Create(const TGunPtr& gun) {
   return shot;
 }
 
+void TShot::TakeHeading() {
+  // A shot keeps its heading for life: its sine and cosine need not cost every frame.
+  if (Direction == headingOf_) return;
+  headingOf_ = Direction;
+  headingSin_ = SinDeg(Direction);
+  headingCos_ = CosDeg(Direction);
+}
+
 void TShot::Move() {
+  TakeHeading();
   // Own speed in px/s plus the firer's drift, which is in px per 1/70 s.
-  X += SinDeg(Direction) * SourceInfo->Speed / FrameRate + Strafe_x / FrameRate * 70;
-  Y += -CosDeg(Direction) * SourceInfo->Speed / FrameRate + Strafe_y / FrameRate * 70;
+  X += headingSin_ * SourceInfo->Speed / FrameRate + Strafe_x / FrameRate * 70;
+  Y += -headingCos_ * SourceInfo->Speed / FrameRate + Strafe_y / FrameRate * 70;
 }
 
 void TShot::Steering() {
@@ -67,7 +76,7 @@ void TShot::Steering() {
 
 void TShot::HitShips(TShip& firer) {
   const float length = static_cast<float>(SourceInfo->ShotImgLength);
-  ForEachShipNearShot(X, Y, [&](TShip& ship) {
+  ForEachShipNearShot(X, Y, length, [&](TShip& ship) {
     if (&ship == &firer) return false;
     const float reach = static_cast<float>(ship.ImageRadius) + length;
     if (SquaredDistance(X, Y, ship.X, ship.Y) >= reach * reach) return false;
@@ -79,7 +88,7 @@ void TShot::HitRockets(const TShip& firer) {
   const float reach = static_cast<float>(SourceInfo->ShotImgLength) + 100;
   // The shot sprite lies within its diagonal of the shot's position; 2 px more cover truncation.
   const float spriteReach = static_cast<float>(SourceInfo->ShotImgRadius) + 2;
-  ForEachRocketNearShot(X, Y, [&](TRocket& rocket) {
+  ForEachRocketNearShot(X, Y, spriteReach, [&](TRocket& rocket) {
     const TShip* source = rocket.Source.get();
     if (source == &firer) return false;
     const float d2 = SquaredDistance(X, Y, rocket.X, rocket.Y);

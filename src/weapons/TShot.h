@@ -1,6 +1,7 @@
 #pragma once
 // A turret's shot: flies straight with the firer's drift, hits ships and damages rockets.
 #include <cstdint>
+#include <limits>
 #include <memory>
 
 #include "weapons/TGun.h"
@@ -45,11 +46,15 @@ class TShot : public TGObject {
   bool RocketHitCheck(TRocket& rocket);
 
  private:
+  // The heading's sine and cosine, taken anew only when the heading changes.
+  void TakeHeading();
   void Move();
   void HitShips(TShip& firer);
   void HitRockets(const TShip& firer);
   // Books the kill for the firer and, for the player, pays the victim's rewards.
   void CreditKill(TShip& firer, TShip& victim);
+  float headingOf_ = std::numeric_limits<float>::quiet_NaN();
+  float headingSin_ = 0, headingCos_ = 1;
 };
 
 }  // namespace tolvex

@@ -14,8 +14,9 @@ std::uint64_t snapshotNumber = 0;
 }  // namespace
 
 const std::vector<TShipPtr>& ShipsInWorld() {
+  // Every shot asks, so the usual answer takes no share of the first entry.
+  if (TUniverse::WorldList().FirstPointer() == snapshotFront.get()) return shipSnapshot;
   TGObjectPtr front = TUniverse::WorldList().First();
-  if (front == snapshotFront) return shipSnapshot;
   shipSnapshot.clear();
   for (const TGObjectPtr& object : TUniverse::WorldList()) {
     if (object->Kind() != ObjectKind::Ship) break;

@@ -48,27 +48,31 @@ void ForEachRocket(Visit&& visit) {
   }
 }
 
-// As ForEachShip, but only for the ships a shot at (x, y) could touch (see ShotBroadPhase.h).
+// As ForEachShip, but only for the ships a shot at (x, y) reaching `length` from there could
+// touch (see ShotBroadPhase.h).
 template <class Visit>
-void ForEachShipNearShot(float x, float y, Visit&& visit) {
+void ForEachShipNearShot(float x, float y, float length, Visit&& visit) {
   const auto near = ShipsNearShot(x, y);
   if (!near) return ForEachShip(visit);
   const std::vector<TShipPtr>& ships = ShipsInWorld();
-  for (const int i : *near) {
-    TShip& ship = *ships[static_cast<std::size_t>(i)];
+  for (const ProximityGrid::Thing& thing : *near) {
+    if (!thing.Reaches(x, y, length)) continue;
+    TShip& ship = *ships[static_cast<std::size_t>(thing.index)];
     if (!ship.Link || !ship.Link->Linked()) continue;
     if (visit(ship)) return;
   }
 }
 
-// As ForEachRocket, but only for the rockets a shot at (x, y) could touch.
+// As ForEachRocket, but only for the rockets a shot at (x, y) whose sprite reaches
+// `spriteReach` from there could touch.
 template <class Visit>
-void ForEachRocketNearShot(float x, float y, Visit&& visit) {
+void ForEachRocketNearShot(float x, float y, float spriteReach, Visit&& visit) {
   const auto near = RocketsNearShot(x, y);
   if (!near) return ForEachRocket(visit);
   const auto& rockets = TRocket::Flying();
-  for (const int i : *near) {
-    TRocket* rocket = rockets[static_cast<std::size_t>(i)];
+  for (const ProximityGrid::Thing& thing : *near) {
+    if (!thing.Reaches(x, y, spriteReach)) continue;
+    TRocket* rocket = rockets[static_cast<std::size_t>(thing.index)];
     if (!rocket || !rocket->Link || !rocket->Link->Linked()) continue;
     if (visit(*rocket)) return;
   }

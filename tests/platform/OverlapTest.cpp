@@ -147,5 +147,48 @@ TEST(ImagesOverlap, AnswersEveryPlacementAsTheTestOfEveryPixel) {
   EXPECT_GT(overlapping, cases / 20) << "the cases should not all be misses";
 }
 
+// A thin shot-like streak with its handle at the tail.
+ImagePtr Streak(int length) {
+  Pixmap pixmap(3, length);
+  for (int y = 1; y < length; ++y) pixmap.At(1, y) = 0xFFFFFFFFu;
+  auto image = CreateImageFromPixmap(std::move(pixmap));
+  image->SetHandle(1.5f, static_cast<float>(length));
+  return image;
+}
+
+// Most pairs a hit test asks about just miss: placed around the distance where their solid
+// pixels start to touch, at any angle, scale and position, the quick test must still agree.
+TEST(ImagesOverlap, AnswersNearMissesAsTheTestOfEveryPixel) {
+  std::mt19937 random(29);
+  std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+  const float far[] = {0, 0, 3000, -250000, 2.0e6f, -3.0e6f};
+  const float scales[] = {1, 1, 1, 2.5f, -1, 0.5f, 1.25f};
+  int overlapping = 0, cases = 0;
+  for (int sprite = 0; sprite < 40; ++sprite) {
+    const ImagePtr a = sprite % 2 == 0 ? Streak(4 + static_cast<int>(random() % 30))
+                                       : Specks(random, 3 + static_cast<int>(random() % 30), 3 + static_cast<int>(random() % 30));
+    const ImagePtr b = Specks(random, 5 + static_cast<int>(random() % 100), 5 + static_cast<int>(random() % 100));
+    const float reach = 0.5f * std::hypot(static_cast<float>(a->Width() + b->Width()), static_cast<float>(a->Height() + b->Height()));
+    for (int i = 0; i < 200; ++i) {
+      const float base = far[i % 6];
+      const bool whole = i % 4 != 0;  // hit tests truncate positions; other callers need not
+      const auto place = [&](float value) { return whole ? std::trunc(value) : value; };
+      const float angle = unit(random) * 6.2831853f, distance = reach * unit(random) * 0.8f;
+      Placement atA{place(base + unit(random) * 10), place(base - unit(random) * 10), 0, unit(random) * 720 - 360};
+      Placement atB{place(atA.x + std::cos(angle) * distance), place(atA.y + std::sin(angle) * distance), 0,
+                    i % 6 == 0 ? 90.0f * static_cast<float>(i % 4) : unit(random) * 360};
+      atA.scaleX = atA.scaleY = scales[i % 7];
+      atB.scaleX = scales[(i / 7) % 7], atB.scaleY = scales[(i / 3) % 7];
+      const bool expected = EveryPixelOverlap(*a, atA, *b, atB);
+      EXPECT_EQ(ImagesOverlap(*a, atA, *b, atB), expected) << "sprite " << sprite << " case " << i;
+      EXPECT_EQ(ImagesOverlap(*b, atB, *a, atA), expected) << "sprite " << sprite << " case " << i << " swapped";
+      overlapping += expected;
+      ++cases;
+    }
+  }
+  EXPECT_GT(overlapping, cases / 10) << "the cases should not all be misses";
+  EXPECT_LT(overlapping, cases * 9 / 10) << "nor all hits";
+}
+
 }  // namespace
 }  // namespace tolvex

@@ -3,15 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
+#include <random>
 #include <vector>
 
 namespace tolvex::testing {
 namespace {
 
 std::vector<int> NearList(const ProximityGrid& grid, float x, float y) {
-  const auto near = grid.Near(x, y);
-  return {near.begin(), near.end()};
+  std::vector<int> indices;
+  for (const ProximityGrid::Thing& thing : grid.Near(x, y)) indices.push_back(thing.index);
+  return indices;
 }
 
 TEST(ProximityGrid, ListsTheThingsInReachInTheOrderTheyWereEntered) {
@@ -66,6 +69,43 @@ TEST(ProximityGrid, ThingsThatCannotBePlacedMakeItUnusable) {
   EXPECT_TRUE(grid.Usable());
   EXPECT_EQ(NearList(grid, 1, 1), (std::vector<int>{5}));
   EXPECT_TRUE(NearList(grid, std::numeric_limits<float>::quiet_NaN(), 0).empty());
+}
+
+TEST(ProximityGrid, EveryThingWhoseCircleGrownByTheAskersReachCoversAPointIsListedThereAndReachesIt) {
+  constexpr float kAskers = 120;  // the farthest any asker reaches
+  std::mt19937 random(3);
+  std::uniform_real_distribution<float> position(-3000, 3000), reach(0, 300), askerReach(0, kAskers);
+  struct Circle {
+    float x, y, reach;
+  };
+  std::vector<Circle> circles;
+  ProximityGrid grid(256);
+  for (int i = 0; i < 200; ++i) {
+    circles.push_back({position(random), position(random), reach(random)});
+    grid.Add(i, circles.back().x, circles.back().y, circles.back().reach, kAskers);
+  }
+  grid.Finish();
+  int covered = 0;
+  for (int probe = 0; probe < 3000; ++probe) {
+    const float x = position(random), y = position(random), asker = askerReach(random);
+    std::vector<int> reaching;
+    for (const ProximityGrid::Thing& thing : grid.Near(x, y)) {
+      if (thing.Reaches(x, y, asker)) reaching.push_back(thing.index);
+    }
+    std::vector<int> expected;
+    for (int i = 0; i < static_cast<int>(circles.size()); ++i) {
+      const Circle& c = circles[static_cast<std::size_t>(i)];
+      const float distance = std::hypot(x - c.x, y - c.y);
+      if (distance < c.reach + asker) expected.push_back(i);
+      // The circle is widened a little for rounding, never more than that.
+      if (distance > c.reach + asker + 3) {
+        EXPECT_EQ(std::ranges::count(reaching, i), 0) << "probe " << probe;
+      }
+    }
+    EXPECT_TRUE(std::ranges::includes(reaching, expected)) << "probe " << probe;
+    covered += !expected.empty();
+  }
+  EXPECT_GT(covered, 300) << "the probes should often land inside circles";
 }
 
 }  // namespace
