@@ -39,35 +39,43 @@ void PreparePrimitive(SDL_Renderer* renderer, const TextureLook& look) {
   SDL_SetRenderDrawColor(renderer, look.mod.r, look.mod.g, look.mod.b, look.mod.a);
 }
 
-// The part of the software back buffer that may be drawn on: the clip, inside the buffer.
-SDL_Rect DrawableArea(SDL_Renderer* renderer, const SDL_Surface& target) {
-  SDL_Rect area{0, 0, target.w, target.h};
+// The software back buffer, ready to be written straight into, and in area the part of it that
+// may be drawn on (the clip, inside the buffer); null on a renderer that draws on a GPU.
+SDL_Surface* WritableTarget(SDL_Renderer* renderer, SDL_Rect& area) {
+  SDL_Surface* target = SoftwareTarget(renderer);
+  if (!target) return nullptr;
+  // Calls SDL still holds back must land first, or they would cover the pixels written now.
+  SDL_RenderFlush(renderer);
+  area = SDL_Rect{0, 0, target->w, target->h};
   if (SDL_RenderIsClipEnabled(renderer)) {
     SDL_Rect clip;
     SDL_RenderGetClipRect(renderer, &clip);
     SDL_IntersectRect(&area, &clip, &area);
   }
-  return area;
+  return target;
 }
 
 void WriteSpans(SDL_Renderer* renderer, const DrawRecord& record) {
-  SDL_Surface* target = SoftwareTarget(renderer);
-  if (!target) return;
-  // Calls SDL still holds back must land first, or they would cover these pixels.
-  SDL_RenderFlush(renderer);
-  const SDL_Rect area = DrawableArea(renderer, *target);
-  BlitSpans(*target, area, *record.sprite, static_cast<int>(record.target.x), static_cast<int>(record.target.y),
-            record.look);
+  SDL_Rect area;
+  if (SDL_Surface* target = WritableTarget(renderer, area)) {
+    BlitSpans(*target, area, *record.sprite, static_cast<int>(record.target.x), static_cast<int>(record.target.y),
+              record.look);
+  }
 }
 
 void WriteTurned(SDL_Renderer* renderer, const DrawRecord& record) {
-  SDL_Surface* target = SoftwareTarget(renderer);
+  SDL_Rect area;
+  SDL_Surface* target = WritableTarget(renderer, area);
   if (!target) return;
-  SDL_RenderFlush(renderer);
   const PixelRect picture{record.pixels, record.stride, static_cast<int>(record.target.w),
                           static_cast<int>(record.target.h), record.source};
-  BlitTurned(*target, DrawableArea(renderer, *target), picture, static_cast<int>(record.target.x),
-             static_cast<int>(record.target.y), Turn{record.angle, record.centre, record.smooth}, record.look);
+  BlitTurned(*target, area, picture, static_cast<int>(record.target.x), static_cast<int>(record.target.y),
+             Turn{record.angle, record.centre, record.smooth}, record.look);
+}
+
+// A sprite with this look can be written straight into this renderer's back buffer.
+bool WritesDirectly(SDL_Renderer* renderer, const TextureLook& look) {
+  return SpansCanBlend(look.blend) && SoftwareTarget(renderer);
 }
 
 // Counts the call, records it when a recording runs, and makes it.
@@ -216,7 +224,7 @@ void RenderClipRect(SDL_Renderer* renderer, const SDL_Rect* clip) {
 }
 
 bool RenderSpans(SDL_Renderer* renderer, const SpriteSpans& sprite, int x, int y, const TextureLook& look) {
-  if (!SpansCanBlend(look.blend) || !SoftwareTarget(renderer)) return false;
+  if (!WritesDirectly(renderer, look)) return false;
   DrawRecord record;
   record.kind = Kind::Spans;
   record.sprite = &sprite;
@@ -229,7 +237,7 @@ bool RenderSpans(SDL_Renderer* renderer, const SpriteSpans& sprite, int x, int y
 
 bool RenderTurned(SDL_Renderer* renderer, SDL_Texture* texture, const TextureLook& look, const PixelRect& picture,
                   const SDL_FRect& target, double angle, const SDL_FPoint& centre) {
-  if (!SpansCanBlend(look.blend) || !SoftwareTarget(renderer) || !picture.pixels) return false;
+  if (!WritesDirectly(renderer, look) || !picture.pixels) return false;
   // SDL cuts the size to whole pixels too.
   if (static_cast<int>(target.w) != picture.width || static_cast<int>(target.h) != picture.height) return false;
   SDL_ScaleMode scaleMode = SDL_ScaleModeLinear;

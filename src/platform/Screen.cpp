@@ -37,9 +37,8 @@ int& Generation() {
   return generation;
 }
 
-// The OpenGL renderer in use draws on the CPU.
-bool DrawsOnCpu(const SDL_RendererInfo& info) {
-  if (!std::string_view(info.name).starts_with("opengl")) return false;
+// The OpenGL driver of the current context draws on the CPU.
+bool OpenGlDrawsOnCpu() {
   constexpr unsigned kGlRenderer = 0x1F01;
   using GetString = const unsigned char* (*)(unsigned);
   const auto glGetString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
@@ -47,16 +46,11 @@ bool DrawsOnCpu(const SDL_RendererInfo& info) {
   return name && IsCpuRasteriser(reinterpret_cast<const char*>(name));
 }
 
-// TOLVEX_RENDERER=accelerated keeps an OpenGL driver that draws on the CPU (for comparing the two).
-bool KeepCpuOpenGl() {
+// TOLVEX_RENDERER: "accelerated" keeps an OpenGL driver that draws on the CPU (for comparing
+// the two), "software" skips the accelerated renderer altogether; empty when unset.
+std::string_view RendererChoice() {
   const char* choice = std::getenv("TOLVEX_RENDERER");
-  return choice && std::string_view(choice) == "accelerated";
-}
-
-// TOLVEX_RENDERER=software skips the accelerated renderer altogether.
-bool SoftwareChosen() {
-  const char* choice = std::getenv("TOLVEX_RENDERER");
-  return choice && std::string_view(choice) == "software";
+  return choice ? choice : "";
 }
 
 // On X11 a window's pixels go straight to the server (shared memory) instead of through an
@@ -67,14 +61,14 @@ void PreferNativeWindowBuffer() {
 }
 
 bool OpenGpuRenderer(ScreenState& screen) {
-  if (SoftwareChosen()) return false;
+  const std::string_view choice = RendererChoice();
+  if (choice == "software") return false;
   screen.renderer = SDL_CreateRenderer(screen.window, -1, SDL_RENDERER_ACCELERATED);
   SDL_RendererInfo info{};
   if (!screen.renderer || SDL_GetRendererInfo(screen.renderer, &info) != 0) return false;
-  if (DrawsOnCpu(info) && !KeepCpuOpenGl()) return false;
-  if (std::string_view(info.name).starts_with("opengl")) {
-    screen.glFinish = reinterpret_cast<void (*)()>(SDL_GL_GetProcAddress("glFinish"));
-  }
+  if (!std::string_view(info.name).starts_with("opengl")) return true;
+  if (OpenGlDrawsOnCpu() && choice != "accelerated") return false;
+  screen.glFinish = reinterpret_cast<void (*)()>(SDL_GL_GetProcAddress("glFinish"));
   return true;
 }
 

@@ -292,20 +292,36 @@ template <U16x16 (*Op)(U16x16, U16x16, U16x16)>
 
 }  // namespace
 
-void BlendSpanRow(std::uint32_t* dst, const std::uint32_t* src, int n, const TextureLook& look) {
+namespace {
+
+// How a look blends a row: adding, SDL's shortcut for plain alpha blending, or alpha blending
+// with a tint.
+enum class RowBlend { Add, Plain, Tinted };
+
+RowBlend RowBlendOf(const TextureLook& look) {
   const SDL_Color mod = look.mod;
-  if (look.blend == SDL_BLENDMODE_ADD) AddRow(dst, src, n, mod);
-  else if ((mod.r & mod.g & mod.b & mod.a) == 255) BlendRowUnmodulated(dst, src, n);
-  else BlendRow(dst, src, n, mod);
+  if (look.blend == SDL_BLENDMODE_ADD) return RowBlend::Add;
+  return (mod.r & mod.g & mod.b & mod.a) == 255 ? RowBlend::Plain : RowBlend::Tinted;
+}
+
+}  // namespace
+
+void BlendSpanRow(std::uint32_t* dst, const std::uint32_t* src, int n, const TextureLook& look) {
+  switch (RowBlendOf(look)) {
+    case RowBlend::Add: AddRow(dst, src, n, look.mod); break;
+    case RowBlend::Plain: BlendRowUnmodulated(dst, src, n); break;
+    case RowBlend::Tinted: BlendRow(dst, src, n, look.mod); break;
+  }
 }
 
 void BlitSpans(SDL_Surface& target, const SDL_Rect& clip, const SpriteSpans& sprite, int x, int y,
                const TextureLook& look) {
   const SpanBlit blit(target, clip, sprite, x, y);
-  const SDL_Color mod = look.mod;
-  if (look.blend == SDL_BLENDMODE_ADD) AddRows(blit, mod);
-  else if ((mod.r & mod.g & mod.b & mod.a) == 255) BlendRowsUnmodulated(blit, mod);
-  else BlendRows(blit, mod);
+  switch (RowBlendOf(look)) {
+    case RowBlend::Add: AddRows(blit, look.mod); break;
+    case RowBlend::Plain: BlendRowsUnmodulated(blit, look.mod); break;
+    case RowBlend::Tinted: BlendRows(blit, look.mod); break;
+  }
 }
 
 }  // namespace tolvex

@@ -75,7 +75,7 @@ RowWalk Walk(const TurnGeometry& geometry, const PixelRect& picture, const Turn&
   const int icos = geometry.icos, isin = geometry.isin;
   const double cx = turn.centre.x, cy = turn.centre.y;
   const int fixedX = static_cast<int>(cx * 65536.0), fixedY = static_cast<int>(cy * 65536.0);
-  const double x = static_cast<double>(geometry.box.x) + 0 + 0.5 - cx;
+  const double x = static_cast<double>(geometry.box.x) + 0.5 - cx;
   const double y = static_cast<double>(geometry.box.y) + row + 0.5 - cy;
   return {static_cast<int>((icos * x - isin * y) + fixedX - kHalf),
           static_cast<int>((isin * x + icos * y) + fixedY - kHalf), icos, isin};

@@ -22,6 +22,15 @@ class ReplayRunTest : public ProgramRunTest {
     });
     return files;
   }
+  // The one replay the session saved, and what it reads as; fails when there is not exactly one
+  // or it does not read.
+  void ReadOnlyReplay(std::filesystem::path& file, ParsedReplay& replay) const {
+    const auto files = Replays();
+    ASSERT_EQ(files.size(), 1u);
+    file = files[0];
+    replay = ParseReplay(test::FileText(file));
+    ASSERT_EQ(replay.error, "");
+  }
   std::string OutputText() const { return test::FileText(folder / "out.txt"); }
   // Plays a replay in a folder of its own, as a player with a fresh copy of the game would.
   int Replay(const std::filesystem::path& file, const std::string& arguments) {
@@ -85,16 +94,15 @@ TEST_F(ReplayRunTest, ASessionPlaysBackWithItsOwnSettingsWhateverOptionsIniSaysN
   std::ofstream(folder / "Options.ini") << settings(2, "Ace of Spades");
   GiveUpAt(std::ofstream(folder / "giveup.txt"), {300});
   ASSERT_EQ(PlayAgainstDrones("--seed 5 --frame-ms 16 --frames 320 --dump 300:played.json"), 0) << ErrorText();
-  const auto files = Replays();
-  ASSERT_EQ(files.size(), 1u);
-  const ParsedReplay recorded = ParseReplay(test::FileText(files[0]));
-  ASSERT_EQ(recorded.error, "");
+  std::filesystem::path file;
+  ParsedReplay recorded;
+  ASSERT_NO_FATAL_FAILURE(ReadOnlyReplay(file, recorded));
   EXPECT_EQ(recorded.replay.header.cameraDelay, 2);
   EXPECT_EQ(recorded.replay.header.player, "Ace of Spades");
 
   std::filesystem::create_directories(elsewhere);
   std::ofstream(elsewhere / "Options.ini") << settings(0, "Bob");
-  ASSERT_EQ(Replay(files[0], "--dump 300:replayed.json"), 0) << ErrorText() << OutputText();
+  ASSERT_EQ(Replay(file, "--dump 300:replayed.json"), 0) << ErrorText() << OutputText();
   auto played = ReadJson("played.json"), replayed = ReadReplayedJson("replayed.json");
   EXPECT_EQ(replayed["options"]["CameraDelay"], 0) << "the file where it is played was read";
   played.erase("options"), replayed.erase("options");
@@ -105,14 +113,13 @@ TEST_F(ReplayRunTest, ASessionPlaysBackWithItsOwnSettingsWhateverOptionsIniSaysN
 TEST_F(ReplayRunTest, ASessionOnTheRealClockPlaysBackOnItsRecordedSteps) {
   GiveUpAt(std::ofstream(folder / "giveup.txt"), {150});
   ASSERT_EQ(PlayAgainstDrones("--frames 151 --dump 150:played.json"), 0) << ErrorText();
-  const auto files = Replays();
-  ASSERT_EQ(files.size(), 1u);
-  const ParsedReplay recorded = ParseReplay(test::FileText(files[0]));
-  ASSERT_EQ(recorded.error, "");
+  std::filesystem::path file;
+  ParsedReplay recorded;
+  ASSERT_NO_FATAL_FAILURE(ReadOnlyReplay(file, recorded));
   EXPECT_GT(recorded.replay.steps.size(), 1u) << "real frames differ in length";
   ASSERT_EQ(recorded.replay.header.environment.size(), 1u) << "the spawned ships belong to the session";
 
-  ASSERT_EQ(Replay(files[0], "--dump 150:replayed.json"), 0) << ErrorText() << OutputText();
+  ASSERT_EQ(Replay(file, "--dump 150:replayed.json"), 0) << ErrorText() << OutputText();
   auto played = ReadJson("played.json"), replayed = ReadReplayedJson("replayed.json");
   // Only the time stamps of new highscore entries differ: a replay's calendar is its own. The
   // clock, the world and the player are the same to the millisecond and the last bit.
