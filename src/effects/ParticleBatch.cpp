@@ -9,10 +9,12 @@
 
 namespace tolvex {
 
-void ParticleBatch::SetRotation(float degrees) {
-  if (degrees == rotation_) return;
-  rotation_ = degrees;
-  const float radians = degrees * std::numbers::pi_v<float> / 180.0f;
+void ParticleBatch::SetRotation(float degrees) { rotation_ = degrees; }
+
+void ParticleBatch::TurnCorners() {
+  if (rotation_ == turnedBy_) return;
+  turnedBy_ = rotation_;
+  const float radians = rotation_ * std::numbers::pi_v<float> / 180.0f;
   cos_ = std::cos(radians);
   sin_ = std::sin(radians);
 }
@@ -78,6 +80,7 @@ void ParticleBatch::CopyNow(const ImagePtr& image, float x, float y) {
 
 void ParticleBatch::Queue(const Image& image, SDL_Texture* texture, float x, float y) {
   if (texture != texture_ || blend_ != runBlend_) StartRun(texture, blend_);
+  TurnCorners();
   const float w = static_cast<float>(image.Width());
   const float h = static_cast<float>(image.Height());
   const float u0 = static_cast<float>(image.FrameLeft(0)) / textureWidth_;

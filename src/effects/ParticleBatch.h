@@ -35,6 +35,9 @@ class ParticleBatch {
   void StartRun(SDL_Texture* texture, int blend);
   void Queue(const Image& image, SDL_Texture* texture, float x, float y);
   void CopyNow(const ImagePtr& image, float x, float y);
+  // The sine and cosine of the rotation, worked out only where corners are turned: the
+  // software renderer's copies take their turn from the sprites turned ahead.
+  void TurnCorners();
 
   SDL_Renderer* renderer_ = nullptr;
   Mode mode_ = Mode::ByRenderer;
@@ -43,7 +46,8 @@ class ParticleBatch {
   SDL_Texture* texture_ = nullptr;
   int runBlend_ = 0;
   float textureWidth_ = 1, textureHeight_ = 1;
-  float rotation_ = 0, cos_ = 1, sin_ = 0;
+  float rotation_ = 0;
+  float turnedBy_ = 0, cos_ = 1, sin_ = 0;  // the rotation the sine and cosine belong to
   int blend_ = 3;
   SDL_Color colour_{255, 255, 255, 255};
   RotatedSprites rotated_;
