@@ -33,8 +33,8 @@ void ParticleBatch::DrawImage(const ImagePtr& image, float x, float y) {
   SDL_Renderer* renderer = ScreenRenderer();
   if (!renderer) return;
   if (renderer != renderer_) UseRenderer(renderer);
-  if (immediate_) {
-    CopyNow(image, x, y);
+  if (copying_) {
+    Copy(image, x, y);
     return;
   }
   SDL_Texture* texture = blend_ == kBlendMask ? image->MaskTexture(renderer) : image->Texture(renderer);
@@ -51,14 +51,14 @@ void ParticleBatch::UseRenderer(SDL_Renderer* renderer) {
   Flush();
   renderer_ = renderer;
   if (mode_ != Mode::ByRenderer) {
-    immediate_ = mode_ == Mode::Copies;
+    copying_ = mode_ == Mode::Copies;
     return;
   }
   SDL_RendererInfo info{};
-  immediate_ = SDL_GetRendererInfo(renderer, &info) != 0 || (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+  copying_ = SDL_GetRendererInfo(renderer, &info) != 0 || (info.flags & SDL_RENDERER_SOFTWARE) != 0;
 }
 
-void ParticleBatch::CopyNow(const ImagePtr& image, float x, float y) {
+void ParticleBatch::Copy(const ImagePtr& image, float x, float y) {
   SDL_Color colour = colour_;
   if (blend_ == kBlendMask) colour.a = 255;
   const TextureLook look{SdlBlendOf(blend_), colour};
@@ -67,10 +67,12 @@ void ParticleBatch::CopyNow(const ImagePtr& image, float x, float y) {
   const float handleX = turned ? turned->HandleX() : image->HandleX();
   const float handleY = turned ? turned->HandleY() : image->HandleY();
   const SDL_FRect target{x - handleX, y - handleY, static_cast<float>(spans.Width()), static_cast<float>(spans.Height())};
-  // Whole pixels as the software renderer places them: the fractions are cut off.
-  if (blend_ != kBlendMask && RenderSpans(renderer_, spans, static_cast<int>(target.x), static_cast<int>(target.y), look)) {
+  if (blend_ != kBlendMask && CanRenderSpans(renderer_, look)) {
+    // Whole pixels as the software renderer places them: the fractions are cut off.
+    copies_.push_back({&spans, static_cast<int>(target.x), static_cast<int>(target.y), look});
     return;
   }
+  WriteCopies();  // the copies before this one must land first
   const Image& picture = turned ? turned->Picture() : *image;
   SDL_Texture* texture = blend_ == kBlendMask ? picture.MaskTexture(renderer_) : picture.Texture(renderer_);
   if (!texture) return;
@@ -111,7 +113,13 @@ void ParticleBatch::StartRun(SDL_Texture* texture, int blend) {
   textureHeight_ = static_cast<float>(th);
 }
 
+void ParticleBatch::WriteCopies() {
+  for (const SpanCopy& copy : copies_) RenderSpans(renderer_, *copy.spans, copy.x, copy.y, copy.look);
+  copies_.clear();
+}
+
 void ParticleBatch::Flush() {
+  WriteCopies();
   if (!indices_.empty() && renderer_ && texture_) {
     RenderGeometry(renderer_, texture_, SdlBlendOf(runBlend_), vertices_, indices_);
   }

@@ -2,8 +2,10 @@
 // Draws particle sprites. On an accelerated renderer it collects them into runs
 // of one texture and blend mode and draws each run with one geometry call, so
 // thousands of particles cost few draws; the software renderer blits textured
-// triangles and turns sprites slowly, so there each sprite is copied at once,
-// turned ahead of time in whole degrees.
+// triangles and turns sprites slowly, so there each sprite is copied, turned ahead
+// of time in whole degrees. Copies written straight into the back buffer are kept
+// until the flush and written in one go, in order: the particles' own work between
+// them would otherwise push the screen and the sprites out of the caches.
 #include <cstdint>
 #include <vector>
 
@@ -34,15 +36,17 @@ class ParticleBatch {
   void UseRenderer(SDL_Renderer* renderer);
   void StartRun(SDL_Texture* texture, int blend);
   void Queue(const Image& image, SDL_Texture* texture, float x, float y);
-  void CopyNow(const ImagePtr& image, float x, float y);
+  void Copy(const ImagePtr& image, float x, float y);
+  // Writes the kept copies into the back buffer, in order.
+  void WriteCopies();
   // The sine and cosine of the rotation, worked out only where corners are turned: the
   // software renderer's copies take their turn from the sprites turned ahead.
   void TurnCorners();
 
   SDL_Renderer* renderer_ = nullptr;
   Mode mode_ = Mode::ByRenderer;
-  // Each sprite is copied at once (the software renderer's fastest way).
-  bool immediate_ = false;
+  // Each sprite is copied rather than batched as triangles (the software renderer's fastest way).
+  bool copying_ = false;
   SDL_Texture* texture_ = nullptr;
   int runBlend_ = 0;
   float textureWidth_ = 1, textureHeight_ = 1;
@@ -51,6 +55,13 @@ class ParticleBatch {
   int blend_ = 3;
   SDL_Color colour_{255, 255, 255, 255};
   RotatedSprites rotated_;
+  // A sprite to be written straight into the back buffer at the flush.
+  struct SpanCopy {
+    const SpriteSpans* spans;
+    int x, y;
+    TextureLook look;
+  };
+  std::vector<SpanCopy> copies_;
   std::vector<SDL_Vertex> vertices_;
   std::vector<int> indices_;
 };
