@@ -63,16 +63,14 @@ void ParticleBatch::Copy(const ImagePtr& image, float x, float y) {
   if (blend_ == kBlendMask) colour.a = 255;
   const TextureLook look{SdlBlendOf(blend_), colour};
   const TurnedSprite* turned = std::fmod(rotation_, 360.0f) == 0 ? nullptr : &rotated_.Get(image, rotation_);
-  const SpriteSpans& spans = turned ? turned->Spans() : image->Spans();
-  const float handleX = turned ? turned->HandleX() : image->HandleX();
-  const float handleY = turned ? turned->HandleY() : image->HandleY();
-  const SDL_FRect target{x - handleX, y - handleY, static_cast<float>(spans.Width()), static_cast<float>(spans.Height())};
+  const SpanCopy copy{turned, image.get(), x, y, look};
   if (blend_ != kBlendMask && CanRenderSpans(renderer_, look)) {
-    // Whole pixels as the software renderer places them: the fractions are cut off.
-    copies_.push_back({&spans, static_cast<int>(target.x), static_cast<int>(target.y), look});
+    // The turned sprite is not read now: by the time it is written it would have left the cache.
+    copies_.push_back(copy);
     return;
   }
   WriteCopies();  // the copies before this one must land first
+  const SDL_FRect target = copy.Target();
   const Image& picture = turned ? turned->Picture() : *image;
   SDL_Texture* texture = blend_ == kBlendMask ? picture.MaskTexture(renderer_) : picture.Texture(renderer_);
   if (!texture) return;
@@ -113,8 +111,25 @@ void ParticleBatch::StartRun(SDL_Texture* texture, int blend) {
   textureHeight_ = static_cast<float>(th);
 }
 
+const SpriteSpans& ParticleBatch::SpanCopy::Spans() const { return turned ? turned->Spans() : image->Spans(); }
+
+SDL_FRect ParticleBatch::SpanCopy::Target() const {
+  const SpriteSpans& spans = Spans();
+  const float handleX = turned ? turned->HandleX() : image->HandleX();
+  const float handleY = turned ? turned->HandleY() : image->HandleY();
+  return SDL_FRect{x - handleX, y - handleY, static_cast<float>(spans.Width()), static_cast<float>(spans.Height())};
+}
+
 void ParticleBatch::WriteCopies() {
-  for (const SpanCopy& copy : copies_) RenderSpans(renderer_, *copy.spans, copy.x, copy.y, copy.look);
+  // The sprites lie scattered over many turned copies: each is asked for a few copies early.
+  constexpr std::size_t kAhead = 4;
+  for (std::size_t i = 0; i < copies_.size(); ++i) {
+    if (i + kAhead < copies_.size()) copies_[i + kAhead].Prefetch();
+    const SpanCopy& copy = copies_[i];
+    const SDL_FRect target = copy.Target();
+    // Whole pixels as the software renderer places them: the fractions are cut off.
+    RenderSpans(renderer_, copy.Spans(), static_cast<int>(target.x), static_cast<int>(target.y), copy.look);
+  }
   copies_.clear();
 }
 

@@ -55,10 +55,21 @@ class ParticleBatch {
   int blend_ = 3;
   SDL_Color colour_{255, 255, 255, 255};
   RotatedSprites rotated_;
-  // A sprite to be written straight into the back buffer at the flush.
+  // A sprite to be written straight into the back buffer at the flush: frame 0 of image,
+  // turned as `turned` holds it (null: not turned), with its handle at (x, y).
   struct SpanCopy {
-    const SpriteSpans* spans;
-    int x, y;
+    const SpriteSpans& Spans() const;
+    // Where the sprite lands, in whole pixels and fractions.
+    SDL_FRect Target() const;
+    void Prefetch() const {
+      const void* sprite = turned ? static_cast<const void*>(turned) : image;
+      __builtin_prefetch(sprite);
+      __builtin_prefetch(static_cast<const char*>(sprite) + 64);
+    }
+
+    const TurnedSprite* turned;
+    const Image* image;
+    float x, y;
     TextureLook look;
   };
   std::vector<SpanCopy> copies_;
