@@ -15,6 +15,8 @@
 #include <memory>
 #include <vector>
 
+#include "core/SlotPool.h"
+
 namespace tolvex {
 
 template <class T>
@@ -49,7 +51,7 @@ class TList {
   using Link = TLink<T>;
   using LinkPtr = std::shared_ptr<Link>;
 
-  TList() : head_(std::make_shared<Link>()), tail_(head_.get()) {}
+  TList() : links_(std::make_shared<SlotPool>()), head_(std::make_shared<Link>()), tail_(head_.get()) {}
   ~TList() { Clear(); }
   TList(const TList&) = delete;
   TList& operator=(const TList&) = delete;
@@ -158,7 +160,8 @@ class TList {
   friend class TLink<T>;
 
   LinkPtr MakeLink(std::shared_ptr<T> value) {
-    auto link = std::make_shared<Link>();
+    // The links of one list sit side by side: walks hop between neighbours.
+    auto link = std::allocate_shared<Link>(PoolAllocator<Link>(links_));
     link->value_ = std::move(value);
     link->list_ = this;
     ++count_;
@@ -190,6 +193,7 @@ class TList {
     }
   }
 
+  std::shared_ptr<SlotPool> links_;
   LinkPtr head_;  // sentinel
   Link* tail_;
   std::size_t count_ = 0;

@@ -9,10 +9,12 @@
 
 namespace tolvex {
 
-void ParticleBatch::SetRotation(float degrees) {
-  if (degrees == rotation_) return;
-  rotation_ = degrees;
-  const float radians = degrees * std::numbers::pi_v<float> / 180.0f;
+void ParticleBatch::SetRotation(float degrees) { rotation_ = degrees; }
+
+void ParticleBatch::TurnCorners() {
+  if (rotation_ == turnedBy_) return;
+  turnedBy_ = rotation_;
+  const float radians = rotation_ * std::numbers::pi_v<float> / 180.0f;
   cos_ = std::cos(radians);
   sin_ = std::sin(radians);
 }
@@ -31,8 +33,8 @@ void ParticleBatch::DrawImage(const ImagePtr& image, float x, float y) {
   SDL_Renderer* renderer = ScreenRenderer();
   if (!renderer) return;
   if (renderer != renderer_) UseRenderer(renderer);
-  if (immediate_) {
-    CopyNow(image, x, y);
+  if (copying_) {
+    Copy(image, x, y);
     return;
   }
   SDL_Texture* texture = blend_ == kBlendMask ? image->MaskTexture(renderer) : image->Texture(renderer);
@@ -49,26 +51,26 @@ void ParticleBatch::UseRenderer(SDL_Renderer* renderer) {
   Flush();
   renderer_ = renderer;
   if (mode_ != Mode::ByRenderer) {
-    immediate_ = mode_ == Mode::Copies;
+    copying_ = mode_ == Mode::Copies;
     return;
   }
   SDL_RendererInfo info{};
-  immediate_ = SDL_GetRendererInfo(renderer, &info) != 0 || (info.flags & SDL_RENDERER_SOFTWARE) != 0;
+  copying_ = SDL_GetRendererInfo(renderer, &info) != 0 || (info.flags & SDL_RENDERER_SOFTWARE) != 0;
 }
 
-void ParticleBatch::CopyNow(const ImagePtr& image, float x, float y) {
+void ParticleBatch::Copy(const ImagePtr& image, float x, float y) {
   SDL_Color colour = colour_;
   if (blend_ == kBlendMask) colour.a = 255;
   const TextureLook look{SdlBlendOf(blend_), colour};
   const TurnedSprite* turned = std::fmod(rotation_, 360.0f) == 0 ? nullptr : &rotated_.Get(image, rotation_);
-  const SpriteSpans& spans = turned ? turned->Spans() : image->Spans();
-  const float handleX = turned ? turned->HandleX() : image->HandleX();
-  const float handleY = turned ? turned->HandleY() : image->HandleY();
-  const SDL_FRect target{x - handleX, y - handleY, static_cast<float>(spans.Width()), static_cast<float>(spans.Height())};
-  // Whole pixels as the software renderer places them: the fractions are cut off.
-  if (blend_ != kBlendMask && RenderSpans(renderer_, spans, static_cast<int>(target.x), static_cast<int>(target.y), look)) {
+  const SpanCopy copy{turned, image.get(), x, y, look};
+  if (blend_ != kBlendMask && CanRenderSpans(renderer_, look)) {
+    // The turned sprite is not read now: by the time it is written it would have left the cache.
+    copies_.push_back(copy);
     return;
   }
+  WriteCopies();  // the copies before this one must land first
+  const SDL_FRect target = copy.Target();
   const Image& picture = turned ? turned->Picture() : *image;
   SDL_Texture* texture = blend_ == kBlendMask ? picture.MaskTexture(renderer_) : picture.Texture(renderer_);
   if (!texture) return;
@@ -78,6 +80,7 @@ void ParticleBatch::CopyNow(const ImagePtr& image, float x, float y) {
 
 void ParticleBatch::Queue(const Image& image, SDL_Texture* texture, float x, float y) {
   if (texture != texture_ || blend_ != runBlend_) StartRun(texture, blend_);
+  TurnCorners();
   const float w = static_cast<float>(image.Width());
   const float h = static_cast<float>(image.Height());
   const float u0 = static_cast<float>(image.FrameLeft(0)) / textureWidth_;
@@ -108,7 +111,30 @@ void ParticleBatch::StartRun(SDL_Texture* texture, int blend) {
   textureHeight_ = static_cast<float>(th);
 }
 
+const SpriteSpans& ParticleBatch::SpanCopy::Spans() const { return turned ? turned->Spans() : image->Spans(); }
+
+SDL_FRect ParticleBatch::SpanCopy::Target() const {
+  const SpriteSpans& spans = Spans();
+  const float handleX = turned ? turned->HandleX() : image->HandleX();
+  const float handleY = turned ? turned->HandleY() : image->HandleY();
+  return SDL_FRect{x - handleX, y - handleY, static_cast<float>(spans.Width()), static_cast<float>(spans.Height())};
+}
+
+void ParticleBatch::WriteCopies() {
+  // The sprites lie scattered over many turned copies: each is asked for a few copies early.
+  constexpr std::size_t kAhead = 4;
+  for (std::size_t i = 0; i < copies_.size(); ++i) {
+    if (i + kAhead < copies_.size()) copies_[i + kAhead].Prefetch();
+    const SpanCopy& copy = copies_[i];
+    const SDL_FRect target = copy.Target();
+    // Whole pixels as the software renderer places them: the fractions are cut off.
+    RenderSpans(renderer_, copy.Spans(), static_cast<int>(target.x), static_cast<int>(target.y), copy.look);
+  }
+  copies_.clear();
+}
+
 void ParticleBatch::Flush() {
+  WriteCopies();
   if (!indices_.empty() && renderer_ && texture_) {
     RenderGeometry(renderer_, texture_, SdlBlendOf(runBlend_), vertices_, indices_);
   }

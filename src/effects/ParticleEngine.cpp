@@ -24,7 +24,7 @@ void ResetParticleEngine() { detail::particleEngine = std::make_unique<ParticleE
 
 void InitParticleEngine() {
   ParticleEngine& engine = Particles();
-  engine.particles = std::make_unique<TList<TParticle>>();
+  engine.particles = std::make_unique<ParticleList>();
   if (engine.debug) WriteDebugLine("GlimmerEngine[Tolvex 1.07] ready");
   engine.initialised = true;
 }
@@ -56,7 +56,7 @@ void UpdateParticles() {
     SetScale(1, 1);
   }
   engine.drawn = 0;
-  for (auto it = engine.particles->begin(); it != engine.particles->end(); ++it) (*it)->Process();
+  engine.particles->Walk([](TParticle& particle) { particle.Process(); });
   engine.batch.Flush();
   SetRotation(0);
   SetBlend(kBlendAlpha);

@@ -7,15 +7,15 @@
 #include <string>
 #include <string_view>
 
-#include "core/TList.h"
 #include "effects/ParticleBatch.h"
+#include "effects/ParticleList.h"
 #include "effects/TParticleInfo.h"
 
 namespace tolvex {
 
 // The engine's state; one instance for the program.
 struct ParticleEngine {
-  std::unique_ptr<TList<TParticle>> particles = std::make_unique<TList<TParticle>>();
+  std::unique_ptr<ParticleList> particles = std::make_unique<ParticleList>();
   std::map<std::string, TParticleInfoPtr, std::less<>> registry;
   bool initialised = false;
   bool debug = false;

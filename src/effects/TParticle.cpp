@@ -79,7 +79,7 @@ void TParticle::Execute() {
 }
 
 void TParticle::Die() {
-  if (Link) Link->Remove();
+  Link.Remove();
 }
 
 }  // namespace tolvex

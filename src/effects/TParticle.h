@@ -3,7 +3,7 @@
 #include <array>
 #include <memory>
 
-#include "core/TList.h"
+#include "effects/ParticleLink.h"
 #include "effects/TParticleInfo.h"
 
 namespace tolvex {
@@ -36,7 +36,7 @@ class TParticle : public std::enable_shared_from_this<TParticle> {
   std::shared_ptr<TParticle> Pivot;
   std::shared_ptr<TParticleInfo> Info;
   std::shared_ptr<const EmitterList> Emitter;
-  std::shared_ptr<TLink<TParticle>> Link;
+  ParticleLink Link;
 };
 
 }  // namespace tolvex

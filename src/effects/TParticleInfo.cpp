@@ -91,7 +91,7 @@ TParticlePtr TParticleInfo::CreateParticle(float x, float y, float direction, co
   particle->Emitter = Emitter;
   if (ConnectedToPivot && pivot) particle->Pivot = pivot;
   particle->Info = shared_from_this();
-  particle->Link = engine.particles->AddLast(particle);
+  engine.particles->AddLast(particle);
   if (SoundEffect) PlaySoundAt(SoundEffect, static_cast<int>(particle->Pos[0]), static_cast<int>(particle->Pos[1]));
   return particle;
 }

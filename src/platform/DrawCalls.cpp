@@ -73,10 +73,6 @@ void WriteTurned(SDL_Renderer* renderer, const DrawRecord& record) {
              Turn{record.angle, record.centre, record.smooth}, record.look);
 }
 
-// A sprite with this look can be written straight into this renderer's back buffer.
-bool WritesDirectly(SDL_Renderer* renderer, const TextureLook& look) {
-  return SpansCanBlend(look.blend) && SoftwareTarget(renderer);
-}
 
 // Counts the call, records it when a recording runs, and makes it.
 void Draw(SDL_Renderer* renderer, const DrawRecord& record, const DrawData& data = {}) {
@@ -223,8 +219,12 @@ void RenderClipRect(SDL_Renderer* renderer, const SDL_Rect* clip) {
   IssueDraw(renderer, record, {});
 }
 
+bool CanRenderSpans(SDL_Renderer* renderer, const TextureLook& look) {
+  return SpansCanBlend(look.blend) && SoftwareTarget(renderer);
+}
+
 bool RenderSpans(SDL_Renderer* renderer, const SpriteSpans& sprite, int x, int y, const TextureLook& look) {
-  if (!WritesDirectly(renderer, look)) return false;
+  if (!CanRenderSpans(renderer, look)) return false;
   DrawRecord record;
   record.kind = Kind::Spans;
   record.sprite = &sprite;
@@ -237,7 +237,7 @@ bool RenderSpans(SDL_Renderer* renderer, const SpriteSpans& sprite, int x, int y
 
 bool RenderTurned(SDL_Renderer* renderer, SDL_Texture* texture, const TextureLook& look, const PixelRect& picture,
                   const SDL_FRect& target, double angle, const SDL_FPoint& centre) {
-  if (!WritesDirectly(renderer, look) || !picture.pixels) return false;
+  if (!CanRenderSpans(renderer, look) || !picture.pixels) return false;
   // SDL cuts the size to whole pixels too.
   if (static_cast<int>(target.w) != picture.width || static_cast<int>(target.h) != picture.height) return false;
   SDL_ScaleMode scaleMode = SDL_ScaleModeLinear;

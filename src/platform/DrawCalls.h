@@ -50,6 +50,8 @@ void RenderClipRect(SDL_Renderer* renderer, const SDL_Rect* clip);
 // buffer, as an unscaled RenderCopy would (see SpriteSpans); false, drawing nothing, when
 // the renderer draws on a GPU or the blend mode is not alpha or additive.
 bool RenderSpans(SDL_Renderer* renderer, const SpriteSpans& sprite, int x, int y, const TextureLook& look);
+// True when RenderSpans draws with this look on this renderer.
+bool CanRenderSpans(SDL_Renderer* renderer, const TextureLook& look);
 // Blends picture, turned as RenderCopyEx turns it, straight into a software renderer's back
 // buffer (see TurnedCopy), as an unscaled, unmirrored RenderCopyEx of texture, which holds the
 // same pixels, would; false, drawing nothing, when the renderer draws on a GPU, the blend mode

@@ -30,6 +30,16 @@ class ParticleDrawTest : public EffectsTest, public ::testing::WithParamInterfac
     info->BlendMode = static_cast<std::uint8_t>(blend);
   }
 
+  // A second effect: a small square sprite of one colour.
+  static TParticleInfoPtr SquareEffect(const char* id, std::uint32_t argb, int blend) {
+    const auto effect = TParticleInfo::Create(id, 100000, 100000, 0, 0, 0, 0, 0, false);
+    effect->Image = SolidImage(4, 4, argb);
+    CentreHandle(effect->Image);
+    effect->ImageRadius = 3;
+    effect->BlendMode = static_cast<std::uint8_t>(blend);
+    return effect;
+  }
+
   TParticleInfoPtr info;
 };
 
@@ -111,17 +121,28 @@ TEST_P(ParticleDrawTest, RotationTurnsClockwiseAboutTheHandle) {
 
 TEST_P(ParticleDrawTest, LaterParticlesAreDrawnOnTop) {
   Sprite(4, 4, 0xFFFF0000, 3);
-  const auto green = TParticleInfo::Create("green", 100000, 100000, 0, 0, 0, 0, 0, false);
-  green->Image = SolidImage(4, 4, 0xFF00FF00);
-  CentreHandle(green->Image);
-  green->ImageRadius = 3;
-  green->BlendMode = 3;
+  const auto green = SquareEffect("green", 0xFF00FF00, kBlendAlpha);
   info->CreateParticle(50, 40, 0, nullptr);
   green->CreateParticle(50, 40, 0, nullptr);
   info->CreateParticle(60, 40, 0, nullptr);
   UpdateParticles();
   EXPECT_EQ(ScreenPixel(50, 40) & 0xFFFFFF, 0x00FF00u);
   EXPECT_EQ(ScreenPixel(60, 40) & 0xFFFFFF, 0xFF0000u);
+}
+
+// Sprites the back buffer takes directly wait for the end of the walk; a masked one, drawn
+// through SDL, must still land after those before it and under those after it.
+TEST_P(ParticleDrawTest, MaskedParticlesKeepTheirPlaceInTheOrder) {
+  Sprite(4, 4, 0xFFFF0000, kBlendAlpha);
+  const auto mask = SquareEffect("mask", 0xFF00FF00, kBlendMask);
+  const auto blue = SquareEffect("blue", 0xFF0000FF, kBlendAlpha);
+  info->CreateParticle(50, 40, 0, nullptr);
+  mask->CreateParticle(50, 40, 0, nullptr);
+  mask->CreateParticle(60, 40, 0, nullptr);
+  blue->CreateParticle(60, 40, 0, nullptr);
+  UpdateParticles();
+  EXPECT_EQ(ScreenPixel(50, 40) & 0xFFFFFF, 0x00FF00u);
+  EXPECT_EQ(ScreenPixel(60, 40) & 0xFFFFFF, 0x0000FFu);
 }
 
 TEST_P(ParticleDrawTest, UpdateLeavesTheDrawingStateReset) {

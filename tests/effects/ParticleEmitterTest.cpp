@@ -112,7 +112,7 @@ TEST_F(ParticleEmitterTest, ZeroLifetimeDiesUnseen) {
   SetParticleDrawing(true);
   UpdateParticles();
   EXPECT_EQ(ParticleCount(), 0u);
-  EXPECT_FALSE(p->Link->Linked());
+  EXPECT_FALSE(p->Link.Linked());
   EXPECT_FLOAT_EQ(p->Pos[0], 100);  // not moved
   EXPECT_EQ(Particles().drawn, 0);
   EXPECT_EQ((*parent->Emitter)[0]->LastEmission, 0);
