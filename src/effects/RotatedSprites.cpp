@@ -38,6 +38,10 @@ const Image& TurnedSprite::Picture() const {
 }
 
 RotatedSprites::Turns& RotatedSprites::TurnsOf(const ImagePtr& image) {
+  // Fibonacci hashing of the address picks one of the recent slots.
+  const auto address = reinterpret_cast<std::uintptr_t>(image.get());
+  Recent& recent = recent_[(address * 0x9E3779B97F4A7C15ull) >> (64 - kRecentBits)];
+  if (recent.image == image.get()) return *recent.turns;
   Turns*& turns = byImage_[image];
   if (!turns) {
     const Look look{image->Width(), image->Height(), image->HandleX(), image->HandleY(), PixelHash(*image)};
@@ -47,6 +51,7 @@ RotatedSprites::Turns& RotatedSprites::TurnsOf(const ImagePtr& image) {
       for (int degrees = 0; degrees < 360; ++degrees) turns->emplace_back(image, degrees);
     }
   }
+  recent = {image.get(), turns};
   return *turns;
 }
 

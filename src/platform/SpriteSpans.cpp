@@ -66,10 +66,11 @@ struct SpanBlit {
   }
 
   // Before row `row` is blended, asks for the pixels of the row kRowsAhead on (and, before the
-  // first row, for the rows up to there): the screen and the effects' many turned copies are
-  // larger than the caches.
+  // first row, for the sprite's rows and copied pixels, and for the rows up to there): the screen
+  // and the effects' many turned copies are larger than the caches.
   [[gnu::always_inline]] void PrefetchFor(int row) const {
     if (row == top) {
+      sprite.Prefetch(top - y, bottom - y);
       for (int first = top; first < std::min(top + kRowsAhead, bottom); ++first) Prefetch(first);
     }
     if (row + kRowsAhead < bottom) Prefetch(row + kRowsAhead);

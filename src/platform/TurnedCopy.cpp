@@ -188,15 +188,21 @@ TOLVEX_PER_INSTRUCTION_SET void SampleSmooth(std::uint32_t* out, int n, const Pi
   __m256i fractions = _mm256_setr_epi32(walk.u, walk.v, 0, 0, walk.u + walk.du, walk.v + walk.dv, 0, 0);
   const __m256i step = _mm256_setr_epi32(2 * walk.du, 2 * walk.dv, 0, 0, 2 * walk.du, 2 * walk.dv, 0, 0);
   const __m256i spreadU = _mm256_set1_epi16(0x0100), spreadV = _mm256_set1_epi16(0x0504);
-  const __m256i low = _mm256_set1_epi16(0x00FF);
+  const __m256i low = _mm256_set1_epi16(0x00FF), alphas = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
   for (int i = 0; i < n; i += 2, walk.u += 2 * walk.du, walk.v += 2 * walk.dv) {
     // An odd last pixel is worked out twice over and written once.
     const int second = i + 1 < n ? 1 : 0;
     const __m256i quad = _mm256_set_m128i(Neighbours(picture, walk.u + second * walk.du, walk.v + second * walk.dv),
                                           Neighbours(picture, walk.u, walk.v));
     const __m256i u = _mm256_shuffle_epi8(fractions, spreadU), v = _mm256_shuffle_epi8(fractions, spreadV);
-    const __m256i fu[2] = {u, _mm256_srai_epi16(u, 15)}, fv[2] = {v, _mm256_srai_epi16(v, 15)};
     fractions = _mm256_add_epi32(fractions, step);
+    // Between see-through pixels the mix is see-through too, and blending skips it.
+    if (_mm256_testz_si256(quad, alphas)) {
+      out[i] = 0;
+      if (second) out[i + 1] = 0;
+      continue;
+    }
+    const __m256i fu[2] = {u, _mm256_srai_epi16(u, 15)}, fv[2] = {v, _mm256_srai_epi16(v, 15)};
     const __m256i even = Filter(_mm256_and_si256(quad, low), fu, fv);
     const __m256i odd = Filter(_mm256_srli_epi16(quad, 8), fu, fv);
     const __m256i mixed = _mm256_or_si256(even, _mm256_slli_epi16(odd, 8));

@@ -68,6 +68,26 @@ TEST_F(RotatedSpritesTest, SpritesThatLookAlikeShareTheirTurns) {
   EXPECT_NE(&sprites.Get(a, 30), &sprites.Get(SolidImage(4, 10, 0xFFFFFFFF), 30));
 }
 
+// Far more sprites than the lookup remembers, asked for in turn: each still gets its own turns,
+// and the same ones every time it asks.
+TEST_F(RotatedSpritesTest, ManySpritesInTurnEachFindTheirOwnTurns) {
+  RotatedSprites sprites;
+  std::vector<ImagePtr> images;
+  std::vector<const TurnedSprite*> first;
+  for (int i = 0; i < 150; ++i) {
+    images.push_back(SolidImage(3 + i % 7, 2 + i / 7, 0xFF000000u | static_cast<std::uint32_t>(i)));
+    first.push_back(&sprites.Get(images.back(), 10));
+  }
+  for (int round = 0; round < 3; ++round) {
+    for (std::size_t i = 0; i < images.size(); ++i) {
+      const std::size_t at = (i * 37 + static_cast<std::size_t>(round)) % images.size();
+      ASSERT_EQ(&sprites.Get(images[at], 10.2f), first[at]) << "sprite " << at << ", round " << round;
+    }
+  }
+  for (std::size_t i = 1; i < first.size(); ++i) EXPECT_NE(first[i], first[i - 1]);
+  EXPECT_EQ(*first[42]->Spans().At(first[42]->Spans().RowSpan(1).begin, 1) & 0xFFFFFFu, 42u);
+}
+
 TEST_F(RotatedSpritesTest, KeepsOnlyTheVisiblePixelsOfEveryTurn) {
   RotatedSprites sprites;
   const auto square = SolidImage(20, 20, 0xFFFFFFFF);
