@@ -165,8 +165,9 @@ void BlendRowsUnmodulated(const SpanBlit& blit, SDL_Color colour) {
       blit, colour);
 }
 #else
-// The vector helpers below are always inlined into the row loops, which are built once
-// for AVX2 and once for plain x86-64: how a 32-byte vector would be passed does not matter.
+// The vector helpers below are always inlined into the row loops, which are built once for
+// AVX2, eight pixels a step, and once for plain x86-64, four a step: no vector is ever passed
+// between functions built for different instruction sets.
 #pragma GCC diagnostic ignored "-Wpsabi"
 
 // W pixels at once. Each pixel is worked as two pairs of 16-bit lanes, blue and red ("low")
@@ -190,8 +191,9 @@ struct Pixels {
   [[gnu::always_inline]] static U32 Join(U16 low, U16 high) { return (U32)low | ((U32)high << 8); }
   // The same value in both lanes of each pixel's pair (value < 65536 in each 32-bit lane).
   [[gnu::always_inline]] static U16 Both(U32 value) { return (U16)(value | value << 16); }
-  // x / 255 rounded down, exact for every product of two bytes.
-  [[gnu::always_inline]] static U16 Div255(U16 x) { return (x + 1 + (x >> 8)) >> 8; }
+  // x / 255 rounded down, as SDL divides: a high multiply and a shift, for the vector widths each
+  // build uses (a vector wider than the build's registers would be divided lane by lane).
+  [[gnu::always_inline]] static U16 Div255(U16 x) { return x / 255; }
   [[gnu::always_inline]] static bool None(U32 v) {
     std::uint64_t words[W / 2] = {};
     std::memcpy(words, &v, sizeof v);
@@ -284,11 +286,11 @@ template <int W, class Blend>
   if (lastChanges) P::Store(dst + n - W, last);
 }
 
-// Any row: eight pixels at a time, four for a row of four to seven, and shorter rows through a
-// small buffer.
-template <class Blend>
+// Any row: kWidest pixels at a time (eight or four), four for a row of four to seven, and shorter
+// rows through a small buffer.
+template <int kWidest, class Blend>
 [[gnu::always_inline]] inline void RowOf(std::uint32_t* dst, const std::uint32_t* src, int n, const Blend& blend) {
-  if (n >= 8) return RunOf<8>(dst, src, n, blend);
+  if (kWidest == 8 && n >= 8) return RunOf<kWidest>(dst, src, n, blend);
   if (n >= 4) return RunOf<4>(dst, src, n, blend);
   std::uint32_t texels[4] = {}, pixels[4] = {};
   const auto bytes = static_cast<std::size_t>(n) * sizeof(std::uint32_t);
@@ -298,42 +300,53 @@ template <class Blend>
   std::memcpy(dst, pixels, bytes);
 }
 
-[[gnu::target_clones("avx2", "default")]] void AddRow(std::uint32_t* dst, const std::uint32_t* src, int n,
-                                                      SDL_Color colour) {
-  RowOf(dst, src, n, Add{colour});
-}
-
-[[gnu::target_clones("avx2", "default")]] void BlendRow(std::uint32_t* dst, const std::uint32_t* src, int n,
-                                                        SDL_Color colour) {
-  RowOf(dst, src, n, Tinted{colour});
-}
-
-[[gnu::target_clones("avx2", "default")]] void BlendRowUnmodulated(std::uint32_t* dst, const std::uint32_t* src, int n) {
-  RowOf(dst, src, n, Plain{});
-}
-
-// A whole sprite row by row inside one clone: most sprites are small, and a call chosen per
+// A whole sprite row by row inside one build: most sprites are small, and a call chosen per
 // instruction set for every row would cost as much as blending it.
-template <class Blend>
+template <int kWidest, class Blend>
 [[gnu::always_inline]] inline void EachRow(const SpanBlit& blit, const Blend& blend) {
   for (int row = blit.top; row < blit.bottom; ++row) {
     blit.PrefetchFor(row);
     const BlitRow line = blit.Row(row);
-    if (line.n > 0) RowOf(line.dst, line.src, line.n, blend);
+    if (line.n > 0) RowOf<kWidest>(line.dst, line.src, line.n, blend);
   }
 }
 
-[[gnu::target_clones("avx2", "default")]] void AddRows(const SpanBlit& blit, SDL_Color colour) {
-  EachRow(blit, Add{colour});
+const bool kAvx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
+
+template <class Blend>
+[[gnu::target("avx2")]] void RowsAvx2(const SpanBlit& blit, const Blend blend) {
+  EachRow<8>(blit, blend);
+}
+template <class Blend>
+void RowsPlain(const SpanBlit& blit, const Blend blend) {
+  EachRow<4>(blit, blend);
+}
+template <class Blend>
+void Rows(const SpanBlit& blit, const Blend blend) {
+  kAvx2 ? RowsAvx2(blit, blend) : RowsPlain(blit, blend);
 }
 
-[[gnu::target_clones("avx2", "default")]] void BlendRows(const SpanBlit& blit, SDL_Color colour) {
-  EachRow(blit, Tinted{colour});
+template <class Blend>
+[[gnu::target("avx2")]] void RowAvx2(std::uint32_t* dst, const std::uint32_t* src, int n, const Blend blend) {
+  RowOf<8>(dst, src, n, blend);
+}
+template <class Blend>
+void RowPlain(std::uint32_t* dst, const std::uint32_t* src, int n, const Blend blend) {
+  RowOf<4>(dst, src, n, blend);
+}
+template <class Blend>
+void OneRow(std::uint32_t* dst, const std::uint32_t* src, int n, const Blend blend) {
+  kAvx2 ? RowAvx2(dst, src, n, blend) : RowPlain(dst, src, n, blend);
 }
 
-[[gnu::target_clones("avx2", "default")]] void BlendRowsUnmodulated(const SpanBlit& blit, SDL_Color) {
-  EachRow(blit, Plain{});
+void AddRow(std::uint32_t* dst, const std::uint32_t* src, int n, SDL_Color colour) { OneRow(dst, src, n, Add{colour}); }
+void BlendRow(std::uint32_t* dst, const std::uint32_t* src, int n, SDL_Color colour) {
+  OneRow(dst, src, n, Tinted{colour});
 }
+void BlendRowUnmodulated(std::uint32_t* dst, const std::uint32_t* src, int n) { OneRow(dst, src, n, Plain{}); }
+void AddRows(const SpanBlit& blit, SDL_Color colour) { Rows(blit, Add{colour}); }
+void BlendRows(const SpanBlit& blit, SDL_Color colour) { Rows(blit, Tinted{colour}); }
+void BlendRowsUnmodulated(const SpanBlit& blit, SDL_Color) { Rows(blit, Plain{}); }
 #endif
 
 }  // namespace
