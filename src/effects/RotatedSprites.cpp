@@ -20,6 +20,33 @@ std::uint64_t PixelHash(const Image& image) {
   return hash;
 }
 
+// Frame 0's pixels as Image::Pixel reads them (0 outside the frame), straight from the strip:
+// a sprite's 360 turns read millions of them the first time it is drawn.
+class FrameReader {
+ public:
+  explicit FrameReader(const Image& image)
+      : strip_(image.Strip()),
+        left_(image.FrameLeft(0)),
+        top_(image.FrameTop(0)),
+        width_(image.FrameCount() > 0 ? std::max(0, std::min(image.Width(), strip_.width - left_)) : 0),
+        height_(image.FrameCount() > 0 ? std::max(0, std::min(image.Height(), strip_.height - top_)) : 0) {}
+
+  std::uint32_t At(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
+    return strip_.At(left_ + x, top_ + y);
+  }
+
+ private:
+  const Pixmap& strip_;
+  int left_, top_, width_, height_;
+};
+
+// std::floor for the positions a turn reads, far inside int's range, without a library call.
+int FloorToInt(float value) {
+  const int cut = static_cast<int>(value);
+  return cut - (static_cast<float>(cut) > value ? 1 : 0);
+}
+
 }  // namespace
 
 TurnedSprite::TurnedSprite(const ImagePtr& source, int degrees) : TurnedSprite(source, degrees, TurnImage(*source, degrees)) {}
@@ -80,12 +107,15 @@ ImagePtr TurnImage(const Image& image, int degrees) {
   constexpr float kSlack = 1e-3f;
   const float left = std::floor(minX + kSlack), top = std::floor(minY + kSlack);
   Pixmap turned(static_cast<int>(std::ceil(maxX - kSlack) - left), static_cast<int>(std::ceil(maxY - kSlack) - top));
+  const FrameReader frame(image);
   for (int y = 0; y < turned.height; ++y) {
+    const float dy = static_cast<float>(y) + top + 0.5f;
+    const float alongX = dy * s, alongY = dy * c;
     for (int x = 0; x < turned.width; ++x) {
       // Back from the new pixel's centre into the original picture.
-      const float dx = static_cast<float>(x) + left + 0.5f, dy = static_cast<float>(y) + top + 0.5f;
-      const float sx = hx + dx * c + dy * s, sy = hy - dx * s + dy * c;
-      turned.At(x, y) = image.Pixel(0, static_cast<int>(std::floor(sx)), static_cast<int>(std::floor(sy)));
+      const float dx = static_cast<float>(x) + left + 0.5f;
+      const float sx = hx + dx * c + alongX, sy = hy - dx * s + alongY;
+      turned.At(x, y) = frame.At(FloorToInt(sx), FloorToInt(sy));
     }
   }
   auto result = CreateImageFromPixmap(std::move(turned));

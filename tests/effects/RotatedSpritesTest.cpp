@@ -1,8 +1,11 @@
 // Sprites turned ahead of time: size, handle and where the pixels land.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "EffectsTestEnv.h"
 #include "effects/RotatedSprites.h"
+#include "platform/Clock.h"
 
 namespace tolvex::test {
 namespace {
@@ -44,6 +47,32 @@ TEST_F(RotatedSpritesTest, OddAnglesLeaveTransparentCorners) {
   EXPECT_GE(turned->Width(), 28);
   EXPECT_EQ(turned->Pixel(0, 0, 0) >> 24, 0u);
   EXPECT_EQ(turned->Pixel(0, turned->Width() / 2, turned->Height() / 2) >> 24, 255u);
+}
+
+// Every turn reads the frame as the plain definition does: each new pixel's centre turned back
+// into the picture, rounded down, and see-through outside the frame. The frame is cut from the
+// middle of a strip, so reading past its edges would pick up its neighbours' pixels.
+TEST_F(RotatedSpritesTest, EveryTurnPicksThePixelsThePlainDefinitionPicks) {
+  Pixmap strip(21, 9);
+  for (std::size_t i = 0; i < strip.pixels.size(); ++i) strip.pixels[i] = 0xFF000000u | static_cast<std::uint32_t>(i * 2654435761u);
+  const auto frame = std::make_shared<Image>(strip, 5, 7, 2, 1);  // the third frame of four per row
+  frame->SetHandle(1.5f, 5.25f);
+  for (int degrees = 0; degrees < 360; ++degrees) {
+    const auto turned = TurnImage(*frame, degrees);
+    const float c = CosDeg(static_cast<float>(degrees)), s = SinDeg(static_cast<float>(degrees));
+    int wrong = 0;
+    for (int y = 0; y < turned->Height(); ++y) {
+      for (int x = 0; x < turned->Width(); ++x) {
+        const float dx = static_cast<float>(x) - turned->HandleX() + 0.5f;
+        const float dy = static_cast<float>(y) - turned->HandleY() + 0.5f;
+        const float sx = frame->HandleX() + dx * c + dy * s, sy = frame->HandleY() - dx * s + dy * c;
+        const std::uint32_t expected =
+            frame->Pixel(0, static_cast<int>(std::floor(sx)), static_cast<int>(std::floor(sy)));
+        wrong += turned->Pixel(0, x, y) != expected;
+      }
+    }
+    EXPECT_EQ(wrong, 0) << degrees << " degrees";
+  }
 }
 
 TEST_F(RotatedSpritesTest, KeepsOneCopyPerWholeDegree) {
