@@ -65,28 +65,18 @@ struct SpanBlit {
     return {line + x + begin, sprite.At(begin, row - y), end - begin};
   }
 
-  // Before row `row` is blended, asks for the pixels of the row kRowsAhead on (and, before the
-  // first row, for the sprite's rows and copied pixels, and for the rows up to there): the screen
-  // and the effects' many turned copies are larger than the caches.
-  [[gnu::always_inline]] void PrefetchFor(int row) const {
-    if (row == top) {
-      sprite.Prefetch(top - y, bottom - y);
-      for (int first = top; first < std::min(top + kRowsAhead, bottom); ++first) Prefetch(first);
-    }
-    if (row + kRowsAhead < bottom) Prefetch(row + kRowsAhead);
-  }
-
-  // Asks for one row's pixels, the sprite's and the screen's.
-  [[gnu::always_inline]] void Prefetch(int row) const {
+  // Row `row`, its pixels asked for, the sprite's and the screen's.
+  [[gnu::always_inline]] BlitRow Ask(int row) const {
     const BlitRow line = Row(row);
     constexpr int kPixelsPerLine = 64 / sizeof(std::uint32_t);  // a cache line
     for (int i = 0; i < line.n; i += kPixelsPerLine) {
       __builtin_prefetch(line.src + i);
       __builtin_prefetch(line.dst + i, 1);
     }
-    if (line.n <= 0) return;
+    if (line.n <= 0) return line;
     __builtin_prefetch(line.src + line.n - 1);
     __builtin_prefetch(line.dst + line.n - 1, 1);
+    return line;
   }
 
   std::uint8_t* screen;
@@ -95,6 +85,33 @@ struct SpanBlit {
   int x, y;
   int top, bottom;   // the screen rows drawn on
   int left, right;   // the clip in sprite columns
+};
+
+// The rows of a blit from top to bottom, each worked out and asked of the caches kRowsAhead rows
+// before it is drawn (and, before the first, the sprite's rows and copied pixels): the screen and
+// the effects' many turned copies are larger than the caches.
+class RowQueue {
+ public:
+  [[gnu::always_inline]] explicit RowQueue(const SpanBlit& blit) : blit_(blit), row_(blit.top) {
+    blit.sprite.Prefetch(blit.top - blit.y, blit.bottom - blit.y);
+    for (int row = row_; row < std::min(row_ + kRowsAhead, blit.bottom); ++row) ahead_[Slot(row)] = blit.Ask(row);
+  }
+
+  bool Done() const { return row_ >= blit_.bottom; }
+  [[gnu::always_inline]] BlitRow Next() {
+    const BlitRow line = ahead_[Slot(row_)];
+    if (row_ + kRowsAhead < blit_.bottom) ahead_[Slot(row_)] = blit_.Ask(row_ + kRowsAhead);
+    ++row_;
+    return line;
+  }
+
+ private:
+  static_assert((kRowsAhead & (kRowsAhead - 1)) == 0, "rows ahead are kept in a ring");
+  int Slot(int row) const { return (row - blit_.top) & (kRowsAhead - 1); }
+
+  const SpanBlit& blit_;
+  int row_;
+  BlitRow ahead_[kRowsAhead];
 };
 
 #if defined(__clang__)
@@ -151,9 +168,8 @@ void BlendRowUnmodulated(std::uint32_t* dst, const std::uint32_t* src, int n) {
 
 template <auto RowOp>
 void EachRow(const SpanBlit& blit, SDL_Color colour) {
-  for (int row = blit.top; row < blit.bottom; ++row) {
-    blit.PrefetchFor(row);
-    const BlitRow line = blit.Row(row);
+  for (RowQueue rows(blit); !rows.Done();) {
+    const BlitRow line = rows.Next();
     if (line.n > 0) RowOp(line.dst, line.src, line.n, colour);
   }
 }
@@ -304,9 +320,8 @@ template <int kWidest, class Blend>
 // instruction set for every row would cost as much as blending it.
 template <int kWidest, class Blend>
 [[gnu::always_inline]] inline void EachRow(const SpanBlit& blit, const Blend& blend) {
-  for (int row = blit.top; row < blit.bottom; ++row) {
-    blit.PrefetchFor(row);
-    const BlitRow line = blit.Row(row);
+  for (RowQueue rows(blit); !rows.Done();) {
+    const BlitRow line = rows.Next();
     if (line.n > 0) RowOf<kWidest>(line.dst, line.src, line.n, blend);
   }
 }

@@ -45,9 +45,11 @@ class SpriteSpans {
   // for those too, all at once: they lie together, and asking ahead overlaps the misses of a
   // sprite drawn from a large set, such as the effects' many turned copies.
   void Prefetch(int first, int end) const {
+    if (first >= end) return;
     constexpr std::size_t kLine = 64, kMostPixelBytes = 8192;
     const auto* rows = reinterpret_cast<const char*>(spans_.data());
-    for (std::size_t at = first * sizeof(Span); at < end * sizeof(Span); at += kLine) __builtin_prefetch(rows + at);
+    const auto rowsEnd = static_cast<std::size_t>(end) * sizeof(Span);
+    for (auto at = static_cast<std::size_t>(first) * sizeof(Span); at < rowsEnd; at += kLine) __builtin_prefetch(rows + at);
     const auto* pixels = reinterpret_cast<const char*>(copy_.data());
     const std::size_t bytes = std::min(copy_.size() * sizeof(std::uint32_t), kMostPixelBytes);
     for (std::size_t at = 0; at < bytes; at += kLine) __builtin_prefetch(pixels + at);
