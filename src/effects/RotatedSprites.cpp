@@ -41,6 +41,26 @@ class FrameReader {
   int left_, top_, width_, height_;
 };
 
+// The columns [first, end) of a turned row whose centres may land inside the picture.
+struct ColumnRange {
+  int first, end;
+
+  // Keeps the columns x at which start + x · step may lie in [0, size), worked out in doubles with
+  // a margin far wider than the float arithmetic of the turn can stray, and a column to spare.
+  void Keep(double start, double step, float size) {
+    constexpr double kMargin = 0.01;
+    const double low = -kMargin - start, high = static_cast<double>(size) + kMargin - start;
+    if (step == 0) {
+      if (low > 0 || high < 0) end = first;
+      return;
+    }
+    const double a = low / step, b = high / step;
+    const auto column = [this](double x) { return static_cast<int>(std::clamp(x, -1.0, static_cast<double>(end))); };
+    first = std::max(first, column(std::floor(std::min(a, b)) - 1));
+    end = std::max(first, std::min(end, column(std::ceil(std::max(a, b)) + 2)));
+  }
+};
+
 // std::floor for the positions a turn reads, far inside int's range, without a library call.
 int FloorToInt(float value) {
   const int cut = static_cast<int>(value);
@@ -111,7 +131,12 @@ ImagePtr TurnImage(const Image& image, int degrees) {
   for (int y = 0; y < turned.height; ++y) {
     const float dy = static_cast<float>(y) + top + 0.5f;
     const float alongX = dy * s, alongY = dy * c;
-    for (int x = 0; x < turned.width; ++x) {
+    // Only the columns that may land inside the picture are read; the rest stay see-through.
+    const double firstX = static_cast<double>(left) + 0.5;
+    ColumnRange columns{0, turned.width};
+    columns.Keep(hx + firstX * c + static_cast<double>(alongX), c, w);
+    columns.Keep(hy - firstX * s + static_cast<double>(alongY), -static_cast<double>(s), h);
+    for (int x = columns.first; x < columns.end; ++x) {
       // Back from the new pixel's centre into the original picture.
       const float dx = static_cast<float>(x) + left + 0.5f;
       const float sx = hx + dx * c + alongX, sy = hy - dx * s + alongY;

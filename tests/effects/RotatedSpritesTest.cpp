@@ -55,23 +55,30 @@ TEST_F(RotatedSpritesTest, OddAnglesLeaveTransparentCorners) {
 TEST_F(RotatedSpritesTest, EveryTurnPicksThePixelsThePlainDefinitionPicks) {
   Pixmap strip(21, 9);
   for (std::size_t i = 0; i < strip.pixels.size(); ++i) strip.pixels[i] = 0xFF000000u | static_cast<std::uint32_t>(i * 2654435761u);
-  const auto frame = std::make_shared<Image>(strip, 5, 7, 2, 1);  // the third frame of four per row
-  frame->SetHandle(1.5f, 5.25f);
-  for (int degrees = 0; degrees < 360; ++degrees) {
-    const auto turned = TurnImage(*frame, degrees);
-    const float c = CosDeg(static_cast<float>(degrees)), s = SinDeg(static_cast<float>(degrees));
-    int wrong = 0;
-    for (int y = 0; y < turned->Height(); ++y) {
-      for (int x = 0; x < turned->Width(); ++x) {
-        const float dx = static_cast<float>(x) - turned->HandleX() + 0.5f;
-        const float dy = static_cast<float>(y) - turned->HandleY() + 0.5f;
-        const float sx = frame->HandleX() + dx * c + dy * s, sy = frame->HandleY() - dx * s + dy * c;
-        const std::uint32_t expected =
-            frame->Pixel(0, static_cast<int>(std::floor(sx)), static_cast<int>(std::floor(sy)));
-        wrong += turned->Pixel(0, x, y) != expected;
+  const auto cut = std::make_shared<Image>(strip, 5, 7, 2, 1);  // the third frame of four per row
+  cut->SetHandle(1.5f, 5.25f);
+  // A longer picture turned about a handle outside it, so rows reach far beyond its corners.
+  Pixmap wide(37, 11);
+  for (std::size_t i = 0; i < wide.pixels.size(); ++i) wide.pixels[i] = static_cast<std::uint32_t>(i * 40503u) | 0x01000000u;
+  const auto far = CreateImageFromPixmap(std::move(wide));
+  far->SetHandle(-6.5f, 20.25f);
+  for (const ImagePtr& frame : {cut, far}) {
+    for (int degrees = 0; degrees < 360; ++degrees) {
+      const auto turned = TurnImage(*frame, degrees);
+      const float c = CosDeg(static_cast<float>(degrees)), s = SinDeg(static_cast<float>(degrees));
+      int wrong = 0;
+      for (int y = 0; y < turned->Height(); ++y) {
+        for (int x = 0; x < turned->Width(); ++x) {
+          const float dx = static_cast<float>(x) - turned->HandleX() + 0.5f;
+          const float dy = static_cast<float>(y) - turned->HandleY() + 0.5f;
+          const float sx = frame->HandleX() + dx * c + dy * s, sy = frame->HandleY() - dx * s + dy * c;
+          const std::uint32_t expected =
+              frame->Pixel(0, static_cast<int>(std::floor(sx)), static_cast<int>(std::floor(sy)));
+          wrong += turned->Pixel(0, x, y) != expected;
+        }
       }
+      EXPECT_EQ(wrong, 0) << degrees << " degrees, " << frame->Width() << " pixels wide";
     }
-    EXPECT_EQ(wrong, 0) << degrees << " degrees";
   }
 }
 
