@@ -222,6 +222,19 @@ struct Pixels {
   [[gnu::always_inline]] static U16 HighMod(SDL_Color mod) { return (U16)(U32{} + (mod.g | mod.a << 16)); }
 };
 
+// W texels after colour and alpha modulation, as the two lane pairs, and each modulated alpha
+// alone in the low half of its pixel's 32 bits.
+template <int W>
+struct Modulated {
+  using P = Pixels<W>;
+  [[gnu::always_inline]] Modulated(typename P::U32 texels, SDL_Color mod)
+      : low(P::Div255(P::Low(texels) * P::LowMod(mod))),
+        high(P::Div255(P::High(texels) * P::HighMod(mod))),
+        alpha((typename P::U32)high >> 16) {}
+  typename P::U16 low, high;
+  typename P::U32 alpha;
+};
+
 // Each blend below works out W pixels from their texels and the screen under them, and says
 // whether any of them changes; the screen is read only when one might.
 
@@ -234,10 +247,9 @@ struct Add {
   [[gnu::always_inline]] bool Apply(typename Pixels<W>::U32 texels, const std::uint32_t* screen,
                                     typename Pixels<W>::U32& out) const {
     using P = Pixels<W>;
-    const typename P::U16 low = P::Div255(P::Low(texels) * P::LowMod(mod));
-    const typename P::U16 high = P::Div255(P::High(texels) * P::HighMod(mod));
-    const typename P::U32 alpha = (typename P::U32)high >> 16;
-    const auto added = (typename P::U8)P::Join(P::Div255(low * P::Both(alpha)), P::Div255(high * (typename P::U16)alpha));
+    const Modulated<W> m(texels, mod);
+    const auto added =
+        (typename P::U8)P::Join(P::Div255(m.low * P::Both(m.alpha)), P::Div255(m.high * (typename P::U16)m.alpha));
     if (P::None((typename P::U32)added)) return false;
     const auto before = (typename P::U8)P::Load(screen);
     // Cut at 255: at most what is left above the screen's value is added.
@@ -255,16 +267,14 @@ struct Tinted {
   [[gnu::always_inline]] bool Apply(typename Pixels<W>::U32 texels, const std::uint32_t* screen,
                                     typename Pixels<W>::U32& out) const {
     using P = Pixels<W>;
-    const typename P::U16 low = P::Div255(P::Low(texels) * P::LowMod(mod));
-    const typename P::U16 high = P::Div255(P::High(texels) * P::HighMod(mod));
-    const typename P::U32 alpha = (typename P::U32)high >> 16;
-    if (P::None(alpha)) return false;
-    const typename P::U16 spread = P::Both(alpha), keep = 255 - spread;
+    const Modulated<W> m(texels, mod);
+    if (P::None(m.alpha)) return false;
+    const typename P::U16 spread = P::Both(m.alpha), keep = 255 - spread;
     // The alpha lane is the modulated alpha itself: weighted by 255, it stays.
-    const typename P::U16 highWeight = (typename P::U16)(alpha | 0x00FF0000u);
+    const typename P::U16 highWeight = (typename P::U16)(m.alpha | 0x00FF0000u);
     const typename P::U32 under = P::Load(screen);
-    out = P::Join(P::Div255(low * spread) + P::Div255(keep * P::Low(under)),
-                  P::Div255(high * highWeight) + P::Div255(keep * P::High(under)));
+    out = P::Join(P::Div255(m.low * spread) + P::Div255(keep * P::Low(under)),
+                  P::Div255(m.high * highWeight) + P::Div255(keep * P::High(under)));
     return true;
   }
 };
