@@ -20,6 +20,53 @@ std::uint64_t PixelHash(const Image& image) {
   return hash;
 }
 
+// Frame 0's pixels as Image::Pixel reads them (0 outside the frame), straight from the strip:
+// a sprite's 360 turns read millions of them the first time it is drawn.
+class FrameReader {
+ public:
+  explicit FrameReader(const Image& image)
+      : strip_(image.Strip()),
+        left_(image.FrameLeft(0)),
+        top_(image.FrameTop(0)),
+        width_(image.FrameCount() > 0 ? std::max(0, std::min(image.Width(), strip_.width - left_)) : 0),
+        height_(image.FrameCount() > 0 ? std::max(0, std::min(image.Height(), strip_.height - top_)) : 0) {}
+
+  std::uint32_t At(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
+    return strip_.At(left_ + x, top_ + y);
+  }
+
+ private:
+  const Pixmap& strip_;
+  int left_, top_, width_, height_;
+};
+
+// The columns [first, end) of a turned row whose centres may land inside the picture.
+struct ColumnRange {
+  int first, end;
+
+  // Keeps the columns x at which start + x · step may lie in [0, size), worked out in doubles with
+  // a margin far wider than the float arithmetic of the turn can stray, and a column to spare.
+  void Keep(double start, double step, float size) {
+    constexpr double kMargin = 0.01;
+    const double low = -kMargin - start, high = static_cast<double>(size) + kMargin - start;
+    if (step == 0) {
+      if (low > 0 || high < 0) end = first;
+      return;
+    }
+    const double a = low / step, b = high / step;
+    const auto column = [this](double x) { return static_cast<int>(std::clamp(x, -1.0, static_cast<double>(end))); };
+    first = std::max(first, column(std::floor(std::min(a, b)) - 1));
+    end = std::max(first, std::min(end, column(std::ceil(std::max(a, b)) + 2)));
+  }
+};
+
+// std::floor for the positions a turn reads, far inside int's range, without a library call.
+int FloorToInt(float value) {
+  const int cut = static_cast<int>(value);
+  return cut - (static_cast<float>(cut) > value ? 1 : 0);
+}
+
 }  // namespace
 
 TurnedSprite::TurnedSprite(const ImagePtr& source, int degrees) : TurnedSprite(source, degrees, TurnImage(*source, degrees)) {}
@@ -38,6 +85,10 @@ const Image& TurnedSprite::Picture() const {
 }
 
 RotatedSprites::Turns& RotatedSprites::TurnsOf(const ImagePtr& image) {
+  // Fibonacci hashing of the address picks one of the recent slots.
+  const auto address = reinterpret_cast<std::uintptr_t>(image.get());
+  Recent& recent = recent_[(address * 0x9E3779B97F4A7C15ull) >> (64 - kRecentBits)];
+  if (recent.image == image.get()) return *recent.turns;
   Turns*& turns = byImage_[image];
   if (!turns) {
     const Look look{image->Width(), image->Height(), image->HandleX(), image->HandleY(), PixelHash(*image)};
@@ -47,6 +98,7 @@ RotatedSprites::Turns& RotatedSprites::TurnsOf(const ImagePtr& image) {
       for (int degrees = 0; degrees < 360; ++degrees) turns->emplace_back(image, degrees);
     }
   }
+  recent = {image.get(), turns};
   return *turns;
 }
 
@@ -75,12 +127,20 @@ ImagePtr TurnImage(const Image& image, int degrees) {
   constexpr float kSlack = 1e-3f;
   const float left = std::floor(minX + kSlack), top = std::floor(minY + kSlack);
   Pixmap turned(static_cast<int>(std::ceil(maxX - kSlack) - left), static_cast<int>(std::ceil(maxY - kSlack) - top));
+  const FrameReader frame(image);
   for (int y = 0; y < turned.height; ++y) {
-    for (int x = 0; x < turned.width; ++x) {
+    const float dy = static_cast<float>(y) + top + 0.5f;
+    const float alongX = dy * s, alongY = dy * c;
+    // Only the columns that may land inside the picture are read; the rest stay see-through.
+    const double firstX = static_cast<double>(left) + 0.5;
+    ColumnRange columns{0, turned.width};
+    columns.Keep(hx + firstX * c + static_cast<double>(alongX), c, w);
+    columns.Keep(hy - firstX * s + static_cast<double>(alongY), -static_cast<double>(s), h);
+    for (int x = columns.first; x < columns.end; ++x) {
       // Back from the new pixel's centre into the original picture.
-      const float dx = static_cast<float>(x) + left + 0.5f, dy = static_cast<float>(y) + top + 0.5f;
-      const float sx = hx + dx * c + dy * s, sy = hy - dx * s + dy * c;
-      turned.At(x, y) = image.Pixel(0, static_cast<int>(std::floor(sx)), static_cast<int>(std::floor(sy)));
+      const float dx = static_cast<float>(x) + left + 0.5f;
+      const float sx = hx + dx * c + alongX, sy = hy - dx * s + alongY;
+      turned.At(x, y) = frame.At(FloorToInt(sx), FloorToInt(sy));
     }
   }
   auto result = CreateImageFromPixmap(std::move(turned));

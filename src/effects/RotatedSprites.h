@@ -50,9 +50,18 @@ class RotatedSprites {
   Turns& TurnsOf(const ImagePtr& image);
 
   // Effects load the same picture each for themselves: sprites that look alike share
-  // one set of turned copies. The keys keep the sprites alive.
+  // one set of turned copies. The keys keep the sprites alive, so an address seen here
+  // always means the same sprite.
   std::map<ImagePtr, Turns*> byImage_;
   std::map<Look, Turns> byLook_;
+  // The turns found lately, by the sprite's address: every particle drawn asks, and a few
+  // instructions answer where a walk through the map took many misses.
+  struct Recent {
+    const Image* image = nullptr;
+    Turns* turns = nullptr;
+  };
+  static constexpr int kRecentBits = 6;
+  std::array<Recent, std::size_t{1} << kRecentBits> recent_{};
 };
 
 // Turns frame 0 of an image clockwise about its handle by whole degrees (nearest pixel).

@@ -65,27 +65,18 @@ struct SpanBlit {
     return {line + x + begin, sprite.At(begin, row - y), end - begin};
   }
 
-  // Before row `row` is blended, asks for the pixels of the row kRowsAhead on (and, before the
-  // first row, for the rows up to there): the screen and the effects' many turned copies are
-  // larger than the caches.
-  [[gnu::always_inline]] void PrefetchFor(int row) const {
-    if (row == top) {
-      for (int first = top; first < std::min(top + kRowsAhead, bottom); ++first) Prefetch(first);
-    }
-    if (row + kRowsAhead < bottom) Prefetch(row + kRowsAhead);
-  }
-
-  // Asks for one row's pixels, the sprite's and the screen's.
-  [[gnu::always_inline]] void Prefetch(int row) const {
+  // Row `row`, its pixels asked for, the sprite's and the screen's.
+  [[gnu::always_inline]] BlitRow Ask(int row) const {
     const BlitRow line = Row(row);
     constexpr int kPixelsPerLine = 64 / sizeof(std::uint32_t);  // a cache line
     for (int i = 0; i < line.n; i += kPixelsPerLine) {
       __builtin_prefetch(line.src + i);
       __builtin_prefetch(line.dst + i, 1);
     }
-    if (line.n <= 0) return;
+    if (line.n <= 0) return line;
     __builtin_prefetch(line.src + line.n - 1);
     __builtin_prefetch(line.dst + line.n - 1, 1);
+    return line;
   }
 
   std::uint8_t* screen;
@@ -94,6 +85,33 @@ struct SpanBlit {
   int x, y;
   int top, bottom;   // the screen rows drawn on
   int left, right;   // the clip in sprite columns
+};
+
+// The rows of a blit from top to bottom, each worked out and asked of the caches kRowsAhead rows
+// before it is drawn (and, before the first, the sprite's rows and copied pixels): the screen and
+// the effects' many turned copies are larger than the caches.
+class RowQueue {
+ public:
+  [[gnu::always_inline]] explicit RowQueue(const SpanBlit& blit) : blit_(blit), row_(blit.top) {
+    blit.sprite.Prefetch(blit.top - blit.y, blit.bottom - blit.y);
+    for (int row = row_; row < std::min(row_ + kRowsAhead, blit.bottom); ++row) ahead_[Slot(row)] = blit.Ask(row);
+  }
+
+  bool Done() const { return row_ >= blit_.bottom; }
+  [[gnu::always_inline]] BlitRow Next() {
+    const BlitRow line = ahead_[Slot(row_)];
+    if (row_ + kRowsAhead < blit_.bottom) ahead_[Slot(row_)] = blit_.Ask(row_ + kRowsAhead);
+    ++row_;
+    return line;
+  }
+
+ private:
+  static_assert((kRowsAhead & (kRowsAhead - 1)) == 0, "rows ahead are kept in a ring");
+  int Slot(int row) const { return (row - blit_.top) & (kRowsAhead - 1); }
+
+  const SpanBlit& blit_;
+  int row_;
+  BlitRow ahead_[kRowsAhead];
 };
 
 #if defined(__clang__)
@@ -150,9 +168,8 @@ void BlendRowUnmodulated(std::uint32_t* dst, const std::uint32_t* src, int n) {
 
 template <auto RowOp>
 void EachRow(const SpanBlit& blit, SDL_Color colour) {
-  for (int row = blit.top; row < blit.bottom; ++row) {
-    blit.PrefetchFor(row);
-    const BlitRow line = blit.Row(row);
+  for (RowQueue rows(blit); !rows.Done();) {
+    const BlitRow line = rows.Next();
     if (line.n > 0) RowOp(line.dst, line.src, line.n, colour);
   }
 }
@@ -164,130 +181,197 @@ void BlendRowsUnmodulated(const SpanBlit& blit, SDL_Color colour) {
       blit, colour);
 }
 #else
-// The vector helpers below are always inlined into the row loops, which are built once
-// for AVX2 and once for plain x86-64: how a 32-byte vector would be passed does not matter.
+// The vector helpers below are always inlined into the row loops, which are built once for
+// AVX2, eight pixels a step, and once for plain x86-64, four a step: no vector is ever passed
+// between functions built for different instruction sets.
 #pragma GCC diagnostic ignored "-Wpsabi"
 
-// Four pixels as sixteen 16-bit lanes, in memory order: blue, green, red, alpha.
-using U8x16 = std::uint8_t __attribute__((vector_size(16)));
-using U16x16 = std::uint16_t __attribute__((vector_size(32)));
+// W pixels at once. Each pixel is worked as two pairs of 16-bit lanes, blue and red ("low")
+// and green and alpha ("high"), picked out with a mask and a shift: no lane ever moves
+// between pixels, and the results are put back together the same way.
+template <int W>
+struct Pixels {
+  // typedef, not using: GCC drops a vector size that depends on W from an alias.
+  typedef std::uint32_t U32 __attribute__((vector_size(4 * W)));
+  typedef std::uint16_t U16 __attribute__((vector_size(4 * W)));
+  typedef std::uint8_t U8 __attribute__((vector_size(4 * W)));
 
-constexpr U16x16 kAlphaLanes = {0, 0, 0, 0xFFFF, 0, 0, 0, 0xFFFF, 0, 0, 0, 0xFFFF, 0, 0, 0, 0xFFFF};
-constexpr U16x16 kColourLanes = ~kAlphaLanes;
-// Spreads each pixel's alpha lane over its four lanes.
-constexpr U16x16 kAlphaSpread = {3, 3, 3, 3, 7, 7, 7, 7, 11, 11, 11, 11, 15, 15, 15, 15};
-// Spreads each pixel's alpha lane over its colour lanes and zeroes its alpha lane (lane 16: the zero vector).
-constexpr U16x16 kAlphaOnColour = {3, 3, 3, 16, 7, 7, 7, 16, 11, 11, 11, 16, 15, 15, 15, 16};
-
-// x / 255 rounded down, exact for every product of two bytes.
-[[gnu::always_inline]] inline U16x16 Div255(U16x16 x) { return (x + 1 + (x >> 8)) >> 8; }
-
-[[gnu::always_inline]] inline U16x16 Load4(const std::uint32_t* pixels) {
-  U8x16 bytes;
-  std::memcpy(&bytes, pixels, sizeof bytes);
-  return __builtin_convertvector(bytes, U16x16);
-}
-
-[[gnu::always_inline]] inline void Store4(std::uint32_t* pixels, U16x16 lanes) {
-  const U8x16 bytes = __builtin_convertvector(lanes, U8x16);
-  std::memcpy(pixels, &bytes, sizeof bytes);
-}
-
-// The source after colour and alpha modulation, its colour multiplied by its alpha
-// (SDL rounds down at each step); each pixel's alpha is also spread over its lanes.
-[[gnu::always_inline]] inline U16x16 ModulatedSource(U16x16 texel, U16x16 mod, U16x16& alpha) {
-  const U16x16 modulated = Div255(texel * mod);
-  alpha = __builtin_shuffle(modulated, kAlphaSpread);
-  return Div255(modulated * ((alpha & kColourLanes) | (kAlphaLanes & 255)));
-}
-
-// Adding leaves the screen's alpha as it is: the colour lanes are weighted by the alpha, the
-// alpha lanes by nothing.
-[[gnu::always_inline]] inline U16x16 Add4(U16x16 texel, U16x16 dst, U16x16 mod) {
-  const U16x16 modulated = Div255(texel * mod);
-  const U16x16 weight = __builtin_shuffle(modulated, U16x16{}, kAlphaOnColour);
-  const U16x16 sum = dst + Div255(modulated * weight);
-  return sum > 255 ? 255 : sum;
-}
-
-[[gnu::always_inline]] inline U16x16 Blend4(U16x16 texel, U16x16 dst, U16x16 mod) {
-  U16x16 alpha;
-  const U16x16 source = ModulatedSource(texel, mod, alpha);
-  return source + Div255((255 - alpha) * dst);
-}
-
-// Runs op (texel, pixel, mod) over n pixels, four at a time. A row of four or more ends with the
-// four last pixels, worked out from the screen as it was before the row was drawn, so the pixels
-// that overlap are written twice with the same values; shorter rows go through a small buffer.
-// The modulation is handed in rather than captured: the sanitizers see a captured vector inside the
-// clones built per instruction set as read through a null closure.
-template <U16x16 (*Op)(U16x16, U16x16, U16x16)>
-[[gnu::always_inline]] inline void ForEachFour(std::uint32_t* dst, const std::uint32_t* src, int n, const U16x16& mod) {
-  if (n >= 4) {
-    const U16x16 last = Op(Load4(src + n - 4), Load4(dst + n - 4), mod);
-    for (int i = 0; i + 4 < n; i += 4) Store4(dst + i, Op(Load4(src + i), Load4(dst + i), mod));
-    Store4(dst + n - 4, last);
-    return;
+  [[gnu::always_inline]] static U32 Load(const std::uint32_t* pixels) {
+    U32 v;
+    std::memcpy(&v, pixels, sizeof v);
+    return v;
   }
+  [[gnu::always_inline]] static void Store(std::uint32_t* pixels, U32 v) { std::memcpy(pixels, &v, sizeof v); }
+  [[gnu::always_inline]] static U16 Low(U32 p) { return (U16)(p & 0x00FF00FFu); }
+  [[gnu::always_inline]] static U16 High(U32 p) { return (U16)((p >> 8) & 0x00FF00FFu); }
+  [[gnu::always_inline]] static U32 Join(U16 low, U16 high) { return (U32)low | ((U32)high << 8); }
+  // The same value in both lanes of each pixel's pair (value < 65536 in each 32-bit lane).
+  [[gnu::always_inline]] static U16 Both(U32 value) { return (U16)(value | value << 16); }
+  // x / 255 rounded down, as SDL divides: a high multiply and a shift, for the vector widths each
+  // build uses (a vector wider than the build's registers would be divided lane by lane).
+  [[gnu::always_inline]] static U16 Div255(U16 x) { return x / 255; }
+  [[gnu::always_inline]] static bool None(U32 v) {
+    std::uint64_t words[W / 2] = {};
+    std::memcpy(words, &v, sizeof v);
+    std::uint64_t any = 0;
+    for (const std::uint64_t word : words) any |= word;
+    return any == 0;
+  }
+  // A colour's modulation as the low and high lane pairs: (blue, red) and (green, alpha).
+  [[gnu::always_inline]] static U16 LowMod(SDL_Color mod) { return (U16)(U32{} + (mod.b | mod.r << 16)); }
+  [[gnu::always_inline]] static U16 HighMod(SDL_Color mod) { return (U16)(U32{} + (mod.g | mod.a << 16)); }
+};
+
+// W texels after colour and alpha modulation, as the two lane pairs, and each modulated alpha
+// alone in the low half of its pixel's 32 bits.
+template <int W>
+struct Modulated {
+  using P = Pixels<W>;
+  [[gnu::always_inline]] Modulated(typename P::U32 texels, SDL_Color mod)
+      : low(P::Div255(P::Low(texels) * P::LowMod(mod))),
+        high(P::Div255(P::High(texels) * P::HighMod(mod))),
+        alpha((typename P::U32)high >> 16) {}
+  typename P::U16 low, high;
+  typename P::U32 alpha;
+};
+
+// Each blend below works out W pixels from their texels and the screen under them, and says
+// whether any of them changes; the screen is read only when one might.
+
+// Adding with a tint: the texel's colour after modulation, weighted by its modulated alpha
+// (SDL rounds down at each step), is added to the screen's colour and cut at 255; the
+// screen's alpha stays as it is. Pixels that add nothing are common at the soft edges of smoke.
+struct Add {
+  SDL_Color mod;
+  template <int W>
+  [[gnu::always_inline]] bool Apply(typename Pixels<W>::U32 texels, const std::uint32_t* screen,
+                                    typename Pixels<W>::U32& out) const {
+    using P = Pixels<W>;
+    const Modulated<W> m(texels, mod);
+    const auto added =
+        (typename P::U8)P::Join(P::Div255(m.low * P::Both(m.alpha)), P::Div255(m.high * (typename P::U16)m.alpha));
+    if (P::None((typename P::U32)added)) return false;
+    const auto before = (typename P::U8)P::Load(screen);
+    // Cut at 255: at most what is left above the screen's value is added.
+    const typename P::U8 room = ~before;
+    out = (typename P::U32)(before + (added < room ? added : room));
+    return true;
+  }
+};
+
+// Alpha blending with a tint: the modulated colour weighted by the modulated alpha, over the
+// screen weighted by what the alpha leaves; where the modulated alpha is 0 the screen stays.
+struct Tinted {
+  SDL_Color mod;
+  template <int W>
+  [[gnu::always_inline]] bool Apply(typename Pixels<W>::U32 texels, const std::uint32_t* screen,
+                                    typename Pixels<W>::U32& out) const {
+    using P = Pixels<W>;
+    const Modulated<W> m(texels, mod);
+    if (P::None(m.alpha)) return false;
+    const typename P::U16 spread = P::Both(m.alpha), keep = 255 - spread;
+    // The alpha lane is the modulated alpha itself: weighted by 255, it stays.
+    const typename P::U16 highWeight = (typename P::U16)(m.alpha | 0x00FF0000u);
+    const typename P::U32 under = P::Load(screen);
+    out = P::Join(P::Div255(m.low * spread) + P::Div255(keep * P::Low(under)),
+                  P::Div255(m.high * highWeight) + P::Div255(keep * P::High(under)));
+    return true;
+  }
+};
+
+// Alpha blending without modulation takes SDL's own shortcut: opaque pixels are copied,
+// transparent ones left alone, the rest mixed with weights that are shifted, not divided
+// (the alpha lane mixes 255 with the screen's alpha).
+struct Plain {
+  template <int W>
+  [[gnu::always_inline]] bool Apply(typename Pixels<W>::U32 texels, const std::uint32_t* screen,
+                                    typename Pixels<W>::U32& out) const {
+    using P = Pixels<W>;
+    const typename P::U32 alpha = texels >> 24;
+    if (P::None(alpha)) return false;
+    const typename P::U16 spread = P::Both(alpha), keep = 255 - spread;
+    const typename P::U32 under = P::Load(screen);
+    const typename P::U16 high = P::High(texels | 0xFF000000u);
+    const typename P::U32 mixed = P::Join(((P::Low(texels) * spread) >> 8) + ((P::Low(under) * keep) >> 8),
+                                          ((high * spread) >> 8) + ((P::High(under) * keep) >> 8));
+    out = alpha == 0 ? under : (alpha == 255 ? texels : mixed);
+    return true;
+  }
+};
+
+// n >= W pixels, W at a time. The row ends with the W last pixels, worked out from the screen as
+// it was before the row was drawn, so the pixels that overlap are written twice with the same values.
+template <int W, class Blend>
+[[gnu::always_inline]] inline void RunOf(std::uint32_t* dst, const std::uint32_t* src, int n, const Blend& blend) {
+  using P = Pixels<W>;
+  typename P::U32 last{}, out{};
+  const bool lastChanges = blend.template Apply<W>(P::Load(src + n - W), dst + n - W, last);
+  for (int i = 0; i + W < n; i += W) {
+    if (blend.template Apply<W>(P::Load(src + i), dst + i, out)) P::Store(dst + i, out);
+  }
+  if (lastChanges) P::Store(dst + n - W, last);
+}
+
+// Any row: kWidest pixels at a time (eight or four), four for a row of four to seven, and shorter
+// rows through a small buffer.
+template <int kWidest, class Blend>
+[[gnu::always_inline]] inline void RowOf(std::uint32_t* dst, const std::uint32_t* src, int n, const Blend& blend) {
+  if (kWidest == 8 && n >= 8) return RunOf<kWidest>(dst, src, n, blend);
+  if (n >= 4) return RunOf<4>(dst, src, n, blend);
   std::uint32_t texels[4] = {}, pixels[4] = {};
   const auto bytes = static_cast<std::size_t>(n) * sizeof(std::uint32_t);
   std::memcpy(texels, src, bytes);
   std::memcpy(pixels, dst, bytes);
-  Store4(pixels, Op(Load4(texels), Load4(pixels), mod));
+  RunOf<4>(pixels, texels, 4, blend);
   std::memcpy(dst, pixels, bytes);
 }
 
-[[gnu::always_inline]] inline U16x16 ModLanes(SDL_Color mod) {
-  return U16x16{mod.b, mod.g, mod.r, mod.a, mod.b, mod.g, mod.r, mod.a,
-                mod.b, mod.g, mod.r, mod.a, mod.b, mod.g, mod.r, mod.a};
-}
-
-// Alpha blending without modulation takes SDL's own shortcut: opaque pixels are copied,
-// transparent ones left alone, the rest mixed with weights that are shifted, not divided
-// (the alpha lane mixes 255 with the back buffer's alpha).
-[[gnu::always_inline]] inline U16x16 BlendUnmodulated4(U16x16 texel, U16x16 dst, U16x16) {
-  const U16x16 alpha = __builtin_shuffle(texel, kAlphaSpread);
-  const U16x16 source = (texel & kColourLanes) | (kAlphaLanes & 255);
-  const U16x16 mixed = ((source * alpha) >> 8) + ((dst * (255 - alpha)) >> 8);
-  return alpha == 0 ? dst : (alpha == 255 ? texel : mixed);
-}
-
-[[gnu::target_clones("avx2", "default")]] void AddRow(std::uint32_t* dst, const std::uint32_t* src, int n,
-                                                      SDL_Color colour) {
-  ForEachFour<Add4>(dst, src, n, ModLanes(colour));
-}
-
-[[gnu::target_clones("avx2", "default")]] void BlendRow(std::uint32_t* dst, const std::uint32_t* src, int n,
-                                                        SDL_Color colour) {
-  ForEachFour<Blend4>(dst, src, n, ModLanes(colour));
-}
-
-[[gnu::target_clones("avx2", "default")]] void BlendRowUnmodulated(std::uint32_t* dst, const std::uint32_t* src, int n) {
-  ForEachFour<BlendUnmodulated4>(dst, src, n, U16x16{});
-}
-
-// A whole sprite row by row inside one clone: most sprites are small, and a call chosen per
+// A whole sprite row by row inside one build: most sprites are small, and a call chosen per
 // instruction set for every row would cost as much as blending it.
-template <U16x16 (*Op)(U16x16, U16x16, U16x16)>
-[[gnu::always_inline]] inline void EachRow(const SpanBlit& blit, const U16x16& mod) {
-  for (int row = blit.top; row < blit.bottom; ++row) {
-    blit.PrefetchFor(row);
-    const BlitRow line = blit.Row(row);
-    if (line.n > 0) ForEachFour<Op>(line.dst, line.src, line.n, mod);
+template <int kWidest, class Blend>
+[[gnu::always_inline]] inline void EachRow(const SpanBlit& blit, const Blend& blend) {
+  for (RowQueue rows(blit); !rows.Done();) {
+    const BlitRow line = rows.Next();
+    if (line.n > 0) RowOf<kWidest>(line.dst, line.src, line.n, blend);
   }
 }
 
-[[gnu::target_clones("avx2", "default")]] void AddRows(const SpanBlit& blit, SDL_Color colour) {
-  EachRow<Add4>(blit, ModLanes(colour));
+const bool kAvx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
+
+template <class Blend>
+[[gnu::target("avx2")]] void RowsAvx2(const SpanBlit& blit, const Blend blend) {
+  EachRow<8>(blit, blend);
+}
+template <class Blend>
+void RowsPlain(const SpanBlit& blit, const Blend blend) {
+  EachRow<4>(blit, blend);
+}
+template <class Blend>
+void Rows(const SpanBlit& blit, const Blend blend) {
+  kAvx2 ? RowsAvx2(blit, blend) : RowsPlain(blit, blend);
 }
 
-[[gnu::target_clones("avx2", "default")]] void BlendRows(const SpanBlit& blit, SDL_Color colour) {
-  EachRow<Blend4>(blit, ModLanes(colour));
+template <class Blend>
+[[gnu::target("avx2")]] void RowAvx2(std::uint32_t* dst, const std::uint32_t* src, int n, const Blend blend) {
+  RowOf<8>(dst, src, n, blend);
+}
+template <class Blend>
+void RowPlain(std::uint32_t* dst, const std::uint32_t* src, int n, const Blend blend) {
+  RowOf<4>(dst, src, n, blend);
+}
+template <class Blend>
+void OneRow(std::uint32_t* dst, const std::uint32_t* src, int n, const Blend blend) {
+  kAvx2 ? RowAvx2(dst, src, n, blend) : RowPlain(dst, src, n, blend);
 }
 
-[[gnu::target_clones("avx2", "default")]] void BlendRowsUnmodulated(const SpanBlit& blit, SDL_Color) {
-  EachRow<BlendUnmodulated4>(blit, U16x16{});
+void AddRow(std::uint32_t* dst, const std::uint32_t* src, int n, SDL_Color colour) { OneRow(dst, src, n, Add{colour}); }
+void BlendRow(std::uint32_t* dst, const std::uint32_t* src, int n, SDL_Color colour) {
+  OneRow(dst, src, n, Tinted{colour});
 }
+void BlendRowUnmodulated(std::uint32_t* dst, const std::uint32_t* src, int n) { OneRow(dst, src, n, Plain{}); }
+void AddRows(const SpanBlit& blit, SDL_Color colour) { Rows(blit, Add{colour}); }
+void BlendRows(const SpanBlit& blit, SDL_Color colour) { Rows(blit, Tinted{colour}); }
+void BlendRowsUnmodulated(const SpanBlit& blit, SDL_Color) { Rows(blit, Plain{}); }
 #endif
 
 }  // namespace

@@ -5,6 +5,7 @@
 // arithmetic, so the picture comes out the same to the last bit.
 #include <SDL_surface.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -40,6 +41,19 @@ class SpriteSpans {
   Span RowSpan(int y) const { return spans_[static_cast<std::size_t>(y)]; }
   // Pixel x of row y, for x inside the row's span.
   const std::uint32_t* At(int x, int y) const { return base_ + spans_[static_cast<std::size_t>(y)].offset + x; }
+  // Asks the caches for the spans of rows [first, end) and, where the visible pixels are a copy,
+  // for those too, all at once: they lie together, and asking ahead overlaps the misses of a
+  // sprite drawn from a large set, such as the effects' many turned copies.
+  void Prefetch(int first, int end) const {
+    if (first >= end) return;
+    constexpr std::size_t kLine = 64, kMostPixelBytes = 8192;
+    const auto* rows = reinterpret_cast<const char*>(spans_.data());
+    const auto rowsEnd = static_cast<std::size_t>(end) * sizeof(Span);
+    for (auto at = static_cast<std::size_t>(first) * sizeof(Span); at < rowsEnd; at += kLine) __builtin_prefetch(rows + at);
+    const auto* pixels = reinterpret_cast<const char*>(copy_.data());
+    const std::size_t bytes = std::min(copy_.size() * sizeof(std::uint32_t), kMostPixelBytes);
+    for (std::size_t at = 0; at < bytes; at += kLine) __builtin_prefetch(pixels + at);
+  }
 
  private:
   int width_, visible_ = 0;

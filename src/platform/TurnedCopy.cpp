@@ -5,6 +5,10 @@
 #include <cstring>
 #include <numbers>
 
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 #include "platform/SpriteSpans.h"
 
 namespace tolvex {
@@ -150,6 +154,74 @@ TOLVEX_PER_INSTRUCTION_SET void SampleSmooth(std::uint32_t* out, int n, const Pi
   }
 }
 
+#if defined(__x86_64__)
+// The same filtered sampling, two turned pixels at a time with AVX2: each pixel's four neighbours
+// fill one 128-bit half, split into 16-bit lanes of blue and red ("even") and of green and alpha
+// ("odd"), mixed across and then down in 16-bit arithmetic that gives SDL's results exactly.
+
+// l + ((r − l) · f >> 16) for f in 0..65535 (SDL's 16.16 fraction), with r − l in −255..255:
+// the signed high product sees f − 65536 where f ≥ 32768, which the difference added back mends.
+[[gnu::target("avx2")]] inline __m256i Mix16(__m256i l, __m256i r, __m256i f, __m256i fNegative) {
+  const __m256i difference = _mm256_sub_epi16(r, l);
+  const __m256i high = _mm256_mulhi_epi16(difference, f);
+  return _mm256_add_epi16(_mm256_add_epi16(l, high), _mm256_and_si256(difference, fNegative));
+}
+
+// Lanes 0..3 of each half hold the upper-left, upper-right, lower-left and lower-right pixel's
+// pair; the mixed pair comes out in lane 0.
+[[gnu::target("avx2")]] inline __m256i Filter(__m256i quad, const __m256i (&fu)[2], const __m256i (&fv)[2]) {
+  const __m256i right = _mm256_shuffle_epi32(quad, _MM_SHUFFLE(3, 3, 1, 1));
+  const __m256i across = Mix16(quad, right, fu[0], fu[1]);
+  const __m256i below = _mm256_shuffle_epi32(across, _MM_SHUFFLE(2, 2, 2, 2));
+  return Mix16(across, below, fv[0], fv[1]);
+}
+
+[[gnu::target("avx2")]] inline __m128i Neighbours(const PixelRect& picture, int u, int v) {
+  const std::uint32_t* p = picture.pixels + static_cast<std::ptrdiff_t>(v >> 16) * picture.stride + (u >> 16);
+  std::int64_t lower;
+  std::memcpy(&lower, p + picture.stride, sizeof lower);
+  return _mm_insert_epi64(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)), lower, 1);
+}
+
+[[gnu::target("avx2")]] void SampleSmoothAvx2(std::uint32_t* out, int n, const PixelRect& picture, RowWalk walk) {
+  // Each half's fractions, u in lane 0 and v in lane 1, spread over all of its 16-bit lanes.
+  __m256i fractions = _mm256_setr_epi32(walk.u, walk.v, 0, 0, walk.u + walk.du, walk.v + walk.dv, 0, 0);
+  const __m256i step = _mm256_setr_epi32(2 * walk.du, 2 * walk.dv, 0, 0, 2 * walk.du, 2 * walk.dv, 0, 0);
+  const __m256i spreadU = _mm256_set1_epi16(0x0100), spreadV = _mm256_set1_epi16(0x0504);
+  const __m256i low = _mm256_set1_epi16(0x00FF), alphas = _mm256_set1_epi32(static_cast<int>(0xFF000000u));
+  for (int i = 0; i < n; i += 2, walk.u += 2 * walk.du, walk.v += 2 * walk.dv) {
+    // An odd last pixel is worked out twice over and written once.
+    const int second = i + 1 < n ? 1 : 0;
+    const __m256i quad = _mm256_set_m128i(Neighbours(picture, walk.u + second * walk.du, walk.v + second * walk.dv),
+                                          Neighbours(picture, walk.u, walk.v));
+    const __m256i u = _mm256_shuffle_epi8(fractions, spreadU), v = _mm256_shuffle_epi8(fractions, spreadV);
+    fractions = _mm256_add_epi32(fractions, step);
+    // Between see-through pixels the mix is see-through too, and blending skips it.
+    if (_mm256_testz_si256(quad, alphas)) {
+      out[i] = 0;
+      if (second) out[i + 1] = 0;
+      continue;
+    }
+    const __m256i fu[2] = {u, _mm256_srai_epi16(u, 15)}, fv[2] = {v, _mm256_srai_epi16(v, 15)};
+    const __m256i even = Filter(_mm256_and_si256(quad, low), fu, fv);
+    const __m256i odd = Filter(_mm256_srli_epi16(quad, 8), fu, fv);
+    const __m256i mixed = _mm256_or_si256(even, _mm256_slli_epi16(odd, 8));
+    out[i] = static_cast<std::uint32_t>(_mm256_cvtsi256_si32(mixed));
+    if (second) out[i + 1] = static_cast<std::uint32_t>(_mm256_extract_epi32(mixed, 4));
+  }
+}
+
+const bool kHasAvx2 = __builtin_cpu_supports("avx2");
+#endif
+
+// Filtered sampling, the fastest way this processor has.
+void SampleFiltered(std::uint32_t* out, int n, const PixelRect& picture, RowWalk walk) {
+#if defined(__x86_64__)
+  if (kHasAvx2) return SampleSmoothAvx2(out, n, picture, walk);
+#endif
+  SampleSmooth(out, n, picture, walk);
+}
+
 void SampleNearest(std::uint32_t* out, int n, const PixelRect& picture, RowWalk walk) {
   for (int i = 0; i < n; ++i, walk.u += walk.du, walk.v += walk.dv) {
     out[i] = picture.pixels[static_cast<std::ptrdiff_t>(walk.v >> 16) * picture.stride + (walk.u >> 16)];
@@ -179,7 +251,7 @@ void BlitTurned(SDL_Surface& target, const SDL_Rect& clip, const PixelRect& pict
     for (int i = first; i < end; i += kChunk) {
       const int n = std::min(kChunk, end - i);
       const RowWalk from{walk.u + i * walk.du, walk.v + i * walk.dv, walk.du, walk.dv};
-      if (smooth) SampleSmooth(turned, n, picture, from);
+      if (smooth) SampleFiltered(turned, n, picture, from);
       else SampleNearest(turned, n, picture, from);
       // Fully transparent pixels leave the screen as it is: the blend skips them.
       int begin = 0, stop = n;

@@ -1,8 +1,11 @@
 // Sprites turned ahead of time: size, handle and where the pixels land.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "EffectsTestEnv.h"
 #include "effects/RotatedSprites.h"
+#include "platform/Clock.h"
 
 namespace tolvex::test {
 namespace {
@@ -46,6 +49,39 @@ TEST_F(RotatedSpritesTest, OddAnglesLeaveTransparentCorners) {
   EXPECT_EQ(turned->Pixel(0, turned->Width() / 2, turned->Height() / 2) >> 24, 255u);
 }
 
+// Every turn reads the frame as the plain definition does: each new pixel's centre turned back
+// into the picture, rounded down, and see-through outside the frame. The frame is cut from the
+// middle of a strip, so reading past its edges would pick up its neighbours' pixels.
+TEST_F(RotatedSpritesTest, EveryTurnPicksThePixelsThePlainDefinitionPicks) {
+  Pixmap strip(21, 9);
+  for (std::size_t i = 0; i < strip.pixels.size(); ++i) strip.pixels[i] = 0xFF000000u | static_cast<std::uint32_t>(i * 2654435761u);
+  const auto cut = std::make_shared<Image>(strip, 5, 7, 2, 1);  // the third frame of four per row
+  cut->SetHandle(1.5f, 5.25f);
+  // A longer picture turned about a handle outside it, so rows reach far beyond its corners.
+  Pixmap wide(37, 11);
+  for (std::size_t i = 0; i < wide.pixels.size(); ++i) wide.pixels[i] = static_cast<std::uint32_t>(i * 40503u) | 0x01000000u;
+  const auto far = CreateImageFromPixmap(std::move(wide));
+  far->SetHandle(-6.5f, 20.25f);
+  for (const ImagePtr& frame : {cut, far}) {
+    for (int degrees = 0; degrees < 360; ++degrees) {
+      const auto turned = TurnImage(*frame, degrees);
+      const float c = CosDeg(static_cast<float>(degrees)), s = SinDeg(static_cast<float>(degrees));
+      int wrong = 0;
+      for (int y = 0; y < turned->Height(); ++y) {
+        for (int x = 0; x < turned->Width(); ++x) {
+          const float dx = static_cast<float>(x) - turned->HandleX() + 0.5f;
+          const float dy = static_cast<float>(y) - turned->HandleY() + 0.5f;
+          const float sx = frame->HandleX() + dx * c + dy * s, sy = frame->HandleY() - dx * s + dy * c;
+          const std::uint32_t expected =
+              frame->Pixel(0, static_cast<int>(std::floor(sx)), static_cast<int>(std::floor(sy)));
+          wrong += turned->Pixel(0, x, y) != expected;
+        }
+      }
+      EXPECT_EQ(wrong, 0) << degrees << " degrees, " << frame->Width() << " pixels wide";
+    }
+  }
+}
+
 TEST_F(RotatedSpritesTest, KeepsOneCopyPerWholeDegree) {
   RotatedSprites sprites;
   const auto bar = HangingBar();
@@ -66,6 +102,26 @@ TEST_F(RotatedSpritesTest, SpritesThatLookAlikeShareTheirTurns) {
   EXPECT_EQ(&sprites.Get(a, 30), &sprites.Get(b, 30));
   EXPECT_NE(&sprites.Get(a, 30), &sprites.Get(c, 30));
   EXPECT_NE(&sprites.Get(a, 30), &sprites.Get(SolidImage(4, 10, 0xFFFFFFFF), 30));
+}
+
+// Far more sprites than the lookup remembers, asked for in turn: each still gets its own turns,
+// and the same ones every time it asks.
+TEST_F(RotatedSpritesTest, ManySpritesInTurnEachFindTheirOwnTurns) {
+  RotatedSprites sprites;
+  std::vector<ImagePtr> images;
+  std::vector<const TurnedSprite*> first;
+  for (int i = 0; i < 150; ++i) {
+    images.push_back(SolidImage(3 + i % 7, 2 + i / 7, 0xFF000000u | static_cast<std::uint32_t>(i)));
+    first.push_back(&sprites.Get(images.back(), 10));
+  }
+  for (int round = 0; round < 3; ++round) {
+    for (std::size_t i = 0; i < images.size(); ++i) {
+      const std::size_t at = (i * 37 + static_cast<std::size_t>(round)) % images.size();
+      ASSERT_EQ(&sprites.Get(images[at], 10.2f), first[at]) << "sprite " << at << ", round " << round;
+    }
+  }
+  for (std::size_t i = 1; i < first.size(); ++i) EXPECT_NE(first[i], first[i - 1]);
+  EXPECT_EQ(*first[42]->Spans().At(first[42]->Spans().RowSpan(1).begin, 1) & 0xFFFFFFu, 42u);
 }
 
 TEST_F(RotatedSpritesTest, KeepsOnlyTheVisiblePixelsOfEveryTurn) {

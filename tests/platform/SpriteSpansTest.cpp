@@ -62,8 +62,9 @@ TEST_F(SpriteSpansTest, PlacementAndClippingMatchSdl) {
   std::mt19937 random(5);
   const ImagePtr sprite = CreateImageFromPixmap(Sprite(random, 41, 33));
   const TextureLook look{SDL_BLENDMODE_ADD, {240, 180, 60, 200}};
-  // Fractions are cut towards zero, and the sprite may hang over any edge.
-  for (const auto& [x, y] : {std::pair{10.7f, 5.2f}, {-12.6f, -7.9f}, {80.5f, 70.5f}, {-0.5f, 60.99f}, {-50.0f, 3.0f}}) {
+  // Fractions are cut towards zero, and the sprite may hang over any edge or lie wholly beyond one.
+  for (const auto& [x, y] : {std::pair{10.7f, 5.2f}, {-12.6f, -7.9f}, {80.5f, 70.5f}, {-0.5f, 60.99f}, {-50.0f, 3.0f},
+                             {10.0f, -60.0f}, {10.0f, 200.0f}, {200.0f, 10.0f}}) {
     ExpectSameAsSdl(*sprite, x, y, look);
   }
   const SDL_Rect clip{13, 17, 30, 25};
@@ -72,12 +73,13 @@ TEST_F(SpriteSpansTest, PlacementAndClippingMatchSdl) {
   RenderClipRect(ScreenRenderer(), nullptr);
 }
 
-// Rows shorter than four pixels, and rows that end part-way through a group of four, take other
-// paths through the row loops than the sprites above.
+// Rows shorter than four pixels, rows that end part-way through a group of four or eight, and
+// sprites fewer rows high than the blit looks ahead take other paths than the sprites above.
 TEST_F(SpriteSpansTest, NarrowRowsMatchSdl) {
   std::mt19937 random(31);
-  for (int width = 1; width <= 9; ++width) {
-    Pixmap pixmap(width, 5);
+  for (int width = 1; width <= 17; ++width) {
+    const int height = 1 + width % 6;
+    Pixmap pixmap(width, height);
     for (auto& pixel : pixmap.pixels) pixel = static_cast<std::uint32_t>(random()) | 0x01000000u;
     const ImagePtr sprite = CreateImageFromPixmap(std::move(pixmap));
     for (const SDL_BlendMode blend : {SDL_BLENDMODE_BLEND, SDL_BLENDMODE_ADD}) {
