@@ -18,9 +18,9 @@ namespace tolvex {
 
 namespace {
 
-struct Turn {
-  float cos, sin;
-};
+using Turn = PlacedImage::Turn;
+using Box = PlacedImage::Box;
+using SolidRect = PlacedImage::SolidRect;
 
 // Hit tests turn the same few angles again and again (a shot keeps its heading, a ship
 // meets every shot near it): recent sines and cosines are remembered, by the angle's bits.
@@ -64,11 +64,6 @@ unsigned LaneBits(LaneFlags flags) {
 // and its neighbours are then exact, so each lane holds the value the one-by-one walk reaches.
 constexpr float kExactSteps = 2097152.0f;  // 2^21
 
-// A world-space box: [minX, maxX] × [minY, maxY].
-struct Box {
-  float minX = 1e30f, minY = 1e30f, maxX = -1e30f, maxY = -1e30f;
-};
-
 // The world-space box around the frame rectangle [u0, u1) × [v0, v1) of a placed image.
 Box BoxAround(const Image& image, const Placement& at, Turn turn, float u0, float v0, float u1, float v1) {
   Box box;
@@ -81,45 +76,23 @@ Box BoxAround(const Image& image, const Placement& at, Turn turn, float u0, floa
   return box;
 }
 
-// The world-space box around the placed frame.
-Box FrameBox(const Image& image, const Placement& at, Turn turn) {
-  return BoxAround(image, at, turn, 0, 0, static_cast<float>(image.Width()), static_cast<float>(image.Height()));
-}
-
-// The world-space box around the frame's solid pixels.
-Box SolidBox(const Image& image, const SolidMask& mask, const Placement& at, Turn turn) {
-  return BoxAround(image, at, turn, static_cast<float>(mask.left), static_cast<float>(mask.top),
-                   static_cast<float>(mask.right), static_cast<float>(mask.bottom));
-}
-
 // The area of the box around a frame's solid pixels.
 int SolidArea(const SolidMask& mask) { return (mask.right - mask.left) * (mask.bottom - mask.top); }
 
-// The rectangle of a placed frame's solid pixels as it lies in the world: its centre, the
-// frame's unit axes (u along its rows, v down its columns) and its half extents along them.
-struct SolidRect {
-  float cx, cy, cosR, sinR, halfU, halfV;
-  // A frame scaled to nothing along an axis maps a whole band of the world onto its handle's
-  // row or column: its solid points are not confined to the rectangle.
-  bool flat;
-
-  SolidRect(const Image& image, const SolidMask& mask, const Placement& at, Turn turn)
-      : cosR(turn.cos),
-        sinR(turn.sin),
-        halfU(static_cast<float>(mask.right - mask.left) * 0.5f * std::fabs(at.scaleX)),
-        halfV(static_cast<float>(mask.bottom - mask.top) * 0.5f * std::fabs(at.scaleY)),
-        flat(at.scaleX == 0 || at.scaleY == 0) {
-    const float u = (static_cast<float>(mask.left + mask.right) * 0.5f - image.HandleX()) * at.scaleX;
-    const float v = (static_cast<float>(mask.top + mask.bottom) * 0.5f - image.HandleY()) * at.scaleY;
-    cx = at.x + u * cosR - v * sinR;
-    cy = at.y + u * sinR + v * cosR;
-  }
-
-  // How far the rectangle reaches from its centre along the unit direction (nx, ny).
-  float Reach(float nx, float ny) const {
-    return halfU * std::fabs(nx * cosR + ny * sinR) + halfV * std::fabs(ny * cosR - nx * sinR);
-  }
-};
+// The rectangle of a placed frame's solid pixels as it lies in the world.
+SolidRect SolidRectOf(const Image& image, const SolidMask& mask, const Placement& at, Turn turn) {
+  SolidRect rect;
+  rect.cosR = turn.cos;
+  rect.sinR = turn.sin;
+  rect.halfU = static_cast<float>(mask.right - mask.left) * 0.5f * std::fabs(at.scaleX);
+  rect.halfV = static_cast<float>(mask.bottom - mask.top) * 0.5f * std::fabs(at.scaleY);
+  rect.flat = at.scaleX == 0 || at.scaleY == 0;
+  const float u = (static_cast<float>(mask.left + mask.right) * 0.5f - image.HandleX()) * at.scaleX;
+  const float v = (static_cast<float>(mask.top + mask.bottom) * 0.5f - image.HandleY()) * at.scaleY;
+  rect.cx = at.x + u * rect.cosR - v * rect.sinR;
+  rect.cy = at.y + u * rect.sinR + v * rect.cosR;
+  return rect;
+}
 
 // True when the two solid rectangles stand so far apart, along one of their own axes, that no
 // point can be solid in both: every point found solid maps back inside its frame's solid
@@ -144,6 +117,7 @@ struct FrameMapper {
   float x, y, cosR, sinR, invSX, invSY, width, height;
   Axis across, down;
 
+  explicit FrameMapper(const PlacedImage& placed) : FrameMapper(*placed.image, *placed.mask, placed.at, placed.turn) {}
   FrameMapper(const Image& img, const SolidMask& solid, const Placement& at, Turn turn)
       : image(img),
         mask(solid),
@@ -245,34 +219,70 @@ bool RunOverlapsFour(const FrameMapper& first, const FrameMapper& second, float 
 
 }  // namespace
 
+float SolidRect::Reach(float nx, float ny) const {
+  return halfU * std::fabs(nx * cosR + ny * sinR) + halfV * std::fabs(ny * cosR - nx * sinR);
+}
+
+PlacedImage::PlacedImage(const Image& placedImage, const Placement& placement) : image(&placedImage), at(placement) {
+  for (const float value : {at.x, at.y, at.rotation}) {
+    if (!std::isfinite(value)) return;
+  }
+  mask = &placedImage.Mask(at.frame);
+  if (mask->right <= mask->left) return;
+  testable = true;
+  turn = TurnOf(at.rotation);
+  solid = SolidRectOf(placedImage, *mask, at, turn);
+}
+
+bool PlacedImage::IsOf(const Image& other, const Placement& placement) const {
+  const auto same = [](float a, float b) { return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b); };
+  return image == &other && at.frame == placement.frame && same(at.x, placement.x) && same(at.y, placement.y) &&
+         same(at.rotation, placement.rotation) && same(at.scaleX, placement.scaleX) && same(at.scaleY, placement.scaleY);
+}
+
+const Box& PlacedImage::FrameBox() const {
+  if (!boxesKnown_) {
+    frameBox_ = BoxAround(*image, at, turn, 0, 0, static_cast<float>(image->Width()), static_cast<float>(image->Height()));
+    solidBox_ = BoxAround(*image, at, turn, static_cast<float>(mask->left), static_cast<float>(mask->top),
+                          static_cast<float>(mask->right), static_cast<float>(mask->bottom));
+    boxesKnown_ = true;
+  }
+  return frameBox_;
+}
+
+const Box& PlacedImage::SolidBox() const {
+  FrameBox();
+  return solidBox_;
+}
+
 bool ImagesOverlap(const Image& image1, float x1, float y1, int frame1, const Image& image2, float x2, float y2,
                    int frame2) {
   return ImagesOverlap(image1, Placement{x1, y1, frame1}, image2, Placement{x2, y2, frame2});
 }
 
 bool ImagesOverlap(const Image& image1, const Placement& at1, const Image& image2, const Placement& at2) {
-  for (const float value : {at1.x, at1.y, at2.x, at2.y, at1.rotation, at2.rotation}) {
-    if (!std::isfinite(value)) return false;
-  }
-  const SolidMask& mask1 = image1.Mask(at1.frame);
-  const SolidMask& mask2 = image2.Mask(at2.frame);
-  if (mask1.right <= mask1.left || mask2.right <= mask2.left) return false;
-  const Turn turn1 = TurnOf(at1.rotation), turn2 = TurnOf(at2.rotation);
+  return ImagesOverlap(PlacedImage(image1, at1), PlacedImage(image2, at2));
+}
+
+bool ImagesOverlap(const PlacedImage& placed1, const PlacedImage& placed2) {
+  if (!placed1.testable || !placed2.testable) return false;
   // Most pairs a hit test asks about are near misses, told apart by their solid rectangles alone.
-  if (Apart(SolidRect(image1, mask1, at1, turn1), SolidRect(image2, mask2, at2, turn2))) return false;
+  if (Apart(placed1.solid, placed2.solid)) return false;
   // The pixel centres sampled are those of every screen pixel both frames' boxes share ...
-  const Box frame1 = FrameBox(image1, at1, turn1), frame2 = FrameBox(image2, at2, turn2);
+  const Box& frame1 = placed1.FrameBox();
+  const Box& frame2 = placed2.FrameBox();
   const float left = std::floor(std::max(frame1.minX, frame2.minX)), right = std::min(frame1.maxX, frame2.maxX);
   const float top = std::floor(std::max(frame1.minY, frame2.minY)), bottom = std::min(frame1.maxY, frame2.maxY);
-  const Box solid1 = SolidBox(image1, mask1, at1, turn1), solid2 = SolidBox(image2, mask2, at2, turn2);
+  const Box& solid1 = placed1.SolidBox();
+  const Box& solid2 = placed2.SolidBox();
   // ... but only the rows and runs where both may be solid are visited: the answer is the
   // same, and a shot's few solid pixels are all that is looked at.
   const float firstRow = std::max(top, std::floor(std::max(solid1.minY, solid2.minY)) - 1.0f);
   const float endRow = std::min(bottom, std::min(solid1.maxY, solid2.maxY) + 1.0f);
-  const FrameMapper first(image1, mask1, at1, turn1), second(image2, mask2, at2, turn2);
+  const FrameMapper first(placed1), second(placed2);
   // The frame with the larger solid box is asked first: where the smaller one (a shot) is solid,
   // the larger one (a ship) is mostly empty in a near miss, and the other need not be asked.
-  const bool largerFirst = SolidArea(mask2) > SolidArea(mask1);
+  const bool largerFirst = SolidArea(*placed2.mask) > SolidArea(*placed1.mask);
   const FrameMapper& asked = largerFirst ? second : first;
   const FrameMapper& then = largerFirst ? first : second;
   const bool fourAtOnce = std::fabs(left) < kExactSteps && std::fabs(right) < kExactSteps;

@@ -180,10 +180,12 @@ TShip* TGun::KI_GetClosestTarget() const {
   TShip* closest = nullptr;
   float best = 0;
   ForEachShip([&](TShip& other) {
-    if (&other == ship.get() || ship->IsBuddy(&other)) return false;
     const float d = SquaredDistance(other.X, other.Y, ship->X, ship->Y);
-    // Only a strictly closer ship replaces the kept one: ties keep the earlier ship.
-    if (!closest || d < best) closest = &other, best = d;
+    // Only a strictly closer ship replaces the kept one: ties keep the earlier ship. Whether
+    // it may be aimed at is asked only of a ship that would be kept.
+    if (closest && !(d < best)) return false;
+    if (&other == ship.get() || ship->IsBuddy(&other)) return false;
+    closest = &other, best = d;
     return false;
   });
   return closest;
@@ -195,10 +197,12 @@ TRocket* TGun::KI_GetClosestRocket() const {
   TRocket* closest = nullptr;
   float best = 0;
   ForEachRocket([&](TRocket& rocket) {
+    const float d = SquaredDistance(rocket.X, rocket.Y, ship->X, ship->Y);
+    // As for ships: only a strictly closer rocket is kept, and only a kept one is asked whose it is.
+    if (closest && !(d < best)) return false;
     const TShip* source = rocket.Source.get();
     if (source == ship.get() || (source && ship->IsBuddy(source))) return false;
-    const float d = SquaredDistance(rocket.X, rocket.Y, ship->X, ship->Y);
-    if (!closest || d < best) closest = &rocket, best = d;
+    closest = &rocket, best = d;
     return false;
   });
   return closest;

@@ -52,9 +52,6 @@ void ForgetFlying(const TRocket* rocket) {
   std::replace(slots.begin(), slots.end(), const_cast<TRocket*>(rocket), static_cast<TRocket*>(nullptr));
 }
 
-Placement HitPlacement(float x, float y, float rotation) {
-  return Placement{static_cast<float>(static_cast<int>(x)), static_cast<float>(static_cast<int>(y)), 0, rotation};
-}
 
 // The distance from an image's handle to its farthest corner.
 float ReachOf(const ImagePtr& image) {
@@ -156,9 +153,11 @@ void TRocket::Search() {
   TShip* closest = nullptr;
   float best = 0;
   ForEachShip([&](TShip& ship) {
-    if (&ship == source || (source && source->IsBuddy(&ship))) return false;
     const float d = SquaredDistance(ship.X, ship.Y, X, Y);
-    if (!closest || d < best) closest = &ship, best = d;
+    // Only a strictly closer ship is kept, and only a kept one is asked whether it is a friend.
+    if (closest && !(d < best)) return false;
+    if (&ship == source || (source && source->IsBuddy(&ship))) return false;
+    closest = &ship, best = d;
     return false;
   });
   if (closest) Target = std::static_pointer_cast<TShip>(closest->shared_from_this());
@@ -208,8 +207,7 @@ void TRocket::TargetHitCheck() {
   TShip& target = *Target;
   if (Distance(X, Y, target.X, target.Y) >= static_cast<float>(target.ImageRadius)) return;
   if (!Image || !target.Image ||
-      !ImagesOverlap(*Image, HitPlacement(X, Y, Direction), *target.Image,
-                     HitPlacement(target.X, target.Y, target.Rotation))) {
+      !ImagesOverlap(PlacedImage(*Image, HitPlacement(X, Y, Direction)), target.HitImage())) {
     return;
   }
   StartEffect(explosion, X, Y, 0);

@@ -16,15 +16,6 @@
 
 namespace tolvex {
 
-namespace {
-
-// Where an image stands in a hit test: truncated position, frame 0, scale 1.
-Placement HitPlacement(float x, float y, float rotation) {
-  return Placement{static_cast<float>(static_cast<int>(x)), static_cast<float>(static_cast<int>(y)), 0, rotation};
-}
-
-}  // namespace
-
 TShotPtr TShot::Create(const TGunPtr& gun) {
   const auto ship = gun->Ship.lock();
   auto shot = std::make_shared<TShot>();
@@ -103,8 +94,7 @@ void TShot::HitRockets(const TShip& firer) {
 bool TShot::TargetHitCheck(TShip& ship) {
   // A ship at exactly 0 hit points can still be hit.
   if (ship.HP < 0 || !SourceInfo->ShotImg || !ship.Image) return false;
-  if (!ImagesOverlap(*SourceInfo->ShotImg, HitPlacement(X, Y, Direction), *ship.Image,
-                     HitPlacement(ship.X, ship.Y, ship.Rotation))) {
+  if (!ImagesOverlap(PlacedImage(*SourceInfo->ShotImg, HitPlacement(X, Y, Direction)), ship.HitImage())) {
     return false;
   }
   const float length = static_cast<float>(SourceInfo->ShotImgLength);

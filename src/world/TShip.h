@@ -4,11 +4,13 @@
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/Image.h"
+#include "platform/Overlap.h"
 #include "platform/Sound.h"
 #include "world/TGObject.h"
 
@@ -172,6 +174,9 @@ class TShip : public TGObject {
 
   // True when other is in this ship's BuddyList.
   bool IsBuddy(const TGObject* other) const;
+  // The hull placed where hit tests see it now (see HitPlacement), worked out once for all the
+  // shots that test it while the ship stands still in the frame. Only for a ship with an Image.
+  const PlacedImage& HitImage() const;
   // Turns Rotation towards heading target by the turning law.
   void TurnTowards(float target);
 
@@ -199,6 +204,9 @@ class TShip : public TGObject {
   void DrawPointer(float aim);
   void AddDebugLines();
   void DrawRadarDot(const TGObject& object, float x, float y, float alpha);
+  // The last hit-test placement and the image it placed, kept so its address is not reused.
+  mutable std::optional<PlacedImage> hitImage_;
+  mutable ImagePtr hitImageOf_;
 };
 
 // How long the player has stood still, ms; past 5 s every enemy fires a rocket at it.
