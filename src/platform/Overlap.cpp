@@ -255,6 +255,14 @@ const Box& PlacedImage::SolidBox() const {
   return solidBox_;
 }
 
+const PlacedImage& PlacedImageCache::Place(const ImagePtr& image, const Placement& at) {
+  if (!placed_ || image_ != image || !placed_->IsOf(*image, at)) {
+    placed_.emplace(*image, at);
+    image_ = image;
+  }
+  return *placed_;
+}
+
 bool ImagesOverlap(const Image& image1, float x1, float y1, int frame1, const Image& image2, float x2, float y2,
                    int frame2) {
   return ImagesOverlap(image1, Placement{x1, y1, frame1}, image2, Placement{x2, y2, frame2});

@@ -1,5 +1,7 @@
 #pragma once
 // Pixel-exact overlap of two images placed by their handles.
+#include <optional>
+
 #include "platform/Image.h"
 
 namespace tolvex {
@@ -57,6 +59,18 @@ struct PlacedImage {
  private:
   mutable bool boxesKnown_ = false;
   mutable Box frameBox_, solidBox_;
+};
+
+// The last placement of an object's sprite for hit tests, reused while the object stands where
+// it stood: a ship or rocket that many shots test in a frame is placed once for them all.
+class PlacedImageCache {
+ public:
+  // The image placed at `at`; the image must be set.
+  const PlacedImage& Place(const ImagePtr& image, const Placement& at);
+
+ private:
+  std::optional<PlacedImage> placed_;
+  ImagePtr image_;  // kept, so that no other image can take its address meanwhile
 };
 
 // True if a solid pixel (alpha >= 128) of the first image covers a solid pixel of the second.

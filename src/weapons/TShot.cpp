@@ -122,8 +122,7 @@ void TShot::CreditKill(TShip& firer, TShip& victim) {
 
 bool TShot::RocketHitCheck(TRocket& rocket) {
   if (rocket.HP < 0 || !SourceInfo->ShotImg || !rocket.Image) return false;
-  if (!ImagesOverlap(*SourceInfo->ShotImg, HitPlacement(X, Y, Direction), *rocket.Image,
-                     HitPlacement(rocket.X, rocket.Y, rocket.Direction))) {
+  if (!ImagesOverlap(PlacedImage(*SourceInfo->ShotImg, HitPlacement(X, Y, Direction)), rocket.HitImage())) {
     return false;
   }
   if (SourceInfo->ShotExplosion) SourceInfo->ShotExplosion->CreateParticle(X, Y, Direction, nullptr);

@@ -138,14 +138,7 @@ void TShip::AddBuddy(const TShipPtr& other) {
   other->BuddyList.AddLast(std::static_pointer_cast<TShip>(shared_from_this()));
 }
 
-const PlacedImage& TShip::HitImage() const {
-  const Placement at = HitPlacement(X, Y, Rotation);
-  if (!hitImage_ || hitImageOf_ != Image || !hitImage_->IsOf(*Image, at)) {
-    hitImage_.emplace(*Image, at);
-    hitImageOf_ = Image;
-  }
-  return *hitImage_;
-}
+const PlacedImage& TShip::HitImage() const { return hitImage_.Place(Image, HitPlacement(X, Y, Rotation)); }
 
 bool TShip::IsBuddy(const TGObject* other) const {
   if (BuddyList.Empty()) return false;

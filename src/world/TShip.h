@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <limits>
 #include <memory>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -175,7 +174,7 @@ class TShip : public TGObject {
   // True when other is in this ship's BuddyList.
   bool IsBuddy(const TGObject* other) const;
   // The hull placed where hit tests see it now (see HitPlacement), worked out once for all the
-  // shots that test it while the ship stands still in the frame. Only for a ship with an Image.
+  // shots that test it in a frame. Only for a ship with an Image.
   const PlacedImage& HitImage() const;
   // Turns Rotation towards heading target by the turning law.
   void TurnTowards(float target);
@@ -204,9 +203,7 @@ class TShip : public TGObject {
   void DrawPointer(float aim);
   void AddDebugLines();
   void DrawRadarDot(const TGObject& object, float x, float y, float alpha);
-  // The last hit-test placement and the image it placed, kept so its address is not reused.
-  mutable std::optional<PlacedImage> hitImage_;
-  mutable ImagePtr hitImageOf_;
+  mutable PlacedImageCache hitImage_;
 };
 
 // How long the player has stood still, ms; past 5 s every enemy fires a rocket at it.
