@@ -94,16 +94,21 @@ SolidRect SolidRectOf(const Image& image, const SolidMask& mask, const Placement
   return rect;
 }
 
+// How far a point found solid may lie outside its frame's solid rectangle, by the rounding of
+// coordinates of the size of these two rectangles.
+float RoundingSlack(const SolidRect& a, const SolidRect& b) {
+  const float size = std::max(std::max(std::fabs(a.cx), std::fabs(a.cy)), std::max(std::fabs(b.cx), std::fabs(b.cy))) +
+                     a.halfU + a.halfV + b.halfU + b.halfV;
+  return 2.0f + size * 1e-5f;
+}
+
 // True when the two solid rectangles stand so far apart, along one of their own axes, that no
 // point can be solid in both: every point found solid maps back inside its frame's solid
 // rectangle up to rounding, so a gap wider than the rounding of these coordinates settles the
 // test before a single row is walked. Anything not finite leaves the gap unproven.
-bool Apart(const SolidRect& a, const SolidRect& b) {
+bool Apart(const SolidRect& a, const SolidRect& b, float slack) {
   if (a.flat || b.flat) return false;
   const float dx = b.cx - a.cx, dy = b.cy - a.cy;
-  const float size = std::max(std::max(std::fabs(a.cx), std::fabs(a.cy)), std::max(std::fabs(b.cx), std::fabs(b.cy))) +
-                     a.halfU + a.halfV + b.halfU + b.halfV;
-  const float slack = 2.0f + size * 1e-5f;
   for (const auto& [nx, ny] : {std::pair{a.cosR, a.sinR}, {-a.sinR, a.cosR}, {b.cosR, b.sinR}, {-b.sinR, b.cosR}}) {
     if (std::fabs(dx * nx + dy * ny) - a.Reach(nx, ny) - b.Reach(nx, ny) > slack) return true;
   }
@@ -134,6 +139,32 @@ struct FrameMapper {
 
   static Axis MakeAxis(float slope, float perRow, float handle, int low, int high) {
     return Axis{slope, std::fabs(slope) < 1e-6f ? 0.0f : 1.0f / slope, perRow, handle, low, high};
+  }
+
+  // False only when no solid pixel of this frame lies under the other frame's solid rectangle
+  // grown by `slack`: every point solid in that frame lies within it, so none is solid in both.
+  // The rectangle is mapped into this frame and the mask searched within its box, a pixel wider
+  // for the rounding of the mapping; anything not finite leaves the answer open (true).
+  bool SolidUnder(const SolidRect& rect, float slack) const {
+    if (rect.flat || invSX == 0 || invSY == 0) return true;
+    const float halfU = rect.halfU + slack, halfV = rect.halfV + slack;
+    float uMin = 1e30f, uMax = -1e30f, vMin = 1e30f, vMax = -1e30f;
+    for (const auto& [su, sv] : {std::pair{-halfU, -halfV}, {halfU, -halfV}, {-halfU, halfV}, {halfU, halfV}}) {
+      const float dx = rect.cx + su * rect.cosR - sv * rect.sinR - x, dy = rect.cy + su * rect.sinR + sv * rect.cosR - y;
+      const float u = (dx * cosR + dy * sinR) * invSX + image.HandleX();
+      const float v = (-dx * sinR + dy * cosR) * invSY + image.HandleY();
+      uMin = std::min(uMin, u), uMax = std::max(uMax, u);
+      vMin = std::min(vMin, v), vMax = std::max(vMax, v);
+    }
+    if (!(uMin <= uMax) || !(vMin <= vMax)) return true;
+    const int left = ColumnOrRow(uMin - 1.0f, mask.left, mask.right), right = ColumnOrRow(uMax + 1.0f, mask.left, mask.right);
+    const int top = ColumnOrRow(vMin - 1.0f, mask.top, mask.bottom), bottom = ColumnOrRow(vMax + 1.0f, mask.top, mask.bottom);
+    if (uMax + 1.0f < static_cast<float>(mask.left) || uMin - 1.0f >= static_cast<float>(mask.right)) return false;
+    if (vMax + 1.0f < static_cast<float>(mask.top) || vMin - 1.0f >= static_cast<float>(mask.bottom)) return false;
+    for (int row = top; row <= bottom; ++row) {
+      if (RowSolid(row, left, right)) return true;
+    }
+    return false;
   }
 
   // Whether the world point falls on a solid pixel; a point beyond the frame (or one that is
@@ -167,6 +198,23 @@ struct FrameMapper {
     unsigned solid = 0;
     for (int lane = 0; lane < 4; ++lane) solid |= static_cast<unsigned>((bits[word[lane]] >> bit[lane]) & 1u) << lane;
     return solid & within;
+  }
+
+  // The pixel column (or row) of frame coordinate c, kept within the solid pixels [low, high).
+  static int ColumnOrRow(float c, int low, int high) {
+    return static_cast<int>(std::floor(std::clamp(c, static_cast<float>(low), static_cast<float>(high - 1))));
+  }
+
+  // Whether a pixel of mask row `row` from column `left` to `right` (both included) is solid.
+  bool RowSolid(int row, int left, int right) const {
+    const std::uint64_t* const words = mask.bits.data() + static_cast<std::ptrdiff_t>(row) * mask.wordsPerRow;
+    for (int word = left >> 6; word <= right >> 6; ++word) {
+      std::uint64_t bits = words[word];
+      if (word == left >> 6) bits &= ~std::uint64_t{0} << (left & 63);
+      if (word == right >> 6) bits &= ~std::uint64_t{0} >> (63 - (right & 63));
+      if (bits != 0) return true;
+    }
+    return false;
   }
 
   // Narrows [from, to) on the pixel row wy to the x where this frame may be solid: outside it
@@ -275,7 +323,18 @@ bool ImagesOverlap(const Image& image1, const Placement& at1, const Image& image
 bool ImagesOverlap(const PlacedImage& placed1, const PlacedImage& placed2) {
   if (!placed1.testable || !placed2.testable) return false;
   // Most pairs a hit test asks about are near misses, told apart by their solid rectangles alone.
-  if (Apart(placed1.solid, placed2.solid)) return false;
+  const float slack = RoundingSlack(placed1.solid, placed2.solid);
+  if (Apart(placed1.solid, placed2.solid, slack)) return false;
+  // The frame with the larger solid box is asked first: where the smaller one (a shot) is solid,
+  // the larger one (a ship) is mostly empty in a near miss, and the other need not be asked.
+  const bool largerFirst = SolidArea(*placed2.mask) > SolidArea(*placed1.mask);
+  const PlacedImage& larger = largerFirst ? placed2 : placed1;
+  const PlacedImage& smaller = largerFirst ? placed1 : placed2;
+  const FrameMapper asked(larger);
+  // Many more are told apart by the larger frame's mask alone: it has no solid pixel under the
+  // smaller one's solid rectangle (a shot crossing an empty corner of a ship's box).
+  if (!asked.SolidUnder(smaller.solid, slack)) return false;
+  const FrameMapper then(smaller);
   // The pixel centres sampled are those of every screen pixel both frames' boxes share ...
   const Box& frame1 = placed1.FrameBox();
   const Box& frame2 = placed2.FrameBox();
@@ -287,18 +346,12 @@ bool ImagesOverlap(const PlacedImage& placed1, const PlacedImage& placed2) {
   // same, and a shot's few solid pixels are all that is looked at.
   const float firstRow = std::max(top, std::floor(std::max(solid1.minY, solid2.minY)) - 1.0f);
   const float endRow = std::min(bottom, std::min(solid1.maxY, solid2.maxY) + 1.0f);
-  const FrameMapper first(placed1), second(placed2);
-  // The frame with the larger solid box is asked first: where the smaller one (a shot) is solid,
-  // the larger one (a ship) is mostly empty in a near miss, and the other need not be asked.
-  const bool largerFirst = SolidArea(*placed2.mask) > SolidArea(*placed1.mask);
-  const FrameMapper& asked = largerFirst ? second : first;
-  const FrameMapper& then = largerFirst ? first : second;
   const bool fourAtOnce = std::fabs(left) < kExactSteps && std::fabs(right) < kExactSteps;
   for (float wy = firstRow + 0.5f; wy < endRow; wy += 1.0f) {
     float from = left, to = right;
-    first.NarrowRow(wy, from, to);
+    asked.NarrowRow(wy, from, to);
     if (!(from < to)) continue;
-    second.NarrowRow(wy, from, to);
+    then.NarrowRow(wy, from, to);
     if (!(from < to)) continue;
     const float start = std::max(left, std::floor(from) - 1.0f) + 0.5f;
     if (fourAtOnce ? RunOverlapsFour(asked, then, start, to, right, wy) : RunOverlaps(asked, then, start, to, right, wy)) {
