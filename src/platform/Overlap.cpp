@@ -271,14 +271,18 @@ float SolidRect::Reach(float nx, float ny) const {
   return halfU * std::fabs(nx * cosR + ny * sinR) + halfV * std::fabs(ny * cosR - nx * sinR);
 }
 
-PlacedImage::PlacedImage(const Image& placedImage, const Placement& placement) : image(&placedImage), at(placement) {
+PlacedImage::PlacedImage(const Image& placedImage, const Placement& placement)
+    : PlacedImage(placedImage, placement, std::nullopt) {}
+
+PlacedImage::PlacedImage(const Image& placedImage, const Placement& placement, std::optional<Turn> knownTurn)
+    : image(&placedImage), at(placement) {
   for (const float value : {at.x, at.y, at.rotation}) {
     if (!std::isfinite(value)) return;
   }
   mask = &placedImage.Mask(at.frame);
   if (mask->right <= mask->left) return;
   testable = true;
-  turn = TurnOf(at.rotation);
+  turn = knownTurn ? *knownTurn : TurnOf(at.rotation);
   solid = SolidRectOf(placedImage, *mask, at, turn);
 }
 

@@ -42,6 +42,8 @@ struct PlacedImage {
   };
 
   PlacedImage(const Image& image, const Placement& at);
+  // The same when the caller already knows the rotation's {CosDeg, SinDeg}.
+  PlacedImage(const Image& image, const Placement& at, std::optional<Turn> knownTurn);
   // True if this is `image` placed at `at`, bit for bit.
   bool IsOf(const Image& image, const Placement& at) const;
   // The world boxes around the placed frame and around its solid pixels (worked out on first use).

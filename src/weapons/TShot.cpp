@@ -1,6 +1,8 @@
 #include "weapons/TShot.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 
 #include "core/Globals.h"
 #include "core/Helpers.h"
@@ -41,10 +43,15 @@ TShotPtr TShot::Create(const TGunPtr& gun) {
 
 void TShot::TakeHeading() {
   // A shot keeps its heading for life: its sine and cosine need not cost every frame.
-  if (Direction == headingOf_) return;
+  if (std::bit_cast<std::uint32_t>(Direction) == std::bit_cast<std::uint32_t>(headingOf_)) return;
   headingOf_ = Direction;
   headingSin_ = SinDeg(Direction);
   headingCos_ = CosDeg(Direction);
+}
+
+PlacedImage TShot::PlacedSprite() {
+  TakeHeading();
+  return PlacedImage(*SourceInfo->ShotImg, HitPlacement(X, Y, Direction), PlacedImage::Turn{headingCos_, headingSin_});
 }
 
 void TShot::Move() {
@@ -94,7 +101,7 @@ void TShot::HitRockets(const TShip& firer) {
 bool TShot::TargetHitCheck(TShip& ship) {
   // A ship at exactly 0 hit points can still be hit.
   if (ship.HP < 0 || !SourceInfo->ShotImg || !ship.Image) return false;
-  if (!ImagesOverlap(PlacedImage(*SourceInfo->ShotImg, HitPlacement(X, Y, Direction)), ship.HitImage())) {
+  if (!ImagesOverlap(PlacedSprite(), ship.HitImage())) {
     return false;
   }
   const float length = static_cast<float>(SourceInfo->ShotImgLength);
@@ -122,7 +129,7 @@ void TShot::CreditKill(TShip& firer, TShip& victim) {
 
 bool TShot::RocketHitCheck(TRocket& rocket) {
   if (rocket.HP < 0 || !SourceInfo->ShotImg || !rocket.Image) return false;
-  if (!ImagesOverlap(PlacedImage(*SourceInfo->ShotImg, HitPlacement(X, Y, Direction)), rocket.HitImage())) {
+  if (!ImagesOverlap(PlacedSprite(), rocket.HitImage())) {
     return false;
   }
   if (SourceInfo->ShotExplosion) SourceInfo->ShotExplosion->CreateParticle(X, Y, Direction, nullptr);
