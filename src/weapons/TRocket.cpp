@@ -152,16 +152,7 @@ void TRocket::Steering() {
 
 void TRocket::Search() {
   const TShip* source = Source.get();
-  TShip* closest = nullptr;
-  float best = 0;
-  ForEachShip([&](TShip& ship) {
-    const float d = SquaredDistance(ship.X, ship.Y, X, Y);
-    // Only a strictly closer ship is kept, and only a kept one is asked whether it is a friend.
-    if (closest && !(d < best)) return false;
-    if (&ship == source || (source && source->IsBuddy(&ship))) return false;
-    closest = &ship, best = d;
-    return false;
-  });
+  TShip* closest = NearestShipTo(X, Y, [&](const TShip& ship) { return &ship != source && !(source && source->IsBuddy(&ship)); });
   if (closest) Target = std::static_pointer_cast<TShip>(closest->shared_from_this());
   // A nearly motionless player draws every newly searching rocket not credited to it.
   if (Player && Player.get() != source && !Player->Dead && Player->Speed < 0.5f) Target = Player;

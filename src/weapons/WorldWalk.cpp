@@ -11,11 +11,8 @@ std::vector<TShipPtr> shipSnapshot;
 TGObjectPtr snapshotFront;
 std::uint64_t snapshotNumber = 0;
 
-}  // namespace
-
-const std::vector<TShipPtr>& ShipsInWorld() {
-  // Every shot asks, so the usual answer takes no share of the first entry.
-  if (TUniverse::WorldList().FirstPointer() == snapshotFront.get()) return shipSnapshot;
+// Takes the snapshot anew; apart from the usual answer, so that answer stays a few instructions.
+[[gnu::noinline]] const std::vector<TShipPtr>& RetakeShipSnapshot() {
   TGObjectPtr front = TUniverse::WorldList().First();
   shipSnapshot.clear();
   for (const TGObjectPtr& object : TUniverse::WorldList()) {
@@ -25,6 +22,14 @@ const std::vector<TShipPtr>& ShipsInWorld() {
   snapshotFront = std::move(front);
   ++snapshotNumber;
   return shipSnapshot;
+}
+
+}  // namespace
+
+const std::vector<TShipPtr>& ShipsInWorld() {
+  // Every shot asks, so the usual answer takes no share of the first entry.
+  if (TUniverse::WorldList().FirstPointer() == snapshotFront.get()) return shipSnapshot;
+  return RetakeShipSnapshot();
 }
 
 std::uint64_t ShipSnapshotNumber() {

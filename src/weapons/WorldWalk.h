@@ -48,6 +48,34 @@ void ForEachRocket(Visit&& visit) {
   }
 }
 
+// The first of the strictly nearest objects to (x, y) in `list` (null slots and objects that left
+// the world skipped) that `wanted` accepts: what a walk in list order finds that keeps a candidate
+// only when it is closer than the one kept. Distances come first, so whether an object is in the
+// world and wanted is asked only of one that would be kept.
+template <class Slots, class Wanted>
+auto* NearestIn(const Slots& list, float x, float y, Wanted&& wanted) {
+  decltype(&*list.front()) closest = nullptr;
+  float best = 0;
+  for (const auto& slot : list) {
+    if (!slot) continue;
+    const float d = SquaredDistance(slot->X, slot->Y, x, y);
+    if (closest && !(d < best)) continue;
+    if (!slot->Link || !slot->Link->Linked() || !wanted(*slot)) continue;
+    closest = &*slot, best = d;
+  }
+  return closest;
+}
+
+// The nearest ship, and the nearest rocket, to (x, y) that `wanted` accepts (see NearestIn).
+template <class Wanted>
+TShip* NearestShipTo(float x, float y, Wanted&& wanted) {
+  return NearestIn(ShipsInWorld(), x, y, wanted);
+}
+template <class Wanted>
+TRocket* NearestRocketTo(float x, float y, Wanted&& wanted) {
+  return NearestIn(TRocket::Flying(), x, y, wanted);
+}
+
 // As ForEachShip, but only for the ships a shot at (x, y) reaching `length` from there could
 // touch (see ShotBroadPhase.h).
 template <class Visit>
