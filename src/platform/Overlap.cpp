@@ -109,10 +109,12 @@ float RoundingSlack(const SolidRect& a, const SolidRect& b) {
 bool Apart(const SolidRect& a, const SolidRect& b, float slack) {
   if (a.flat || b.flat) return false;
   const float dx = b.cx - a.cx, dy = b.cy - a.cy;
-  for (const auto& [nx, ny] : {std::pair{a.cosR, a.sinR}, {-a.sinR, a.cosR}, {b.cosR, b.sinR}, {-b.sinR, b.cosR}}) {
-    if (std::fabs(dx * nx + dy * ny) - a.Reach(nx, ny) - b.Reach(nx, ny) > slack) return true;
-  }
-  return false;
+  // Along its own axes a rectangle reaches its half extents (up to a rounding the slack covers).
+  const auto gap = [&](float nx, float ny, float ownReach, const SolidRect& other) {
+    return std::fabs(dx * nx + dy * ny) - ownReach - other.Reach(nx, ny) > slack;
+  };
+  return gap(a.cosR, a.sinR, a.halfU, b) || gap(-a.sinR, a.cosR, a.halfV, b) || gap(b.cosR, b.sinR, b.halfU, a) ||
+         gap(-b.sinR, b.cosR, b.halfV, a);
 }
 
 // Maps world points into one image's frame: the inverse of draw's rotate-and-scale about the handle.
