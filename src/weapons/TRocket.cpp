@@ -46,8 +46,10 @@ std::vector<TRocket*> flyingRockets;
 
 std::vector<TRocket*>& FlyingSlots() { return flyingRockets; }
 std::uint64_t launches = 0;
+std::uint64_t changes = 0;
 
 void ForgetFlying(const TRocket* rocket) {
+  ++changes;
   auto& slots = FlyingSlots();
   std::replace(slots.begin(), slots.end(), const_cast<TRocket*>(rocket), static_cast<TRocket*>(nullptr));
 }
@@ -71,6 +73,7 @@ TRocket::~TRocket() { ForgetFlying(this); }
 
 const std::vector<TRocket*>& TRocket::Flying() { return FlyingSlots(); }
 std::uint64_t TRocket::Launches() { return launches; }
+std::uint64_t TRocket::Changes() { return changes; }
 
 TRocketPtr TRocket::Create(const TGObjectPtr& source, float direction, float speed,
                            const std::shared_ptr<TShip>& target, std::uint8_t typ) {
@@ -115,6 +118,7 @@ void TRocket::MeltWithUniverse() {
   TGObject::MeltWithUniverse();
   slots.push_back(this);
   ++launches;
+  ++changes;
 }
 
 void TRocket::Remove() {
@@ -127,6 +131,7 @@ const PlacedImage& TRocket::HitImage() const { return hitImage_.Place(Image, Hit
 void TRocket::DealDamage(float amount) { HP -= amount; }
 
 void TRocket::Steering() {
+  ++changes;
   if (Target && Target->Dead) Target = nullptr;
   // The target's rocket alarm counts every rocket after it, frame by frame.
   if (Target) Target->Rocketcounter += 1;

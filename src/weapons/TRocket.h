@@ -73,6 +73,8 @@ class TRocket : public TGObject {
   static const std::vector<TRocket*>& Flying();
   // How many rockets have entered the world so far.
   static std::uint64_t Launches();
+  // Changes whenever a rocket enters the world, leaves it or steers (and so may have moved).
+  static std::uint64_t Changes();
 
  private:
   void Search();

@@ -7,6 +7,8 @@
 // rockets. Both walks stay free of allocation and reference counting.
 // A visitor that changes the world must end the walk (return true).
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <vector>
 
 #include "weapons/ShotBroadPhase.h"
@@ -66,6 +68,16 @@ auto* NearestIn(const Slots& list, float x, float y, Wanted&& wanted) {
   return closest;
 }
 
+// The flying rockets in world-list order with their positions side by side, for the turrets'
+// nearest-rocket search: taken once in a world pass and kept while no rocket enters, leaves or
+// steers (every ship, and so every turret, steers before the first rocket moves). Nothing
+// outside a pass, where anything may have moved a rocket: walk TRocket::Flying() then.
+struct RocketSpots {
+  std::span<const float> x, y;
+  std::span<TRocket* const> rockets;
+};
+std::optional<RocketSpots> FlyingRocketSpots();
+
 // The nearest ship, and the nearest rocket, to (x, y) that `wanted` accepts (see NearestIn).
 template <class Wanted>
 TShip* NearestShipTo(float x, float y, Wanted&& wanted) {
@@ -73,7 +85,18 @@ TShip* NearestShipTo(float x, float y, Wanted&& wanted) {
 }
 template <class Wanted>
 TRocket* NearestRocketTo(float x, float y, Wanted&& wanted) {
-  return NearestIn(TRocket::Flying(), x, y, wanted);
+  const auto spots = FlyingRocketSpots();
+  if (!spots) return NearestIn(TRocket::Flying(), x, y, wanted);
+  TRocket* closest = nullptr;
+  float best = 0;
+  for (std::size_t i = 0; i < spots->rockets.size(); ++i) {
+    const float d = SquaredDistance(spots->x[i], spots->y[i], x, y);
+    if (closest && !(d < best)) continue;
+    TRocket* rocket = spots->rockets[i];
+    if (!rocket->Link || !rocket->Link->Linked() || !wanted(*rocket)) continue;
+    closest = rocket, best = d;
+  }
+  return closest;
 }
 
 // As ForEachShip, but only for the ships a shot at (x, y) reaching `length` from there could

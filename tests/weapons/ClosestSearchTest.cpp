@@ -79,6 +79,57 @@ TEST_F(ClosestSearchTest, TurretsFindWhatAPlainWalkFinds) {
   }
 }
 
+// Steers first in a world pass (it stands at the front of the world list) and there, where the
+// turrets use the rockets' positions taken once for the pass, compares their search with the
+// plain walk; then moves a rocket, as one steering later in a pass would, and compares again.
+class PassProbe : public TGObject {
+ public:
+  explicit PassProbe(std::vector<TShipPtr> ships) : ships_(std::move(ships)) {}
+  void Steering() override {
+    for (int move = 0; move < 2; ++move) {
+      for (const TShipPtr& ship : ships_) {
+        const TGunPtr gun = ship->TGunList.First();
+        const auto hostile = [&](const TGObject& object) {
+          const TShip* source = static_cast<const TRocket&>(object).Source.get();
+          return source != ship.get() && !(source && ship->IsBuddy(source));
+        };
+        EXPECT_EQ(gun->KI_GetClosestRocket(), PlainClosest(*ship, ObjectKind::Rocket, hostile));
+        ++checked;
+      }
+      // A rocket that steers may move: the positions are taken anew.
+      for (TRocket* rocket : TRocket::Flying()) {
+        if (!rocket) continue;
+        rocket->Steering();
+        rocket->X = -rocket->X + 1;
+        break;
+      }
+    }
+  }
+  void Draw() override {}
+  int checked = 0;
+
+ private:
+  std::vector<TShipPtr> ships_;
+};
+
+TEST_F(ClosestSearchTest, TurretsInAWorldPassFindWhatAPlainWalkFinds) {
+  std::mt19937 random(29);
+  MakeGunType("G", 1, 1000, 2000, 100);
+  for (int round = 0; round < 10; ++round) {
+    BuildCrowd(random);
+    for (const TShipPtr& ship : ships_) TGun::Create(ship, 0, 0, "G", kGunManual);
+    const auto probe = std::make_shared<PassProbe>(ships_);
+    probe->Link = TUniverse::WorldList().AddFirst(probe);
+    ASSERT_TRUE(TUniverse::WorldList().First() == probe);
+    // Only the probe steers: the crowd stays where it was built.
+    TUniverse::WorldList().RemoveIf([&](const TGObject& object) { return &object != probe.get() && object.Kind() == ObjectKind::Ship; });
+    Universe->Process();
+    EXPECT_EQ(probe->checked, 2 * static_cast<int>(ships_.size()));
+    probe->Remove();
+    ClearCrowd();
+  }
+}
+
 TEST_F(ClosestSearchTest, RocketsPickWhatAPlainWalkPicks) {
   std::mt19937 random(23);
   std::uniform_int_distribution<int> cell(-3, 3);
