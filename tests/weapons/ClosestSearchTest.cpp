@@ -28,6 +28,12 @@ const TGObject* PlainClosest(const TGObject& from, ObjectKind kind, Hostile host
   return closest;
 }
 
+// Whether a rocket may be shot at by a ship's turrets: neither its own nor a buddy's.
+bool HostileRocket(const TShip& ship, const TGObject& rocket) {
+  const TShip* source = static_cast<const TRocket&>(rocket).Source.get();
+  return source != &ship && !(source && ship.IsBuddy(source));
+}
+
 class ClosestSearchTest : public WeaponsWorld {
  protected:
   // A crowd of ships and rockets on a coarse grid, so that many stand equally far apart, with
@@ -67,10 +73,7 @@ TEST_F(ClosestSearchTest, TurretsFindWhatAPlainWalkFinds) {
       const TGunPtr gun = TGun::Create(ship, 0, 0, "G", kGunAntiRocket);
       const TGObject* ship0 = ship.get();
       const auto hostileShip = [&](const TGObject& other) { return &other != ship0 && !ship->IsBuddy(&other); };
-      const auto hostileRocket = [&](const TGObject& object) {
-        const TShip* source = static_cast<const TRocket&>(object).Source.get();
-        return source != ship0 && !(source && ship->IsBuddy(source));
-      };
+      const auto hostileRocket = [&](const TGObject& rocket) { return HostileRocket(*ship, rocket); };
       EXPECT_EQ(gun->KI_GetClosestTarget(), PlainClosest(*ship, ObjectKind::Ship, hostileShip)) << "round " << round;
       EXPECT_EQ(gun->KI_GetClosestRocket(), PlainClosest(*ship, ObjectKind::Rocket, hostileRocket)) << "round " << round;
       gun->Remove();
@@ -89,10 +92,7 @@ class PassProbe : public TGObject {
     for (int move = 0; move < 2; ++move) {
       for (const TShipPtr& ship : ships_) {
         const TGunPtr gun = ship->TGunList.First();
-        const auto hostile = [&](const TGObject& object) {
-          const TShip* source = static_cast<const TRocket&>(object).Source.get();
-          return source != ship.get() && !(source && ship->IsBuddy(source));
-        };
+        const auto hostile = [&](const TGObject& rocket) { return HostileRocket(*ship, rocket); };
         EXPECT_EQ(gun->KI_GetClosestRocket(), PlainClosest(*ship, ObjectKind::Rocket, hostile));
         ++checked;
       }
