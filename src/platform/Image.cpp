@@ -43,26 +43,22 @@ std::uint32_t Image::Pixel(int frame, int x, int y) const {
   return strip_.At(sx, sy);
 }
 
-const SolidMask& Image::Mask(int frame) const {
-  SolidMask& mask = masks_[static_cast<std::size_t>(std::clamp(frame, 0, frameCount_ - 1))];
-  if (mask.width == 0) {
-    mask.width = frameWidth_;
-    mask.height = frameHeight_;
-    mask.wordsPerRow = (frameWidth_ + 63) / 64;
-    mask.bits.assign(static_cast<std::size_t>(mask.wordsPerRow) * frameHeight_, 0);
-    mask.left = frameWidth_, mask.top = frameHeight_;
-    for (int y = 0; y < frameHeight_; ++y) {
-      for (int x = 0; x < frameWidth_; ++x) {
-        const bool solid = (Pixel(frame, x, y) >> 24) >= 128;
-        if (!solid) continue;
-        mask.bits[static_cast<std::size_t>(y) * mask.wordsPerRow + static_cast<std::size_t>(x >> 6)] |= std::uint64_t{1} << (x & 63);
-        mask.left = std::min(mask.left, x), mask.right = std::max(mask.right, x + 1);
-        mask.top = std::min(mask.top, y), mask.bottom = std::max(mask.bottom, y + 1);
-      }
+void Image::BuildMask(SolidMask& mask, int frame) const {
+  mask.width = frameWidth_;
+  mask.height = frameHeight_;
+  mask.wordsPerRow = (frameWidth_ + 63) / 64;
+  mask.bits.assign(static_cast<std::size_t>(mask.wordsPerRow) * frameHeight_, 0);
+  mask.left = frameWidth_, mask.top = frameHeight_;
+  for (int y = 0; y < frameHeight_; ++y) {
+    for (int x = 0; x < frameWidth_; ++x) {
+      const bool solid = (Pixel(frame, x, y) >> 24) >= 128;
+      if (!solid) continue;
+      mask.bits[static_cast<std::size_t>(y) * mask.wordsPerRow + static_cast<std::size_t>(x >> 6)] |= std::uint64_t{1} << (x & 63);
+      mask.left = std::min(mask.left, x), mask.right = std::max(mask.right, x + 1);
+      mask.top = std::min(mask.top, y), mask.bottom = std::max(mask.bottom, y + 1);
     }
-    if (mask.right == 0) mask.left = mask.top = 0;
   }
-  return mask;
+  if (mask.right == 0) mask.left = mask.top = 0;
 }
 
 const SpriteSpans& Image::Spans() const {

@@ -1,5 +1,6 @@
 #pragma once
 // Images (drawable, with frames and a handle) and pictures (CPU pixel arrays).
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -69,8 +70,12 @@ class Image {
   const Pixmap& Strip() const { return strip_; }
   // ARGB of pixel (x, y) of a frame; 0 outside the frame.
   std::uint32_t Pixel(int frame, int x, int y) const;
-  // The solid-pixel mask of a frame (built on first use).
-  const SolidMask& Mask(int frame) const;
+  // The solid-pixel mask of a frame (built on first use). Inline: every hit test asks for two.
+  const SolidMask& Mask(int frame) const {
+    SolidMask& mask = masks_[static_cast<std::size_t>(std::clamp(frame, 0, frameCount_ - 1))];
+    if (mask.width == 0) BuildMask(mask, frame);
+    return mask;
+  }
   // Frame 0 as rows of visible pixels, for writing into a software back buffer (built on first use).
   const SpriteSpans& Spans() const;
   // Frame 0 in bands of rows, each cut to its visible columns, fully see-through bands left
@@ -92,6 +97,7 @@ class Image {
   Pixmap strip_;
   int frameWidth_, frameHeight_, firstFrame_, frameCount_, framesPerRow_;
   float handleX_ = 0, handleY_ = 0;
+  void BuildMask(SolidMask& mask, int frame) const;
   mutable std::vector<SolidMask> masks_;
   mutable std::unique_ptr<TextureSlot> texture_, maskTexture_;
   mutable std::unique_ptr<SpriteSpans> spans_;

@@ -8,15 +8,19 @@
 #include <cstring>
 #include <utility>
 
+#ifdef __SSE__
+#include <immintrin.h>
+#endif
+
 #include "platform/Clock.h"
 
 namespace tolvex {
 
 namespace {
 
-struct Turn {
-  float cos, sin;
-};
+using Turn = PlacedImage::Turn;
+using Box = PlacedImage::Box;
+using SolidRect = PlacedImage::SolidRect;
 
 // Hit tests turn the same few angles again and again (a shot keeps its heading, a ship
 // meets every shot near it): recent sines and cosines are remembered, by the angle's bits.
@@ -45,14 +49,20 @@ struct Axis {
 using Lanes = float __attribute__((vector_size(16)));
 using LaneFlags = std::int32_t __attribute__((vector_size(16)));
 
+// Bit i set for each lane i whose flags are all set.
+unsigned LaneBits(LaneFlags flags) {
+#ifdef __SSE__
+  return static_cast<unsigned>(_mm_movemask_ps(std::bit_cast<__m128>(flags)));
+#else
+  unsigned bits = 0;
+  for (int lane = 0; lane < 4; ++lane) bits |= static_cast<unsigned>(flags[lane] & 1) << lane;
+  return bits;
+#endif
+}
+
 // The whole numbers from which a row's centres may be stepped four at a time: every centre
 // and its neighbours are then exact, so each lane holds the value the one-by-one walk reaches.
 constexpr float kExactSteps = 2097152.0f;  // 2^21
-
-// A world-space box: [minX, maxX] × [minY, maxY].
-struct Box {
-  float minX = 1e30f, minY = 1e30f, maxX = -1e30f, maxY = -1e30f;
-};
 
 // The world-space box around the frame rectangle [u0, u1) × [v0, v1) of a placed image.
 Box BoxAround(const Image& image, const Placement& at, Turn turn, float u0, float v0, float u1, float v1) {
@@ -66,57 +76,45 @@ Box BoxAround(const Image& image, const Placement& at, Turn turn, float u0, floa
   return box;
 }
 
-// The world-space box around the placed frame.
-Box FrameBox(const Image& image, const Placement& at, Turn turn) {
-  return BoxAround(image, at, turn, 0, 0, static_cast<float>(image.Width()), static_cast<float>(image.Height()));
+// The area of the box around a frame's solid pixels.
+int SolidArea(const SolidMask& mask) { return (mask.right - mask.left) * (mask.bottom - mask.top); }
+
+// The rectangle of a placed frame's solid pixels as it lies in the world.
+SolidRect SolidRectOf(const Image& image, const SolidMask& mask, const Placement& at, Turn turn) {
+  SolidRect rect;
+  rect.cosR = turn.cos;
+  rect.sinR = turn.sin;
+  rect.halfU = static_cast<float>(mask.right - mask.left) * 0.5f * std::fabs(at.scaleX);
+  rect.halfV = static_cast<float>(mask.bottom - mask.top) * 0.5f * std::fabs(at.scaleY);
+  rect.flat = at.scaleX == 0 || at.scaleY == 0;
+  const float u = (static_cast<float>(mask.left + mask.right) * 0.5f - image.HandleX()) * at.scaleX;
+  const float v = (static_cast<float>(mask.top + mask.bottom) * 0.5f - image.HandleY()) * at.scaleY;
+  rect.cx = at.x + u * rect.cosR - v * rect.sinR;
+  rect.cy = at.y + u * rect.sinR + v * rect.cosR;
+  return rect;
 }
 
-// The world-space box around the frame's solid pixels.
-Box SolidBox(const Image& image, const SolidMask& mask, const Placement& at, Turn turn) {
-  return BoxAround(image, at, turn, static_cast<float>(mask.left), static_cast<float>(mask.top),
-                   static_cast<float>(mask.right), static_cast<float>(mask.bottom));
+// How far a point found solid may lie outside its frame's solid rectangle, by the rounding of
+// coordinates of the size of these two rectangles.
+float RoundingSlack(const SolidRect& a, const SolidRect& b) {
+  const float size = std::max(std::max(std::fabs(a.cx), std::fabs(a.cy)), std::max(std::fabs(b.cx), std::fabs(b.cy))) +
+                     a.halfU + a.halfV + b.halfU + b.halfV;
+  return 2.0f + size * 1e-5f;
 }
-
-// The rectangle of a placed frame's solid pixels as it lies in the world: its centre, the
-// frame's unit axes (u along its rows, v down its columns) and its half extents along them.
-struct SolidRect {
-  float cx, cy, cosR, sinR, halfU, halfV;
-  // A frame scaled to nothing along an axis maps a whole band of the world onto its handle's
-  // row or column: its solid points are not confined to the rectangle.
-  bool flat;
-
-  SolidRect(const Image& image, const SolidMask& mask, const Placement& at, Turn turn)
-      : cosR(turn.cos),
-        sinR(turn.sin),
-        halfU(static_cast<float>(mask.right - mask.left) * 0.5f * std::fabs(at.scaleX)),
-        halfV(static_cast<float>(mask.bottom - mask.top) * 0.5f * std::fabs(at.scaleY)),
-        flat(at.scaleX == 0 || at.scaleY == 0) {
-    const float u = (static_cast<float>(mask.left + mask.right) * 0.5f - image.HandleX()) * at.scaleX;
-    const float v = (static_cast<float>(mask.top + mask.bottom) * 0.5f - image.HandleY()) * at.scaleY;
-    cx = at.x + u * cosR - v * sinR;
-    cy = at.y + u * sinR + v * cosR;
-  }
-
-  // How far the rectangle reaches from its centre along the unit direction (nx, ny).
-  float Reach(float nx, float ny) const {
-    return halfU * std::fabs(nx * cosR + ny * sinR) + halfV * std::fabs(ny * cosR - nx * sinR);
-  }
-};
 
 // True when the two solid rectangles stand so far apart, along one of their own axes, that no
 // point can be solid in both: every point found solid maps back inside its frame's solid
 // rectangle up to rounding, so a gap wider than the rounding of these coordinates settles the
 // test before a single row is walked. Anything not finite leaves the gap unproven.
-bool Apart(const SolidRect& a, const SolidRect& b) {
+bool Apart(const SolidRect& a, const SolidRect& b, float slack) {
   if (a.flat || b.flat) return false;
   const float dx = b.cx - a.cx, dy = b.cy - a.cy;
-  const float size = std::max(std::max(std::fabs(a.cx), std::fabs(a.cy)), std::max(std::fabs(b.cx), std::fabs(b.cy))) +
-                     a.halfU + a.halfV + b.halfU + b.halfV;
-  const float slack = 2.0f + size * 1e-5f;
-  for (const auto& [nx, ny] : {std::pair{a.cosR, a.sinR}, {-a.sinR, a.cosR}, {b.cosR, b.sinR}, {-b.sinR, b.cosR}}) {
-    if (std::fabs(dx * nx + dy * ny) - a.Reach(nx, ny) - b.Reach(nx, ny) > slack) return true;
-  }
-  return false;
+  // Along its own axes a rectangle reaches its half extents (up to a rounding the slack covers).
+  const auto gap = [&](float nx, float ny, float ownReach, const SolidRect& other) {
+    return std::fabs(dx * nx + dy * ny) - ownReach - other.Reach(nx, ny) > slack;
+  };
+  return gap(a.cosR, a.sinR, a.halfU, b) || gap(-a.sinR, a.cosR, a.halfV, b) || gap(b.cosR, b.sinR, b.halfU, a) ||
+         gap(-b.sinR, b.cosR, b.halfV, a);
 }
 
 // Maps world points into one image's frame: the inverse of draw's rotate-and-scale about the handle.
@@ -126,6 +124,7 @@ struct FrameMapper {
   float x, y, cosR, sinR, invSX, invSY, width, height;
   Axis across, down;
 
+  explicit FrameMapper(const PlacedImage& placed) : FrameMapper(*placed.image, *placed.mask, placed.at, placed.turn) {}
   FrameMapper(const Image& img, const SolidMask& solid, const Placement& at, Turn turn)
       : image(img),
         mask(solid),
@@ -142,6 +141,32 @@ struct FrameMapper {
 
   static Axis MakeAxis(float slope, float perRow, float handle, int low, int high) {
     return Axis{slope, std::fabs(slope) < 1e-6f ? 0.0f : 1.0f / slope, perRow, handle, low, high};
+  }
+
+  // False only when no solid pixel of this frame lies under the other frame's solid rectangle
+  // grown by `slack`: every point solid in that frame lies within it, so none is solid in both.
+  // The rectangle is mapped into this frame and the mask searched within its box, a pixel wider
+  // for the rounding of the mapping; anything not finite leaves the answer open (true).
+  bool SolidUnder(const SolidRect& rect, float slack) const {
+    if (rect.flat || invSX == 0 || invSY == 0) return true;
+    const float halfU = rect.halfU + slack, halfV = rect.halfV + slack;
+    float uMin = 1e30f, uMax = -1e30f, vMin = 1e30f, vMax = -1e30f;
+    for (const auto& [su, sv] : {std::pair{-halfU, -halfV}, {halfU, -halfV}, {-halfU, halfV}, {halfU, halfV}}) {
+      const float dx = rect.cx + su * rect.cosR - sv * rect.sinR - x, dy = rect.cy + su * rect.sinR + sv * rect.cosR - y;
+      const float u = (dx * cosR + dy * sinR) * invSX + image.HandleX();
+      const float v = (-dx * sinR + dy * cosR) * invSY + image.HandleY();
+      uMin = std::min(uMin, u), uMax = std::max(uMax, u);
+      vMin = std::min(vMin, v), vMax = std::max(vMax, v);
+    }
+    if (!(uMin <= uMax) || !(vMin <= vMax)) return true;
+    const int left = ColumnOrRow(uMin - 1.0f, mask.left, mask.right), right = ColumnOrRow(uMax + 1.0f, mask.left, mask.right);
+    const int top = ColumnOrRow(vMin - 1.0f, mask.top, mask.bottom), bottom = ColumnOrRow(vMax + 1.0f, mask.top, mask.bottom);
+    if (uMax + 1.0f < static_cast<float>(mask.left) || uMin - 1.0f >= static_cast<float>(mask.right)) return false;
+    if (vMax + 1.0f < static_cast<float>(mask.top) || vMin - 1.0f >= static_cast<float>(mask.bottom)) return false;
+    for (int row = top; row <= bottom; ++row) {
+      if (RowSolid(row, left, right)) return true;
+    }
+    return false;
   }
 
   // Whether the world point falls on a solid pixel; a point beyond the frame (or one that is
@@ -165,13 +190,33 @@ struct FrameMapper {
     const Lanes zero = {0, 0, 0, 0}, w = {width, width, width, width}, h = {height, height, height, height};
     const LaneFlags inside = (u >= zero) & (v >= zero) & (u < w) & (v < h);
     // Lanes beyond the frame look at pixel (0, 0) and are answered false.
+    const unsigned within = LaneBits(inside);
+    if (within == 0) return 0;
     const auto px = __builtin_convertvector(std::bit_cast<Lanes>(std::bit_cast<LaneFlags>(u) & inside), LaneFlags);
     const auto py = __builtin_convertvector(std::bit_cast<Lanes>(std::bit_cast<LaneFlags>(v) & inside), LaneFlags);
+    // Each lane's word of the mask and its bit in it, all four at once; then one load a lane.
+    const LaneFlags word = py * mask.wordsPerRow + (px >> 6), bit = px & 63;
+    const std::uint64_t* const bits = mask.bits.data();
     unsigned solid = 0;
-    for (int lane = 0; lane < 4; ++lane) {
-      solid |= static_cast<unsigned>((inside[lane] & 1) & static_cast<int>(mask.At(px[lane], py[lane]))) << lane;
+    for (int lane = 0; lane < 4; ++lane) solid |= static_cast<unsigned>((bits[word[lane]] >> bit[lane]) & 1u) << lane;
+    return solid & within;
+  }
+
+  // The pixel column (or row) of frame coordinate c, kept within the solid pixels [low, high).
+  static int ColumnOrRow(float c, int low, int high) {
+    return static_cast<int>(std::floor(std::clamp(c, static_cast<float>(low), static_cast<float>(high - 1))));
+  }
+
+  // Whether a pixel of mask row `row` from column `left` to `right` (both included) is solid.
+  bool RowSolid(int row, int left, int right) const {
+    const std::uint64_t* const words = mask.bits.data() + static_cast<std::ptrdiff_t>(row) * mask.wordsPerRow;
+    for (int word = left >> 6; word <= right >> 6; ++word) {
+      std::uint64_t bits = words[word];
+      if (word == left >> 6) bits &= ~std::uint64_t{0} << (left & 63);
+      if (word == right >> 6) bits &= ~std::uint64_t{0} >> (63 - (right & 63));
+      if (bits != 0) return true;
     }
-    return solid;
+    return false;
   }
 
   // Narrows [from, to) on the pixel row wy to the x where this frame may be solid: outside it
@@ -214,15 +259,63 @@ bool RunOverlapsFour(const FrameMapper& first, const FrameMapper& second, float 
   const Lanes ends = {to, to, to, to}, rights = {right, right, right, right};
   for (float wx = start;; wx += 4.0f) {
     const Lanes lanes = {wx, wx + 1.0f, wx + 2.0f, wx + 3.0f};
-    const LaneFlags walked = (lanes < ends) & (lanes < rights);
-    if (walked[0] == 0) return false;
-    unsigned inRun = 0;
-    for (int lane = 0; lane < 4; ++lane) inRun |= static_cast<unsigned>(walked[lane] & 1) << lane;
-    if (first.SolidAt4(lanes, wy) & second.SolidAt4(lanes, wy) & inRun) return true;
+    const unsigned inRun = LaneBits((lanes < ends) & (lanes < rights));
+    if ((inRun & 1u) == 0) return false;
+    // The second frame is looked at only where the first is solid.
+    const unsigned solid = first.SolidAt4(lanes, wy) & inRun;
+    if (solid != 0 && (solid & second.SolidAt4(lanes, wy)) != 0) return true;
   }
 }
 
 }  // namespace
+
+float SolidRect::Reach(float nx, float ny) const {
+  return halfU * std::fabs(nx * cosR + ny * sinR) + halfV * std::fabs(ny * cosR - nx * sinR);
+}
+
+PlacedImage::PlacedImage(const Image& placedImage, const Placement& placement)
+    : PlacedImage(placedImage, placement, std::nullopt) {}
+
+PlacedImage::PlacedImage(const Image& placedImage, const Placement& placement, std::optional<Turn> knownTurn)
+    : image(&placedImage), at(placement) {
+  for (const float value : {at.x, at.y, at.rotation}) {
+    if (!std::isfinite(value)) return;
+  }
+  mask = &placedImage.Mask(at.frame);
+  if (mask->right <= mask->left) return;
+  testable = true;
+  turn = knownTurn ? *knownTurn : TurnOf(at.rotation);
+  solid = SolidRectOf(placedImage, *mask, at, turn);
+}
+
+bool PlacedImage::IsOf(const Image& other, const Placement& placement) const {
+  const auto same = [](float a, float b) { return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b); };
+  return image == &other && at.frame == placement.frame && same(at.x, placement.x) && same(at.y, placement.y) &&
+         same(at.rotation, placement.rotation) && same(at.scaleX, placement.scaleX) && same(at.scaleY, placement.scaleY);
+}
+
+const Box& PlacedImage::FrameBox() const {
+  if (!boxesKnown_) {
+    frameBox_ = BoxAround(*image, at, turn, 0, 0, static_cast<float>(image->Width()), static_cast<float>(image->Height()));
+    solidBox_ = BoxAround(*image, at, turn, static_cast<float>(mask->left), static_cast<float>(mask->top),
+                          static_cast<float>(mask->right), static_cast<float>(mask->bottom));
+    boxesKnown_ = true;
+  }
+  return frameBox_;
+}
+
+const Box& PlacedImage::SolidBox() const {
+  FrameBox();
+  return solidBox_;
+}
+
+const PlacedImage& PlacedImageCache::Place(const ImagePtr& image, const Placement& at) {
+  if (!placed_ || image_ != image || !placed_->IsOf(*image, at)) {
+    placed_.emplace(*image, at);
+    image_ = image;
+  }
+  return *placed_;
+}
 
 bool ImagesOverlap(const Image& image1, float x1, float y1, int frame1, const Image& image2, float x2, float y2,
                    int frame2) {
@@ -230,34 +323,44 @@ bool ImagesOverlap(const Image& image1, float x1, float y1, int frame1, const Im
 }
 
 bool ImagesOverlap(const Image& image1, const Placement& at1, const Image& image2, const Placement& at2) {
-  for (const float value : {at1.x, at1.y, at2.x, at2.y, at1.rotation, at2.rotation}) {
-    if (!std::isfinite(value)) return false;
-  }
-  const SolidMask& mask1 = image1.Mask(at1.frame);
-  const SolidMask& mask2 = image2.Mask(at2.frame);
-  if (mask1.right <= mask1.left || mask2.right <= mask2.left) return false;
-  const Turn turn1 = TurnOf(at1.rotation), turn2 = TurnOf(at2.rotation);
+  return ImagesOverlap(PlacedImage(image1, at1), PlacedImage(image2, at2));
+}
+
+bool ImagesOverlap(const PlacedImage& placed1, const PlacedImage& placed2) {
+  if (!placed1.testable || !placed2.testable) return false;
   // Most pairs a hit test asks about are near misses, told apart by their solid rectangles alone.
-  if (Apart(SolidRect(image1, mask1, at1, turn1), SolidRect(image2, mask2, at2, turn2))) return false;
+  const float slack = RoundingSlack(placed1.solid, placed2.solid);
+  if (Apart(placed1.solid, placed2.solid, slack)) return false;
+  // The frame with the larger solid box is asked first: where the smaller one (a shot) is solid,
+  // the larger one (a ship) is mostly empty in a near miss, and the other need not be asked.
+  const bool largerFirst = SolidArea(*placed2.mask) > SolidArea(*placed1.mask);
+  const PlacedImage& larger = largerFirst ? placed2 : placed1;
+  const PlacedImage& smaller = largerFirst ? placed1 : placed2;
+  const FrameMapper asked(larger);
+  // Many more are told apart by the larger frame's mask alone: it has no solid pixel under the
+  // smaller one's solid rectangle (a shot crossing an empty corner of a ship's box).
+  if (!asked.SolidUnder(smaller.solid, slack)) return false;
+  const FrameMapper then(smaller);
   // The pixel centres sampled are those of every screen pixel both frames' boxes share ...
-  const Box frame1 = FrameBox(image1, at1, turn1), frame2 = FrameBox(image2, at2, turn2);
+  const Box& frame1 = placed1.FrameBox();
+  const Box& frame2 = placed2.FrameBox();
   const float left = std::floor(std::max(frame1.minX, frame2.minX)), right = std::min(frame1.maxX, frame2.maxX);
   const float top = std::floor(std::max(frame1.minY, frame2.minY)), bottom = std::min(frame1.maxY, frame2.maxY);
-  const Box solid1 = SolidBox(image1, mask1, at1, turn1), solid2 = SolidBox(image2, mask2, at2, turn2);
+  const Box& solid1 = placed1.SolidBox();
+  const Box& solid2 = placed2.SolidBox();
   // ... but only the rows and runs where both may be solid are visited: the answer is the
   // same, and a shot's few solid pixels are all that is looked at.
   const float firstRow = std::max(top, std::floor(std::max(solid1.minY, solid2.minY)) - 1.0f);
   const float endRow = std::min(bottom, std::min(solid1.maxY, solid2.maxY) + 1.0f);
-  const FrameMapper first(image1, mask1, at1, turn1), second(image2, mask2, at2, turn2);
   const bool fourAtOnce = std::fabs(left) < kExactSteps && std::fabs(right) < kExactSteps;
   for (float wy = firstRow + 0.5f; wy < endRow; wy += 1.0f) {
     float from = left, to = right;
-    first.NarrowRow(wy, from, to);
+    asked.NarrowRow(wy, from, to);
     if (!(from < to)) continue;
-    second.NarrowRow(wy, from, to);
+    then.NarrowRow(wy, from, to);
     if (!(from < to)) continue;
     const float start = std::max(left, std::floor(from) - 1.0f) + 0.5f;
-    if (fourAtOnce ? RunOverlapsFour(first, second, start, to, right, wy) : RunOverlaps(first, second, start, to, right, wy)) {
+    if (fourAtOnce ? RunOverlapsFour(asked, then, start, to, right, wy) : RunOverlaps(asked, then, start, to, right, wy)) {
       return true;
     }
   }

@@ -14,8 +14,9 @@ namespace tolvex {
 
 namespace {
 
-// Cells of about a ship's size with its shots' reach: a shot sees a few dozen candidates.
-constexpr float kCellSize = 256;
+// Cells of about a ship's size: a ship with its shots' reach lies in a few of them, and a shot
+// sees only the few ships and rockets around it (larger cells hand it several times as many).
+constexpr float kCellSize = 128;
 
 bool enabled = true;
 

@@ -177,31 +177,17 @@ float TGun::KI_AimRocket2(const TRocket& rocket) {
 TShip* TGun::KI_GetClosestTarget() const {
   const auto ship = Ship.lock();
   if (!ship) return nullptr;
-  TShip* closest = nullptr;
-  float best = 0;
-  ForEachShip([&](TShip& other) {
-    if (&other == ship.get() || ship->IsBuddy(&other)) return false;
-    const float d = SquaredDistance(other.X, other.Y, ship->X, ship->Y);
-    // Only a strictly closer ship replaces the kept one: ties keep the earlier ship.
-    if (!closest || d < best) closest = &other, best = d;
-    return false;
-  });
-  return closest;
+  // Ties keep the earlier ship.
+  return NearestShipTo(ship->X, ship->Y, [&](const TShip& other) { return &other != ship.get() && !ship->IsBuddy(&other); });
 }
 
 TRocket* TGun::KI_GetClosestRocket() const {
   const auto ship = Ship.lock();
   if (!ship) return nullptr;
-  TRocket* closest = nullptr;
-  float best = 0;
-  ForEachRocket([&](TRocket& rocket) {
+  return NearestRocketTo(ship->X, ship->Y, [&](const TRocket& rocket) {
     const TShip* source = rocket.Source.get();
-    if (source == ship.get() || (source && ship->IsBuddy(source))) return false;
-    const float d = SquaredDistance(rocket.X, rocket.Y, ship->X, ship->Y);
-    if (!closest || d < best) closest = &rocket, best = d;
-    return false;
+    return source != ship.get() && !(source && ship->IsBuddy(source));
   });
-  return closest;
 }
 
 void TGun::Draw() {

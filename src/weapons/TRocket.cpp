@@ -46,15 +46,14 @@ std::vector<TRocket*> flyingRockets;
 
 std::vector<TRocket*>& FlyingSlots() { return flyingRockets; }
 std::uint64_t launches = 0;
+std::uint64_t changes = 0;
 
 void ForgetFlying(const TRocket* rocket) {
+  ++changes;
   auto& slots = FlyingSlots();
   std::replace(slots.begin(), slots.end(), const_cast<TRocket*>(rocket), static_cast<TRocket*>(nullptr));
 }
 
-Placement HitPlacement(float x, float y, float rotation) {
-  return Placement{static_cast<float>(static_cast<int>(x)), static_cast<float>(static_cast<int>(y)), 0, rotation};
-}
 
 // The distance from an image's handle to its farthest corner.
 float ReachOf(const ImagePtr& image) {
@@ -74,6 +73,7 @@ TRocket::~TRocket() { ForgetFlying(this); }
 
 const std::vector<TRocket*>& TRocket::Flying() { return FlyingSlots(); }
 std::uint64_t TRocket::Launches() { return launches; }
+std::uint64_t TRocket::Changes() { return changes; }
 
 TRocketPtr TRocket::Create(const TGObjectPtr& source, float direction, float speed,
                            const std::shared_ptr<TShip>& target, std::uint8_t typ) {
@@ -118,6 +118,7 @@ void TRocket::MeltWithUniverse() {
   TGObject::MeltWithUniverse();
   slots.push_back(this);
   ++launches;
+  ++changes;
 }
 
 void TRocket::Remove() {
@@ -125,9 +126,12 @@ void TRocket::Remove() {
   TGObject::Remove();
 }
 
+const PlacedImage& TRocket::HitImage() const { return hitImage_.Place(Image, HitPlacement(X, Y, Direction)); }
+
 void TRocket::DealDamage(float amount) { HP -= amount; }
 
 void TRocket::Steering() {
+  ++changes;
   if (Target && Target->Dead) Target = nullptr;
   // The target's rocket alarm counts every rocket after it, frame by frame.
   if (Target) Target->Rocketcounter += 1;
@@ -153,14 +157,7 @@ void TRocket::Steering() {
 
 void TRocket::Search() {
   const TShip* source = Source.get();
-  TShip* closest = nullptr;
-  float best = 0;
-  ForEachShip([&](TShip& ship) {
-    if (&ship == source || (source && source->IsBuddy(&ship))) return false;
-    const float d = SquaredDistance(ship.X, ship.Y, X, Y);
-    if (!closest || d < best) closest = &ship, best = d;
-    return false;
-  });
+  TShip* closest = NearestShipTo(X, Y, [&](const TShip& ship) { return &ship != source && !(source && source->IsBuddy(&ship)); });
   if (closest) Target = std::static_pointer_cast<TShip>(closest->shared_from_this());
   // A nearly motionless player draws every newly searching rocket not credited to it.
   if (Player && Player.get() != source && !Player->Dead && Player->Speed < 0.5f) Target = Player;
@@ -208,8 +205,7 @@ void TRocket::TargetHitCheck() {
   TShip& target = *Target;
   if (Distance(X, Y, target.X, target.Y) >= static_cast<float>(target.ImageRadius)) return;
   if (!Image || !target.Image ||
-      !ImagesOverlap(*Image, HitPlacement(X, Y, Direction), *target.Image,
-                     HitPlacement(target.X, target.Y, target.Rotation))) {
+      !ImagesOverlap(PlacedImage(*Image, HitPlacement(X, Y, Direction)), target.HitImage())) {
     return;
   }
   StartEffect(explosion, X, Y, 0);

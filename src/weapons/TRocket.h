@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/Image.h"
+#include "platform/Overlap.h"
 #include "world/TGObject.h"
 
 namespace tolvex {
@@ -61,6 +62,9 @@ class TRocket : public TGObject {
   // Explodes on the target when the sprites touch.
   void TargetHitCheck();
 
+  // The sprite placed where hit tests see it now, worked out once for all the shots that test
+  // it in a frame. Only for a rocket with an Image.
+  const PlacedImage& HitImage() const;
   // How far the sprite reaches from the rocket's position: no pixel of it lies farther.
   float HitReach() const { return hitReach_; }
 
@@ -69,6 +73,8 @@ class TRocket : public TGObject {
   static const std::vector<TRocket*>& Flying();
   // How many rockets have entered the world so far.
   static std::uint64_t Launches();
+  // Changes whenever a rocket enters the world, leaves it or steers (and so may have moved).
+  static std::uint64_t Changes();
 
  private:
   void Search();
@@ -76,6 +82,7 @@ class TRocket : public TGObject {
   float AimPointHeading() const;
   void TurnTowards(float heading);
   float hitReach_ = 0;
+  mutable PlacedImageCache hitImage_;
 };
 
 }  // namespace tolvex

@@ -1,6 +1,8 @@
 #include "weapons/TShot.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 
 #include "core/Globals.h"
 #include "core/Helpers.h"
@@ -15,15 +17,6 @@
 #include "world/TShip.h"
 
 namespace tolvex {
-
-namespace {
-
-// Where an image stands in a hit test: truncated position, frame 0, scale 1.
-Placement HitPlacement(float x, float y, float rotation) {
-  return Placement{static_cast<float>(static_cast<int>(x)), static_cast<float>(static_cast<int>(y)), 0, rotation};
-}
-
-}  // namespace
 
 TShotPtr TShot::Create(const TGunPtr& gun) {
   const auto ship = gun->Ship.lock();
@@ -50,10 +43,15 @@ TShotPtr TShot::Create(const TGunPtr& gun) {
 
 void TShot::TakeHeading() {
   // A shot keeps its heading for life: its sine and cosine need not cost every frame.
-  if (Direction == headingOf_) return;
+  if (std::bit_cast<std::uint32_t>(Direction) == std::bit_cast<std::uint32_t>(headingOf_)) return;
   headingOf_ = Direction;
   headingSin_ = SinDeg(Direction);
   headingCos_ = CosDeg(Direction);
+}
+
+PlacedImage TShot::PlacedSprite() {
+  TakeHeading();
+  return PlacedImage(*SourceInfo->ShotImg, HitPlacement(X, Y, Direction), PlacedImage::Turn{headingCos_, headingSin_});
 }
 
 void TShot::Move() {
@@ -103,8 +101,7 @@ void TShot::HitRockets(const TShip& firer) {
 bool TShot::TargetHitCheck(TShip& ship) {
   // A ship at exactly 0 hit points can still be hit.
   if (ship.HP < 0 || !SourceInfo->ShotImg || !ship.Image) return false;
-  if (!ImagesOverlap(*SourceInfo->ShotImg, HitPlacement(X, Y, Direction), *ship.Image,
-                     HitPlacement(ship.X, ship.Y, ship.Rotation))) {
+  if (!ImagesOverlap(PlacedSprite(), ship.HitImage())) {
     return false;
   }
   const float length = static_cast<float>(SourceInfo->ShotImgLength);
@@ -132,8 +129,7 @@ void TShot::CreditKill(TShip& firer, TShip& victim) {
 
 bool TShot::RocketHitCheck(TRocket& rocket) {
   if (rocket.HP < 0 || !SourceInfo->ShotImg || !rocket.Image) return false;
-  if (!ImagesOverlap(*SourceInfo->ShotImg, HitPlacement(X, Y, Direction), *rocket.Image,
-                     HitPlacement(rocket.X, rocket.Y, rocket.Direction))) {
+  if (!ImagesOverlap(PlacedSprite(), rocket.HitImage())) {
     return false;
   }
   if (SourceInfo->ShotExplosion) SourceInfo->ShotExplosion->CreateParticle(X, Y, Direction, nullptr);

@@ -4,6 +4,7 @@
 #include <limits>
 #include <memory>
 
+#include "platform/Overlap.h"
 #include "weapons/TGun.h"
 #include "weapons/TGunInfo.h"
 #include "world/TGObject.h"
@@ -48,6 +49,8 @@ class TShot : public TGObject {
  private:
   // The heading's sine and cosine, taken anew only when the heading changes.
   void TakeHeading();
+  // The shot's sprite placed for a hit test, turned by the heading's sine and cosine already taken.
+  PlacedImage PlacedSprite();
   void Move();
   void HitShips(TShip& firer);
   void HitRockets(const TShip& firer);

@@ -7,6 +7,8 @@
 // rockets. Both walks stay free of allocation and reference counting.
 // A visitor that changes the world must end the walk (return true).
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <vector>
 
 #include "weapons/ShotBroadPhase.h"
@@ -46,6 +48,55 @@ void ForEachRocket(Visit&& visit) {
     if (!rocket || !rocket->Link || !rocket->Link->Linked()) continue;
     if (visit(*rocket)) return;
   }
+}
+
+// The first of the strictly nearest objects to (x, y) in `list` (null slots and objects that left
+// the world skipped) that `wanted` accepts: what a walk in list order finds that keeps a candidate
+// only when it is closer than the one kept. Distances come first, so whether an object is in the
+// world and wanted is asked only of one that would be kept.
+template <class Slots, class Wanted>
+auto* NearestIn(const Slots& list, float x, float y, Wanted&& wanted) {
+  decltype(&*list.front()) closest = nullptr;
+  float best = 0;
+  for (const auto& slot : list) {
+    if (!slot) continue;
+    const float d = SquaredDistance(slot->X, slot->Y, x, y);
+    if (closest && !(d < best)) continue;
+    if (!slot->Link || !slot->Link->Linked() || !wanted(*slot)) continue;
+    closest = &*slot, best = d;
+  }
+  return closest;
+}
+
+// The flying rockets in world-list order with their positions side by side, for the turrets'
+// nearest-rocket search: taken once in a world pass and kept while no rocket enters, leaves or
+// steers (every ship, and so every turret, steers before the first rocket moves). Nothing
+// outside a pass, where anything may have moved a rocket: walk TRocket::Flying() then.
+struct RocketSpots {
+  std::span<const float> x, y;
+  std::span<TRocket* const> rockets;
+};
+std::optional<RocketSpots> FlyingRocketSpots();
+
+// The nearest ship, and the nearest rocket, to (x, y) that `wanted` accepts (see NearestIn).
+template <class Wanted>
+TShip* NearestShipTo(float x, float y, Wanted&& wanted) {
+  return NearestIn(ShipsInWorld(), x, y, wanted);
+}
+template <class Wanted>
+TRocket* NearestRocketTo(float x, float y, Wanted&& wanted) {
+  const auto spots = FlyingRocketSpots();
+  if (!spots) return NearestIn(TRocket::Flying(), x, y, wanted);
+  TRocket* closest = nullptr;
+  float best = 0;
+  for (std::size_t i = 0; i < spots->rockets.size(); ++i) {
+    const float d = SquaredDistance(spots->x[i], spots->y[i], x, y);
+    if (closest && !(d < best)) continue;
+    TRocket* rocket = spots->rockets[i];
+    if (!rocket->Link || !rocket->Link->Linked() || !wanted(*rocket)) continue;
+    closest = rocket, best = d;
+  }
+  return closest;
 }
 
 // As ForEachShip, but only for the ships a shot at (x, y) reaching `length` from there could

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/Image.h"
+#include "platform/Overlap.h"
 #include "platform/Sound.h"
 #include "world/TGObject.h"
 
@@ -172,6 +173,9 @@ class TShip : public TGObject {
 
   // True when other is in this ship's BuddyList.
   bool IsBuddy(const TGObject* other) const;
+  // The hull placed where hit tests see it now (see HitPlacement), worked out once for all the
+  // shots that test it in a frame. Only for a ship with an Image.
+  const PlacedImage& HitImage() const;
   // Turns Rotation towards heading target by the turning law.
   void TurnTowards(float target);
 
@@ -199,6 +203,7 @@ class TShip : public TGObject {
   void DrawPointer(float aim);
   void AddDebugLines();
   void DrawRadarDot(const TGObject& object, float x, float y, float alpha);
+  mutable PlacedImageCache hitImage_;
 };
 
 // How long the player has stood still, ms; past 5 s every enemy fires a rocket at it.

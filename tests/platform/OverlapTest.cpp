@@ -190,5 +190,82 @@ TEST(ImagesOverlap, AnswersNearMissesAsTheTestOfEveryPixel) {
   EXPECT_LT(overlapping, cases * 9 / 10) << "nor all hits";
 }
 
+// A hull with hollows: a thick ring with a gap and a spar across, wider than 64 px so its mask
+// rows span two words, handle off centre.
+ImagePtr HollowHull(int w, int h) {
+  Pixmap pixmap(w, h);
+  const float cx = static_cast<float>(w) / 2, cy = static_cast<float>(h) / 2;
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      const float dx = (static_cast<float>(x) - cx) / cx, dy = (static_cast<float>(y) - cy) / cy;
+      const float r = std::sqrt(dx * dx + dy * dy);
+      const bool ring = r > 0.7f && r < 0.95f && !(dx > 0.5f && std::fabs(dy) < 0.2f);
+      const bool spar = std::abs(y - h / 3) <= 1 && x > w / 4;
+      if (ring || spar) pixmap.At(x, y) = 0xFFFFFFFFu;
+    }
+  }
+  auto image = CreateImageFromPixmap(std::move(pixmap));
+  image->SetHandle(static_cast<float>(w) * 0.45f, static_cast<float>(h) * 0.55f);
+  return image;
+}
+
+// Shots crossing a hull's empty middle, its gap and its edges: most are told apart by the
+// hull's mask under the shot's box before any row is walked, and must still agree.
+TEST(ImagesOverlap, ShotsThroughHollowHullsAnswerAsTheTestOfEveryPixel) {
+  std::mt19937 random(41);
+  std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+  int overlapping = 0, cases = 0;
+  for (int hull = 0; hull < 8; ++hull) {
+    const ImagePtr big = HollowHull(40 + hull * 15, 36 + hull * 11);
+    const ImagePtr shot = Streak(6 + hull * 3);
+    const float reach = 0.5f * static_cast<float>(big->Width() + big->Height());
+    for (int i = 0; i < 400; ++i) {
+      const float base = i % 5 == 0 ? 1.5e6f : 0.0f;
+      Placement atHull{std::trunc(base + unit(random) * 50), std::trunc(base - unit(random) * 50), 0, unit(random) * 360};
+      if (i % 9 == 0) atHull.scaleX = atHull.scaleY = 1.5f;
+      const float angle = unit(random) * 6.2831853f, distance = reach * unit(random);
+      const Placement atShot{std::trunc(atHull.x + std::cos(angle) * distance),
+                             std::trunc(atHull.y + std::sin(angle) * distance), 0, unit(random) * 360};
+      const bool expected = EveryPixelOverlap(*shot, atShot, *big, atHull);
+      EXPECT_EQ(ImagesOverlap(*shot, atShot, *big, atHull), expected) << "hull " << hull << " case " << i;
+      EXPECT_EQ(ImagesOverlap(*big, atHull, *shot, atShot), expected) << "hull " << hull << " case " << i << " swapped";
+      overlapping += expected;
+      ++cases;
+    }
+  }
+  EXPECT_GT(overlapping, cases / 10) << "the cases should not all be misses";
+  EXPECT_LT(overlapping, cases * 9 / 10) << "nor all hits";
+}
+
+// A placement kept for a ship or rocket is reused only while it stands exactly where it stood:
+// after every move, turn or change of image the answers are those of a fresh placement.
+TEST(PlacedImageCache, AnswersAsAFreshPlacementAfterEveryChange) {
+  std::mt19937 random(5);
+  std::uniform_real_distribution<float> unit(0.0f, 1.0f);
+  const ImagePtr hulls[] = {HollowHull(70, 50), HollowHull(50, 70)};
+  const ImagePtr shot = Streak(12);
+  PlacedImageCache cache;
+  Placement at{0, 0, 0, 0};
+  int image = 0;
+  for (int i = 0; i < 600; ++i) {
+    switch (i % 4) {
+      case 0: at.x += std::trunc(unit(random) * 6 - 3); break;
+      case 1: at.rotation = unit(random) * 360; break;
+      case 2: image = 1 - image; break;
+      default: break;  // unchanged: the kept placement answers
+    }
+    const Placement atShot{std::trunc(at.x + unit(random) * 60 - 30), std::trunc(at.y + unit(random) * 60 - 30), 0,
+                           unit(random) * 360};
+    const bool fresh = ImagesOverlap(*shot, atShot, *hulls[image], at);
+    EXPECT_EQ(ImagesOverlap(PlacedImage(*shot, atShot), cache.Place(hulls[image], at)), fresh) << "step " << i;
+    EXPECT_EQ(fresh, EveryPixelOverlap(*shot, atShot, *hulls[image], at)) << "step " << i;
+  }
+  // Rotations that compare equal but differ in their bits are placed anew.
+  const Placement upright{0, 0, 0, 0.0f}, negativeZero{0, 0, 0, -0.0f};
+  EXPECT_TRUE(PlacedImage(*shot, upright).IsOf(*shot, upright));
+  EXPECT_FALSE(PlacedImage(*shot, upright).IsOf(*shot, negativeZero));
+  EXPECT_FALSE(PlacedImage(*shot, upright).IsOf(*hulls[0], upright));
+}
+
 }  // namespace
 }  // namespace tolvex
