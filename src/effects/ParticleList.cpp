@@ -41,16 +41,6 @@ void ParticleList::Compact() {
   removed_ = 0;
 }
 
-void ParticleList::PrefetchAhead(std::size_t at) const {
-  // Far enough ahead that the particle has arrived when its turn comes, near enough that it
-  // is still in the cache then.
-  constexpr std::size_t kAhead = 6;
-  if (at + kAhead >= entries_.size()) return;
-  const auto* particle = reinterpret_cast<const char*>(entries_[at + kAhead].get());
-  __builtin_prefetch(particle);
-  __builtin_prefetch(particle + 64);
-}
-
 ParticleList::Iterator::Iterator(const std::vector<std::shared_ptr<TParticle>>& entries, std::size_t at)
     : entries_(entries), at_(at) {
   SkipRemoved();
