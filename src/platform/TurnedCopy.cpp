@@ -211,7 +211,8 @@ TOLVEX_PER_INSTRUCTION_SET void SampleSmooth(std::uint32_t* out, int n, const Pi
   }
 }
 
-const bool kHasAvx2 = __builtin_cpu_supports("avx2");
+// Asked while statics are set up: the processor check must be readied first.
+const bool kHasAvx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
 #endif
 
 // Filtered sampling, the fastest way this processor has.
