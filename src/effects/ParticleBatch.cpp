@@ -70,7 +70,9 @@ void ParticleBatch::Copy(const ImagePtr& image, float x, float y) {
     return;
   }
   WriteCopies();  // the copies before this one must land first
-  const SDL_FRect target = copy.Target();
+  const SDL_FPoint at = copy.TopLeft();
+  const SpriteSpans& spans = copy.Spans();
+  const SDL_FRect target{at.x, at.y, static_cast<float>(spans.Width()), static_cast<float>(spans.Height())};
   const Image& picture = turned ? turned->Picture() : *image;
   SDL_Texture* texture = blend_ == kBlendMask ? picture.MaskTexture(renderer_) : picture.Texture(renderer_);
   if (!texture) return;
@@ -113,11 +115,10 @@ void ParticleBatch::StartRun(SDL_Texture* texture, int blend) {
 
 const SpriteSpans& ParticleBatch::SpanCopy::Spans() const { return turned ? turned->Spans() : image->Spans(); }
 
-SDL_FRect ParticleBatch::SpanCopy::Target() const {
-  const SpriteSpans& spans = Spans();
+SDL_FPoint ParticleBatch::SpanCopy::TopLeft() const {
   const float handleX = turned ? turned->HandleX() : image->HandleX();
   const float handleY = turned ? turned->HandleY() : image->HandleY();
-  return SDL_FRect{x - handleX, y - handleY, static_cast<float>(spans.Width()), static_cast<float>(spans.Height())};
+  return SDL_FPoint{x - handleX, y - handleY};
 }
 
 void ParticleBatch::WriteCopies() {
@@ -126,9 +127,9 @@ void ParticleBatch::WriteCopies() {
   for (std::size_t i = 0; i < copies_.size(); ++i) {
     if (i + kAhead < copies_.size()) copies_[i + kAhead].Prefetch();
     const SpanCopy& copy = copies_[i];
-    const SDL_FRect target = copy.Target();
+    const SDL_FPoint at = copy.TopLeft();
     // Whole pixels as the software renderer places them: the fractions are cut off.
-    RenderSpans(renderer_, copy.Spans(), static_cast<int>(target.x), static_cast<int>(target.y), copy.look);
+    RenderSpans(renderer_, copy.Spans(), static_cast<int>(at.x), static_cast<int>(at.y), copy.look);
   }
   copies_.clear();
 }

@@ -59,8 +59,8 @@ class ParticleBatch {
   // turned as `turned` holds it (null: not turned), with its handle at (x, y).
   struct SpanCopy {
     const SpriteSpans& Spans() const;
-    // Where the sprite lands, in whole pixels and fractions.
-    SDL_FRect Target() const;
+    // Where the sprite's top-left corner lands, in whole pixels and fractions.
+    SDL_FPoint TopLeft() const;
     void Prefetch() const {
       const void* sprite = turned ? static_cast<const void*>(turned) : image;
       __builtin_prefetch(sprite);

@@ -73,7 +73,6 @@ void WriteTurned(SDL_Renderer* renderer, const DrawRecord& record) {
              Turn{record.angle, record.centre, record.smooth}, record.look);
 }
 
-
 // Counts the call, records it when a recording runs, and makes it.
 void Draw(SDL_Renderer* renderer, const DrawRecord& record, const DrawData& data = {}) {
   Count(record);

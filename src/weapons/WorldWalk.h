@@ -7,8 +7,10 @@
 // rockets. Both walks stay free of allocation and reference counting.
 // A visitor that changes the world must end the walk (return true).
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "weapons/ShotBroadPhase.h"
@@ -24,6 +26,9 @@ inline float SquaredDistance(float x1, float y1, float x2, float y2) {
   return dx * dx + dy * dy;
 }
 
+// True while the object is in the world list.
+inline bool InWorld(const TGObject& object) { return object.Link && object.Link->Linked(); }
+
 // The ships at the head of the world list, newest first; some may have left since.
 const std::vector<TShipPtr>& ShipsInWorld();
 // Changes whenever ShipsInWorld() is taken anew (its indices then mean other ships).
@@ -34,7 +39,7 @@ template <class Visit>
 void ForEachShip(Visit&& visit) {
   const std::vector<TShipPtr>& ships = ShipsInWorld();
   for (const TShipPtr& ship : ships) {
-    if (!ship->Link || !ship->Link->Linked()) continue;
+    if (!InWorld(*ship)) continue;
     if (visit(*ship)) return;
   }
 }
@@ -45,27 +50,38 @@ void ForEachRocket(Visit&& visit) {
   const auto& rockets = TRocket::Flying();
   for (std::size_t i = 0; i < rockets.size(); ++i) {
     TRocket* rocket = rockets[i];
-    if (!rocket || !rocket->Link || !rocket->Link->Linked()) continue;
+    if (!rocket || !InWorld(*rocket)) continue;
     if (visit(*rocket)) return;
   }
 }
 
-// The first of the strictly nearest objects to (x, y) in `list` (null slots and objects that left
-// the world skipped) that `wanted` accepts: what a walk in list order finds that keeps a candidate
-// only when it is closer than the one kept. Distances come first, so whether an object is in the
-// world and wanted is asked only of one that would be kept.
-template <class Slots, class Wanted>
-auto* NearestIn(const Slots& list, float x, float y, Wanted&& wanted) {
-  decltype(&*list.front()) closest = nullptr;
+// The first of the strictly nearest of `count` candidates to (x, y) that are in the world and that
+// `wanted` accepts: what a walk in order finds that keeps a candidate only when it is closer than the
+// one kept. Candidate i is objectAt(i) (null: skipped), standing where positionOf(i, object) says.
+// Distances come first, so whether an object is in the world and wanted is asked only of one that
+// would be kept.
+template <class ObjectAt, class PositionOf, class Wanted>
+auto* NearestOf(std::size_t count, ObjectAt&& objectAt, PositionOf&& positionOf, float x, float y, Wanted&& wanted) {
+  decltype(objectAt(std::size_t{0})) closest = nullptr;
   float best = 0;
-  for (const auto& slot : list) {
-    if (!slot) continue;
-    const float d = SquaredDistance(slot->X, slot->Y, x, y);
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto object = objectAt(i);
+    if (!object) continue;
+    const auto [ox, oy] = positionOf(i, *object);
+    const float d = SquaredDistance(ox, oy, x, y);
     if (closest && !(d < best)) continue;
-    if (!slot->Link || !slot->Link->Linked() || !wanted(*slot)) continue;
-    closest = &*slot, best = d;
+    if (!InWorld(*object) || !wanted(*object)) continue;
+    closest = object, best = d;
   }
   return closest;
+}
+
+// NearestOf over a list of objects (or pointers to them), each where it stands itself.
+template <class Slots, class Wanted>
+auto* NearestIn(const Slots& list, float x, float y, Wanted&& wanted) {
+  return NearestOf(
+      list.size(), [&](std::size_t i) { return std::to_address(list[i]); },
+      [](std::size_t, const auto& object) { return std::pair{object.X, object.Y}; }, x, y, wanted);
 }
 
 // The flying rockets in world-list order with their positions side by side, for the turrets'
@@ -87,16 +103,9 @@ template <class Wanted>
 TRocket* NearestRocketTo(float x, float y, Wanted&& wanted) {
   const auto spots = FlyingRocketSpots();
   if (!spots) return NearestIn(TRocket::Flying(), x, y, wanted);
-  TRocket* closest = nullptr;
-  float best = 0;
-  for (std::size_t i = 0; i < spots->rockets.size(); ++i) {
-    const float d = SquaredDistance(spots->x[i], spots->y[i], x, y);
-    if (closest && !(d < best)) continue;
-    TRocket* rocket = spots->rockets[i];
-    if (!rocket->Link || !rocket->Link->Linked() || !wanted(*rocket)) continue;
-    closest = rocket, best = d;
-  }
-  return closest;
+  return NearestOf(
+      spots->rockets.size(), [&](std::size_t i) { return spots->rockets[i]; },
+      [&](std::size_t i, const TRocket&) { return std::pair{spots->x[i], spots->y[i]}; }, x, y, wanted);
 }
 
 // As ForEachShip, but only for the ships a shot at (x, y) reaching `length` from there could
@@ -109,7 +118,7 @@ void ForEachShipNearShot(float x, float y, float length, Visit&& visit) {
   for (const ProximityGrid::Thing& thing : *near) {
     if (!thing.Reaches(x, y, length)) continue;
     TShip& ship = *ships[static_cast<std::size_t>(thing.index)];
-    if (!ship.Link || !ship.Link->Linked()) continue;
+    if (!InWorld(ship)) continue;
     if (visit(ship)) return;
   }
 }
@@ -124,7 +133,7 @@ void ForEachRocketNearShot(float x, float y, float spriteReach, Visit&& visit) {
   for (const ProximityGrid::Thing& thing : *near) {
     if (!thing.Reaches(x, y, spriteReach)) continue;
     TRocket* rocket = rockets[static_cast<std::size_t>(thing.index)];
-    if (!rocket || !rocket->Link || !rocket->Link->Linked()) continue;
+    if (!rocket || !InWorld(*rocket)) continue;
     if (visit(*rocket)) return;
   }
 }
