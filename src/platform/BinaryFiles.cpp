@@ -48,10 +48,13 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(std::string_view path, st
 }
 
 FileReplacement::FileReplacement(std::string_view path, std::span<const std::uint8_t> bytes)
+    : FileReplacement(path, [bytes](const PieceWriter& write) { return write(bytes); }) {}
+
+FileReplacement::FileReplacement(std::string_view path, const FileContents& contents)
     : target_(NativePath(path).string()), temporary_(target_ + ".tmp") {
   const int fd = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0) return;
-  ready_ = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  ready_ = contents([fd](std::span<const std::uint8_t> piece) { return WriteAll(fd, piece); }) && ::fsync(fd) == 0;
   ready_ = ::close(fd) == 0 && ready_;
 }
 
@@ -69,6 +72,11 @@ bool FileReplacement::Commit() {
 
 bool ReplaceFile(std::string_view path, std::span<const std::uint8_t> bytes) {
   FileReplacement replacement(path, bytes);
+  return replacement.Ready() && replacement.Commit();
+}
+
+bool ReplaceFile(std::string_view path, const FileContents& contents) {
+  FileReplacement replacement(path, contents);
   return replacement.Ready() && replacement.Commit();
 }
 

@@ -117,7 +117,7 @@ bool SaveOptions() {
   // Written beside the old file and put in its place in one step: a full disk or a crash while
   // writing leaves the settings the player had, never half a file.
   const std::string text = OptionsText();
-  if (ReplaceFile(kOptionsFile, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()})) return true;
+  if (ReplaceFile(kOptionsFile, TextBytes(text))) return true;
   WriteDebugLine(std::string("Settings not saved: ") + kOptionsFile + " cannot be written");
   return false;
 }

@@ -32,13 +32,13 @@ bool ReplayFolderReady() {
 
 }  // namespace
 
-std::string SaveReplayFile(std::string_view text, int points) {
+std::string SaveReplayFile(const FileContents& contents, int points) {
   if (!ReplayFolderReady()) {
     WriteDebugLine("Replay not saved: " + std::string(kReplayFolder) + " is not a folder that can be made");
     return "";
   }
   const std::string name = FreeReplayName(points);
-  if (!ReplaceFile(name, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()})) {
+  if (!ReplaceFile(name, contents)) {
     WriteDebugLine("Replay not saved: " + name + " cannot be written");
     return "";
   }
@@ -56,7 +56,7 @@ ReplayRecorder::ReplayRecorder(GameStateId start) {
   for (const std::string& name : ReplayEnvironmentNames()) {
     if (const char* value = std::getenv(name.c_str())) header_.environment.emplace_back(name, value);
   }
-  for (const InputEvent& event : HeldInput()) AppendReplayEvent(body_, 0, event);
+  for (const InputEvent& event : HeldInput()) AppendReplayEvent(body_.Tail(), 0, event);
   ClearKeyPresses();
   SetInputListener([this](const InputEvent& event) { Hear(event); });
 }
@@ -67,21 +67,27 @@ void ReplayRecorder::BeginFrame(int frame) {
   frame_ = frame;
   const int step = ClockMs() - clock_;
   clock_ = ClockMs();
-  if (step != step_) AppendReplayStep(body_, frame, step);
+  if (step != step_) AppendReplayStep(body_.Tail(), frame, step);
   step_ = step;
+  body_.Spill();
 }
 
 void ReplayRecorder::Hear(const InputEvent& event) {
   // The autopilot points every frame, mostly where the pointer already is.
   if (event.type == InputEvent::Type::Mouse && event.x == PointerX() && event.y == PointerY()) return;
-  AppendReplayEvent(body_, frame_, event);
+  AppendReplayEvent(body_.Tail(), frame_, event);
 }
 
 std::optional<ReplayGame> ReplayRecorder::EndFrame(int frame) {
   const auto game = games_.AfterFrame(frame);
   if (!game) return std::nullopt;
   header_.games.push_back(*game);
-  lastSaved_ = SaveReplayFile(ReplayHeaderText(header_) + body_, game->points);
+  const std::string head = ReplayHeaderText(header_);
+  lastSaved_ = SaveReplayFile(
+      [&](const PieceWriter& write) {
+        return write(TextBytes(head)) && body_.WriteTo(write);
+      },
+      game->points);
   return game;
 }
 

@@ -4,7 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "platform/BinaryFiles.h"
 #include "platform/Input.h"
+#include "platform/SpooledText.h"
 #include "shell/GameWatch.h"
 #include "shell/ReplayFile.h"
 
@@ -13,9 +15,9 @@ namespace tolvex {
 // The folder the replays go to, beside "Highscore.txt".
 inline constexpr std::string_view kReplayFolder = "replays";
 
-// Saves a replay's text into the replays folder under a name of its own (when the game ended, and
-// its points); the name, or "" (after a line on the diagnostic log) when it cannot be saved.
-std::string SaveReplayFile(std::string_view text, int points);
+// Saves a replay into the replays folder under a name of its own (when the game ended, and its
+// points); the name, or "" (after a line on the diagnostic log) when it cannot be saved.
+std::string SaveReplayFile(const FileContents& contents, int points);
 
 class ReplayRecorder {
  public:
@@ -37,7 +39,8 @@ class ReplayRecorder {
   void Hear(const InputEvent& event);
 
   ReplayHeader header_;
-  std::string body_;
+  // The frame lines: a long session's run to megabytes, so they wait on disk.
+  SpooledText body_;
   GameWatch games_;
   int frame_ = 0;
   int clock_ = 0;

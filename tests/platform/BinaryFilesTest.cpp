@@ -55,6 +55,25 @@ TEST_F(BinaryFilesTest, AReplacementTakesEffectOnlyWhenCommitted) {
   EXPECT_EQ(Contents(), fresh);
 }
 
+TEST_F(BinaryFilesTest, ContentsWrittenInPiecesLandInOrderOrNotAtAll) {
+  const std::vector<std::uint8_t> old = {9, 9};
+  ASSERT_TRUE(ReplaceFile(path, old));
+  const auto pieces = [](int failAt) {
+    return [failAt](const PieceWriter& write) {
+      for (std::uint8_t piece = 0; piece < 4; ++piece) {
+        const std::vector<std::uint8_t> bytes(3, piece);
+        if (piece == failAt || !write(bytes)) return false;
+      }
+      return true;
+    };
+  };
+  EXPECT_FALSE(ReplaceFile(path, pieces(2)));
+  EXPECT_EQ(Contents(), old) << "contents that could not all be given leave the old file";
+  EXPECT_FALSE(std::filesystem::exists(path + ".tmp"));
+  ASSERT_TRUE(ReplaceFile(path, pieces(-1)));
+  EXPECT_EQ(Contents(), (std::vector<std::uint8_t>{0, 0, 0, 1, 1, 1, 2, 2, 2, 3, 3, 3}));
+}
+
 TEST_F(BinaryFilesTest, AFolderThatCannotTakeTheFileReportsFailure) {
   EXPECT_FALSE(ReplaceFile((folder / "no" / "such" / "data.bin").string(), std::vector<std::uint8_t>{1}));
 }
