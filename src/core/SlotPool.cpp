@@ -26,6 +26,15 @@ void* SlotPool::Take(std::size_t size) {
   return blocks_.back().get() + slotSize_ * usedInLastBlock_++;
 }
 
+void SlotPool::Prefetch() const {
+  constexpr std::size_t kLine = 64;
+  for (std::size_t block = 0; block < blocks_.size(); ++block) {
+    const std::byte* slots = blocks_[block].get();
+    const std::size_t used = block + 1 < blocks_.size() ? kSlotsPerBlock : usedInLastBlock_;
+    for (std::size_t at = 0; at < used * slotSize_; at += kLine) __builtin_prefetch(slots + at);
+  }
+}
+
 void SlotPool::Give(void* slot) {
   *static_cast<void**>(slot) = free_;
   free_ = slot;

@@ -15,6 +15,10 @@ class SlotPool {
   void* Take(std::size_t size);
   // Hands a slot back for the next Take.
   void Give(void* slot);
+  // Asks the caches for every slot handed out so far. A list's order wanders across its slots
+  // as entries come and go, so a walk that follows it would wait on each slot in turn; after
+  // this it finds them waiting.
+  void Prefetch() const;
 
  private:
   static constexpr std::size_t kSlotsPerBlock = 128;
@@ -50,5 +54,14 @@ class PoolAllocator {
   friend class PoolAllocator;
   std::shared_ptr<SlotPool> pool_;
 };
+
+// Makes a T in the one pool of all Ts made this way. For objects made and dropped by the
+// thousand every second (shots, particles): they sit side by side in a few blocks, where walks
+// over them find them close together, rather than strewn across the heap among each other.
+template <class T>
+std::shared_ptr<T> MakePooled() {
+  static const auto slots = std::make_shared<SlotPool>();
+  return std::allocate_shared<T>(PoolAllocator<T>(slots));
+}
 
 }  // namespace tolvex

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/Helpers.h"
+#include "core/SlotPool.h"
 #include "effects/ParticleEngine.h"
 #include "effects/TEmitterInfo.h"
 #include "effects/TParticle.h"
@@ -78,7 +79,7 @@ TParticlePtr TParticleInfo::CreateParticle(float x, float y, float direction, co
   const auto h = static_cast<float>(engine.screenHeight);
   if (sx < -w || sx > 2 * w || sy < -h || sy > 2 * h) return nullptr;
 
-  auto particle = std::make_shared<TParticle>();
+  auto particle = MakePooled<TParticle>();
   const float a = RandomFloat(0, 360);
   particle->Pos = {x + SinDeg(a) * EmitterRadius, y - CosDeg(a) * EmitterRadius};
   particle->Direction = direction;

@@ -6,6 +6,7 @@
 
 #include "core/Globals.h"
 #include "core/Helpers.h"
+#include "core/SlotPool.h"
 #include "effects/RotatedSprites.h"
 #include "effects/TParticleInfo.h"
 #include "platform/Clock.h"
@@ -20,7 +21,7 @@ namespace tolvex {
 
 TShotPtr TShot::Create(const TGunPtr& gun) {
   const auto ship = gun->Ship.lock();
-  auto shot = std::make_shared<TShot>();
+  auto shot = MakePooled<TShot>();
   shot->Source = gun;
   shot->SourceInfo = gun->Info;
   shot->Damage = gun->Info->Damage;

@@ -30,6 +30,7 @@ void TShip::HUD_DrawRadar(float x, float y) {
   SetScale(1, 1);
   SetColor(255, 255, 255);
   DrawImage(HudImages.radar, x, y);
+  TUniverse::WorldList().PrefetchLinks();
   for (const TGObjectPtr& object : TUniverse::WorldList()) {
     const float dist = Distance(X, Y, object->X, object->Y);
     if (!(dist < range)) continue;

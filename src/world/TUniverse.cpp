@@ -13,11 +13,13 @@ std::shared_ptr<TLink<TGObject>> TUniverse::AddObject(TGObjectPtr object) {
 void TUniverse::Process() {
   ++passNumber_;
   inPass_ = true;
+  WorldList().PrefetchLinks();
   for (const TGObjectPtr& object : WorldList()) object->Steering();
   inPass_ = false;
 }
 
 void TUniverse::Draw() {
+  WorldList().PrefetchLinks();
   for (const TGObjectPtr& object : WorldList()) object->Draw();
 }
 

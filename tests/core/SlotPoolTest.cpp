@@ -66,5 +66,29 @@ TEST(SlotPoolTest, LinksOutliveTheirList) {
   EXPECT_EQ(node->link->Value(), nullptr);
 }
 
+// Shots and particles come from a pool of their own type: made in turn they lie side by side, a
+// dropped one is destroyed and its slot is the next one taken.
+struct Spark {
+  static inline int destroyed = 0;
+  float x = 1.5f;
+  std::shared_ptr<int> held = std::make_shared<int>(7);
+  ~Spark() { ++destroyed; }
+};
+
+TEST(SlotPoolTest, PooledObjectsLieSideBySideAndTheirSlotsComeBack) {
+  auto first = MakePooled<Spark>();
+  auto second = MakePooled<Spark>();
+  EXPECT_EQ(first->x, 1.5f);
+  EXPECT_EQ(*second->held, 7);
+  const auto* a = reinterpret_cast<const std::byte*>(first.get());
+  const auto* b = reinterpret_cast<const std::byte*>(second.get());
+  EXPECT_LT(b - a, 2 * static_cast<std::ptrdiff_t>(sizeof(Spark) + 32)) << "neighbours, not strewn over the heap";
+  const std::weak_ptr<int> held = first->held;
+  first.reset();
+  EXPECT_EQ(Spark::destroyed, 1);
+  EXPECT_TRUE(held.expired()) << "what a pooled object holds is let go with it";
+  EXPECT_EQ(reinterpret_cast<const std::byte*>(MakePooled<Spark>().get()), a);
+}
+
 }  // namespace
 }  // namespace tolvex
