@@ -8,6 +8,7 @@
 #include "effects/ParticleEngine.h"
 #include "platform/Clock.h"
 #include "shell/LaunchOptions.h"
+#include "shell/MainLoop.h"
 #include "shell/StartUp.h"
 #include "weapons/TGun.h"
 #include "weapons/TRocket.h"
@@ -146,6 +147,21 @@ CombatCounts CombatScene::Count() const {
     }
   }
   return counts;
+}
+
+void ReportCounts(benchmark::State& state, const CombatScene& scene) {
+  const CombatCounts counts = scene.Count();
+  state.counters["ships"] = static_cast<double>(counts.ships);
+  state.counters["shots"] = static_cast<double>(counts.shots);
+  state.counters["rockets"] = static_cast<double>(counts.rockets);
+  state.counters["particles"] = static_cast<double>(ParticleCount());
+}
+
+void PlayFrames(CombatScene& scene, FrameHooks& hooks, int& frame, int count) {
+  for (const int last = frame + count; frame < last;) {
+    scene.Maintain(false);
+    RunFrame(hooks, ++frame);
+  }
 }
 
 }  // namespace tolvex

@@ -1,9 +1,22 @@
 #pragma once
 // A steady fight for benchmarks: a number of table ships around the player that
 // cannot die, and fixed numbers of shots and rockets kept flying inside the arena.
+#include <benchmark/benchmark.h>
+
 #include <cstddef>
 
 namespace tolvex {
+
+struct FrameHooks;
+
+// The fights' shots and rockets kept flying.
+constexpr int kShots = 1500;
+constexpr int kRockets = 100;
+// Frames a fight is played before its heaviest stretch: its smoke has peaked by then.
+constexpr int kSettledFrames = 120;
+// Frames timed: a fixed number, so every build draws the same frames of the same fight,
+// whatever its speed.
+constexpr int kTimedFrames = 120;
 
 // What is in the world right now.
 struct CombatCounts {
@@ -29,5 +42,10 @@ class CombatScene {
   void TopUpRockets(std::size_t have);
   int ships_, shots_, rockets_;
 };
+
+// Reports the scene's ships, shots and rockets and the live particles as the benchmark's counters.
+void ReportCounts(benchmark::State& state, const CombatScene& scene);
+// Plays frames of the scene untimed, as a benchmark's warm-up; frame counts them.
+void PlayFrames(CombatScene& scene, FrameHooks& hooks, int& frame, int count);
 
 }  // namespace tolvex
