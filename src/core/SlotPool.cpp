@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/Prefetch.h"
+
 namespace tolvex {
 
 namespace {
@@ -27,11 +29,9 @@ void* SlotPool::Take(std::size_t size) {
 }
 
 void SlotPool::Prefetch() const {
-  constexpr std::size_t kLine = 64;
   for (std::size_t block = 0; block < blocks_.size(); ++block) {
-    const std::byte* slots = blocks_[block].get();
     const std::size_t used = block + 1 < blocks_.size() ? kSlotsPerBlock : usedInLastBlock_;
-    for (std::size_t at = 0; at < used * slotSize_; at += kLine) __builtin_prefetch(slots + at);
+    PrefetchBytes(blocks_[block].get(), used * slotSize_);
   }
 }
 

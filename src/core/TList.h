@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/Prefetch.h"
 #include "core/SlotPool.h"
 
 namespace tolvex {
@@ -148,10 +149,8 @@ class TList {
     // one step ago, so reading it does not wait).
     static void Prefetch(const Link* ahead) {
       if (!ahead) return;
-      const auto* object = reinterpret_cast<const char*>(ahead->value_.get());
-      __builtin_prefetch(object);
-      __builtin_prefetch(object + 64);
-      __builtin_prefetch(ahead->next_.get());
+      PrefetchBytes(ahead->value_.get(), 2 * kCacheLine);
+      PrefetchLine(ahead->next_.get());
     }
     const TList* list_;
     Link* at_;

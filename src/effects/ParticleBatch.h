@@ -11,6 +11,7 @@
 
 #include <SDL_render.h>
 
+#include "core/Prefetch.h"
 #include "effects/RotatedSprites.h"
 #include "platform/Image.h"
 
@@ -61,11 +62,8 @@ class ParticleBatch {
     const SpriteSpans& Spans() const;
     // Where the sprite's top-left corner lands, in whole pixels and fractions.
     SDL_FPoint TopLeft() const;
-    void Prefetch() const {
-      const void* sprite = turned ? static_cast<const void*>(turned) : image;
-      __builtin_prefetch(sprite);
-      __builtin_prefetch(static_cast<const char*>(sprite) + 64);
-    }
+    // Asks for the head of the sprite: where its spans and handle are found.
+    void Prefetch() const { PrefetchBytes(turned ? static_cast<const void*>(turned) : image, 2 * kCacheLine); }
 
     const TurnedSprite* turned;
     const Image* image;

@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/Prefetch.h"
 #include "effects/TParticle.h"
 
 namespace tolvex {
@@ -63,9 +64,7 @@ class ParticleList {
   // Drops the slots of removed particles, keeping the order of the rest.
   void Compact();
   // Asks for the particle a few places ahead of the one visited now.
-  // Always inlined: GCC takes a function that only prefetches for one without effect, and
-  // drops the call to it.
-  [[gnu::always_inline]] void PrefetchAhead(std::size_t at) const;
+  void PrefetchAhead(std::size_t at) const;
 
   std::vector<std::shared_ptr<TParticle>> entries_;
   std::size_t count_ = 0, removed_ = 0;
@@ -77,11 +76,8 @@ inline void ParticleList::PrefetchAhead(std::size_t at) const {
   // is still in the cache then.
   constexpr std::size_t kAhead = 6;
   if (at + kAhead >= entries_.size()) return;
-  const auto* particle = reinterpret_cast<const char*>(entries_[at + kAhead].get());
   // A particle spans two or three cache lines, depending on where it starts.
-  __builtin_prefetch(particle);
-  __builtin_prefetch(particle + 64);
-  __builtin_prefetch(particle + sizeof(TParticle) - 1);
+  PrefetchBytes(entries_[at + kAhead].get(), sizeof(TParticle));
 }
 
 template <class Visit>
