@@ -32,6 +32,16 @@ void TAmbient::DrawLayers(std::uint8_t level) {
   }
 }
 
+bool TAmbient::BackdropCoversScreen() {
+  for (const auto& ambient : ActiveList()) {
+    if (!ambient->Active) continue;
+    for (const auto& layer : ambient->Layers) {
+      if (layer->CoversScreen(0, ambient->Viewpower)) return true;
+    }
+  }
+  return false;
+}
+
 std::shared_ptr<TAmbient> TAmbient::Create() { return std::make_shared<TAmbient>(); }
 
 std::shared_ptr<TAmbient_Layer> TAmbient::AddLayer(ImagePtr image, int color, float alpha, std::uint8_t blend,

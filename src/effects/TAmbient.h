@@ -14,6 +14,9 @@ class TAmbient : public std::enable_shared_from_this<TAmbient> {
   static void Update();
   // Draws the layers of one drawing pass (0, 1 or 2) of every active ambient.
   static void DrawLayers(std::uint8_t level);
+  // True when a layer of the first drawing pass paints every pixel of the screen opaque, so that
+  // clearing the screen before it would be wasted work.
+  static bool BackdropCoversScreen();
   // A new, inactive ambient without layers.
   static std::shared_ptr<TAmbient> Create();
   // The ambients being shown or faded, in the order they were activated.

@@ -59,7 +59,7 @@ void TAmbient_Layer::Draw(std::uint8_t level, float viewpower) const {
     return;
   }
   const float alpha = Alpha * viewpower;
-  SetBlend(opaque_ && Blend == kBlendAlpha && alpha >= 1 ? static_cast<int>(kBlendSolid) : Blend);
+  SetBlend(DrawnSolid(alpha) ? static_cast<int>(kBlendSolid) : Blend);
   SetColor((Color >> 16) & 255, (Color >> 8) & 255, Color & 255);
   SetAlpha(alpha);
   if (NotTiled) DrawImage(Image, x, y);
@@ -67,5 +67,13 @@ void TAmbient_Layer::Draw(std::uint8_t level, float viewpower) const {
   else DrawTiled(Image, std::floor(x), std::floor(y));
   SetBlend(Blend);
 }
+
+bool TAmbient_Layer::CoversScreen(std::uint8_t level, float viewpower) const {
+  // Tiles fill the viewport; an empty image fills nothing.
+  return Level == level && Image && !NotTiled && Image->Width() > 0 && Image->Height() > 0 &&
+         DrawnSolid(Alpha * viewpower) && ViewportIsWholeScreen();
+}
+
+bool TAmbient_Layer::DrawnSolid(float alpha) const { return opaque_ && Blend == kBlendAlpha && alpha >= 1; }
 
 }  // namespace tolvex

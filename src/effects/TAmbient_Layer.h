@@ -39,7 +39,14 @@ class TAmbient_Layer {
   // Scrolling in pixels per second.
   std::array<float, 2> Speed{};
 
+  // True when drawing this layer at `level` paints every pixel of the screen opaque: what lay
+  // beneath it cannot be seen.
+  bool CoversScreen(std::uint8_t level, float viewpower) const;
+
  private:
+  // Drawn fully visible, an opaque image is copied instead of blended.
+  bool DrawnSolid(float alpha) const;
+
   // Every pixel of the image is opaque: drawn fully visible with alpha blending it is a
   // plain copy, which the renderer does much faster.
   bool opaque_ = false;

@@ -41,7 +41,7 @@ void ApplyViewport() {
   SDL_Renderer* renderer = ScreenRenderer();
   if (!renderer) return;
   const auto& s = State();
-  if (s.viewX == 0 && s.viewY == 0 && s.viewWidth == ScreenWidth() && s.viewHeight == ScreenHeight()) {
+  if (ViewportIsWholeScreen()) {
     RenderClipRect(renderer, nullptr);
   } else {
     const SDL_Rect clip{s.viewX, s.viewY, s.viewWidth, s.viewHeight};
@@ -87,6 +87,11 @@ void SetRotation(float degrees) { State().rotation = degrees; }
 float GetRotation() { return State().rotation; }
 void SetScale(float sx, float sy) { State().scaleX = sx, State().scaleY = sy; }
 void SetFont(const Font* font) { State().font = font; }
+
+bool ViewportIsWholeScreen() {
+  const auto& s = State();
+  return s.viewX == 0 && s.viewY == 0 && s.viewWidth == ScreenWidth() && s.viewHeight == ScreenHeight();
+}
 
 void SetViewport(int x, int y, int width, int height) {
   auto& s = State();

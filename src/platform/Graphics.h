@@ -73,6 +73,8 @@ void SetRotation(float degrees);
 float GetRotation();
 void SetScale(float sx, float sy);
 void SetViewport(int x, int y, int width, int height);
+// True while drawing reaches the whole screen.
+bool ViewportIsWholeScreen();
 void SetFont(const Font* font);
 
 // Draws a frame so that its handle lands on (x, y), rotated and scaled about it.

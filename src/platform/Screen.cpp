@@ -3,8 +3,10 @@
 
 #include <array>
 #include <cstdlib>
+#include <memory>
 #include <string_view>
 
+#include "platform/AsyncPresenter.h"
 #include "platform/DrawCalls.h"
 #include "platform/Graphics.h"
 #include "platform/Input.h"
@@ -19,6 +21,8 @@ struct ScreenState {
   // The back buffer the software renderer draws into: offscreen, or copied to the window on Flip.
   SDL_Surface* surface = nullptr;
   SDL_Renderer* renderer = nullptr;
+  // Shows the window's surface while the next frame is computed (X11 only, see ShowBackBuffer).
+  std::unique_ptr<AsyncPresenter> presenter;
   void (*glFinish)() = nullptr;  // the OpenGL renderers' wait for the GPU
   int width = 0, height = 0, hertz = 60;
   Uint32 lastPacedFlip = 0;
@@ -53,11 +57,15 @@ std::string_view RendererChoice() {
   return choice ? choice : "";
 }
 
+bool OnX11() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  return driver && std::string_view(driver) == "x11";
+}
+
 // On X11 a window's pixels go straight to the server (shared memory) instead of through an
 // OpenGL texture, which on a machine without a GPU costs a whole extra full-screen copy.
 void PreferNativeWindowBuffer() {
-  const char* driver = SDL_GetCurrentVideoDriver();
-  if (driver && std::string_view(driver) == "x11") SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  if (OnX11()) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
 }
 
 bool OpenGpuRenderer(ScreenState& screen) {
@@ -83,11 +91,28 @@ bool OpenSoftwareRenderer(ScreenState& screen, int width, int height) {
   return screen.renderer != nullptr;
 }
 
-// Copies a software back buffer to the window.
+// A software window on X11 is shown by the X server copying its surface out of shared memory
+// while SDL waits for it: a full-screen copy per frame, which an X server without a GPU (Xvfb,
+// or any server under load) may take several milliseconds over. The wait moves to a thread of
+// its own, so the game computes the next frame meanwhile; SDL's X11 driver makes Xlib safe for
+// threads. Elsewhere the window is shown on the game's thread.
+void StartPresenter(ScreenState& screen) {
+  if (!screen.window || !screen.surface || !OnX11()) return;
+  SDL_Window* window = screen.window;
+  screen.presenter = std::make_unique<AsyncPresenter>([window] { SDL_UpdateWindowSurface(window); });
+}
+
+// Copies a software back buffer to the window and shows it.
 void ShowBackBuffer(const ScreenState& screen) {
+  // The window's surface is written only once the server has copied the frame before.
+  if (screen.presenter) screen.presenter->WaitUntilShown();
   SDL_Surface* shown = SDL_GetWindowSurface(screen.window);
   if (!shown || SDL_BlitSurface(screen.surface, nullptr, shown, nullptr) != 0) return;
-  SDL_UpdateWindowSurface(screen.window);
+  if (screen.presenter) {
+    screen.presenter->Show();
+  } else {
+    SDL_UpdateWindowSurface(screen.window);
+  }
 }
 
 // Sizes a hand-edited settings file may hold but no screen can have.
@@ -139,6 +164,7 @@ bool OpenScreen(int width, int height, int depth, int hertz, RendererKind kind) 
     return false;
   }
   SDL_ShowWindow(screen.window);
+  StartPresenter(screen);
   Opened(width, height, hertz);
   return true;
 }
@@ -156,6 +182,7 @@ bool OpenHeadlessScreen(int width, int height) {
 
 void CloseScreen() {
   auto& screen = Screen();
+  screen.presenter.reset();  // the frame in flight reaches the window before it goes
   if (screen.renderer) SDL_DestroyRenderer(screen.renderer);
   if (screen.window) SDL_DestroyWindow(screen.window);
   if (screen.surface) SDL_FreeSurface(screen.surface);

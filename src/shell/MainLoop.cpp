@@ -34,7 +34,6 @@ void RunFrame(FrameHooks& hooks, int frame) {
   BeginFramePhase(FramePhase::Stages);
   TLevel::RunLevels();              // 6
   BeginFramePhase(FramePhase::Setup);
-  Cls();                            // 7
   SetParticleDrawing(true);
   UpdateCamera();                   // 8
   ApplyCamera();
@@ -43,6 +42,9 @@ void RunFrame(FrameHooks& hooks, int frame) {
   SetParticleCamera(CameraX, CameraY);  // 10
   TMessage::ProcessAll();           // 11
   BeginFramePhase(FramePhase::Backdrop);
+  // Nothing is drawn before the backdrop; an opaque tiled one paints every pixel itself, and
+  // clearing the screen beneath it would cost a full-screen write for nothing.
+  if (!TAmbient::BackdropCoversScreen()) Cls();  // 7
   TAmbient::DrawLayers(0);          // 12
   SetBlend(kBlendAlpha);
   SetAlpha(1);

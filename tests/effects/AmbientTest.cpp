@@ -205,5 +205,61 @@ TEST_F(AmbientTest, InactiveAmbientIsNotDrawn) {
   EXPECT_EQ(ScreenPixel(20, 15) & 0xFFFFFF, 0u);
 }
 
+// The frame skips clearing the screen only under a backdrop that paints every pixel opaque.
+TEST_F(AmbientTest, OnlyAFullyVisibleOpaqueTiledFirstPassLayerCoversTheScreen) {
+  OpenScreen(40, 30);
+  SetFrame(100);
+  const auto shown = [](ImagePtr image, float alpha, std::uint8_t level, bool notTiled) {
+    TAmbient::ResetActiveList();
+    const auto a = TAmbient::Create();
+    a->AddLayer(std::move(image), 0x808080, alpha, 3, level, 1, 0, 0, notTiled, 0, 0);
+    a->FadeInOut(1, 0);
+    TAmbient::Update();
+    return a;
+  };
+  shown(SolidImage(8, 8, 0xFF204060), 1, 0, false);
+  EXPECT_TRUE(TAmbient::BackdropCoversScreen()) << "opaque, tiled, fully visible: tinting keeps it opaque";
+  shown(SolidImage(8, 8, 0xFF204060), 0.5f, 0, false);
+  EXPECT_FALSE(TAmbient::BackdropCoversScreen()) << "a see-through layer shows what lies beneath";
+  shown(SolidImage(8, 8, 0xFF204060), 1, 0, true);
+  EXPECT_FALSE(TAmbient::BackdropCoversScreen()) << "a single copy covers only its own place";
+  shown(SolidImage(8, 8, 0xFF204060), 1, 1, false);
+  EXPECT_FALSE(TAmbient::BackdropCoversScreen()) << "drawn after the wreckage, not beneath it";
+  shown(SolidImage(8, 8, 0xFE204060), 1, 0, false);
+  EXPECT_FALSE(TAmbient::BackdropCoversScreen()) << "one pixel short of opaque is blended";
+  shown(SolidImage(0, 0, 0xFF204060), 1, 0, false);
+  EXPECT_FALSE(TAmbient::BackdropCoversScreen()) << "an empty image paints nothing";
+
+  const auto fading = shown(SolidImage(8, 8, 0xFF204060), 1, 0, false);
+  fading->FadeInOut(2, 200);
+  TAmbient::Update();
+  EXPECT_FALSE(TAmbient::BackdropCoversScreen()) << "half faded out";
+  fading->Active = false;
+  fading->Viewpower = 1;
+  EXPECT_FALSE(TAmbient::BackdropCoversScreen()) << "an inactive ambient is not drawn";
+
+  shown(SolidImage(8, 8, 0xFF204060), 1, 0, false);
+  SetViewport(0, 0, 20, 30);
+  EXPECT_FALSE(TAmbient::BackdropCoversScreen()) << "tiles fill only the viewport";
+  SetViewport(0, 0, 40, 30);
+  EXPECT_TRUE(TAmbient::BackdropCoversScreen());
+}
+
+TEST_F(AmbientTest, ACoveringLayerLeavesNothingOfTheLastFrameBehind) {
+  OpenScreen(40, 30);
+  const auto a = TAmbient::Create();
+  a->AddLayer(SolidImage(8, 8, 0x80FFFFFF), 0xFFFFFF, 1, 4, 0, 1, 0, 0, false, 0, 0);
+  a->AddLayer(SolidImage(7, 5, 0xFF204060), 0xFFFFFF, 1, 3, 0, 1, 0.5f, 0.5f, false, 0, 0);
+  a->FadeInOut(1, 0);
+  TAmbient::Update();
+  ASSERT_TRUE(TAmbient::BackdropCoversScreen()) << "a later layer of the pass covers what the first drew";
+  SetColor(255, 0, 0);
+  DrawRect(0, 0, 40, 30);  // the last frame's picture
+  TAmbient::DrawLayers(0);
+  for (int y = 0; y < 30; ++y) {
+    for (int x = 0; x < 40; ++x) ASSERT_EQ(ScreenPixel(x, y), 0xFF204060u) << x << "," << y;
+  }
+}
+
 }  // namespace
 }  // namespace tolvex::test
