@@ -17,20 +17,6 @@ void ProximityGrid::Clear() {
   things_.clear();
 }
 
-long long ProximityGrid::CellOf(float coordinate) const {
-  // Far beyond any battle the cells only need to stay ordered, not distinct.
-  // Every shot asks twice a frame, so the floor is taken by hand: the library's costs more
-  // than the rest of the lookup on a plain x86-64 build.
-  const float cell = std::clamp(coordinate * perCell_, -1.0e15f, 1.0e15f);
-  const auto whole = static_cast<long long>(cell);
-  return static_cast<float>(whole) > cell ? whole - 1 : whole;
-}
-
-int ProximityGrid::SlotOf(long long column, long long row) const {
-  const auto wrap = [](long long value) { return static_cast<int>(((value % kSide) + kSide) % kSide); };
-  return wrap(row) * kSide + wrap(column);
-}
-
 void ProximityGrid::Add(int index, float x, float y, float reach, float askers) {
   if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(reach) || !std::isfinite(askers)) {
     usable_ = false;
@@ -55,10 +41,8 @@ void ProximityGrid::Finish() {
 }
 
 std::span<const ProximityGrid::Thing> ProximityGrid::Near(float x, float y) const {
-  if (starts_.empty() || !std::isfinite(x) || !std::isfinite(y)) return {};
-  const auto slot = static_cast<std::size_t>(SlotOf(CellOf(x), CellOf(y)));
-  const auto begin = static_cast<std::size_t>(starts_[slot]), end = static_cast<std::size_t>(starts_[slot + 1]);
-  return std::span<const Thing>(things_).subspan(begin, end - begin);
+  if (!std::isfinite(x) || !std::isfinite(y)) return {};
+  return InSlot(SlotAt(x, y));
 }
 
 }  // namespace tolvex

@@ -73,14 +73,15 @@ void TShot::Steering() {
   if (LiveTime < 0) Remove();
   const auto firer = Source->Ship.lock();
   if (!firer) return;
+  const ShotSpot spot = ShotSpotAt(X, Y);
   FrameSprite sprite(*this);
-  HitShips(*firer, sprite);
-  HitRockets(*firer, sprite);
+  HitShips(*firer, spot, sprite);
+  HitRockets(*firer, spot, sprite);
 }
 
-void TShot::HitShips(TShip& firer, FrameSprite& sprite) {
+void TShot::HitShips(TShip& firer, const ShotSpot& spot, FrameSprite& sprite) {
   const float length = static_cast<float>(SourceInfo->ShotImgLength);
-  ForEachShipNearShot(X, Y, length, [&](TShip& ship) {
+  ForEachShipNearShot(spot, length, [&](TShip& ship) {
     if (&ship == &firer) return false;
     const float reach = static_cast<float>(ship.ImageRadius) + length;
     if (SquaredDistance(X, Y, ship.X, ship.Y) >= reach * reach) return false;
@@ -88,11 +89,11 @@ void TShot::HitShips(TShip& firer, FrameSprite& sprite) {
   });
 }
 
-void TShot::HitRockets(const TShip& firer, FrameSprite& sprite) {
+void TShot::HitRockets(const TShip& firer, const ShotSpot& spot, FrameSprite& sprite) {
   const float reach = static_cast<float>(SourceInfo->ShotImgLength) + 100;
   // The shot sprite lies within its diagonal of the shot's position; 2 px more cover truncation.
   const float spriteReach = static_cast<float>(SourceInfo->ShotImgRadius) + 2;
-  ForEachRocketNearShot(X, Y, spriteReach, [&](TRocket& rocket) {
+  ForEachRocketNearShot(spot, spriteReach, [&](TRocket& rocket) {
     const TShip* source = rocket.Source.get();
     if (source == &firer) return false;
     const float d2 = SquaredDistance(X, Y, rocket.X, rocket.Y);

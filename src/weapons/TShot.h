@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "platform/Overlap.h"
+#include "weapons/ShotBroadPhase.h"
 #include "weapons/TGun.h"
 #include "weapons/TGunInfo.h"
 #include "world/TGObject.h"
@@ -60,8 +61,8 @@ class TShot : public TGObject {
   // The heading's sine and cosine, taken anew only when the heading changes.
   void TakeHeading();
   void Move();
-  void HitShips(TShip& firer, FrameSprite& sprite);
-  void HitRockets(const TShip& firer, FrameSprite& sprite);
+  void HitShips(TShip& firer, const ShotSpot& spot, FrameSprite& sprite);
+  void HitRockets(const TShip& firer, const ShotSpot& spot, FrameSprite& sprite);
   // Pixel-exact hit on a ship, with heal, damage, kill credit, rewards and push.
   bool TargetHitCheck(TShip& ship, FrameSprite& sprite);
   // Pixel-exact hit on a rocket; the shot flies on.

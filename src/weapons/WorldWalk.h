@@ -29,10 +29,33 @@ inline float SquaredDistance(float x1, float y1, float x2, float y2) {
 // True while the object is in the world list.
 inline bool InWorld(const TGObject& object) { return object.Link && object.Link->Linked(); }
 
+// The snapshot of the ships behind ShipsInWorld(). Its usual answer is inline: every shot asks.
+class ShipSnapshot {
+ public:
+  static const std::vector<TShipPtr>& Ships() {
+    if (TUniverse::WorldList().FirstPointer() == front_.get()) return ships_;
+    return Retake();
+  }
+  static std::uint64_t Number() {
+    Ships();
+    return number_;
+  }
+
+ private:
+  // Takes the snapshot anew; apart from the usual answer, so that answer stays a few instructions.
+  [[gnu::noinline]] static const std::vector<TShipPtr>& Retake();
+  // The snapshot and the first world entry it was taken under. Both are held, so neither
+  // address can be reused by a new object while the snapshot stands. Constant-initialised,
+  // so they outlive the world list at exit.
+  inline static std::vector<TShipPtr> ships_;
+  inline static TGObjectPtr front_;
+  inline static std::uint64_t number_ = 0;
+};
+
 // The ships at the head of the world list, newest first; some may have left since.
-const std::vector<TShipPtr>& ShipsInWorld();
+inline const std::vector<TShipPtr>& ShipsInWorld() { return ShipSnapshot::Ships(); }
 // Changes whenever ShipsInWorld() is taken anew (its indices then mean other ships).
-std::uint64_t ShipSnapshotNumber();
+inline std::uint64_t ShipSnapshotNumber() { return ShipSnapshot::Number(); }
 
 // Calls visit(TShip&) for every ship in the world until it returns true.
 template <class Visit>
@@ -108,30 +131,30 @@ TRocket* NearestRocketTo(float x, float y, Wanted&& wanted) {
       [&](std::size_t i, const TRocket&) { return std::pair{spots->x[i], spots->y[i]}; }, x, y, wanted);
 }
 
-// As ForEachShip, but only for the ships a shot at (x, y) reaching `length` from there could
+// As ForEachShip, but only for the ships a shot at `spot` reaching `length` from there could
 // touch (see ShotBroadPhase.h).
 template <class Visit>
-void ForEachShipNearShot(float x, float y, float length, Visit&& visit) {
-  const auto near = ShipsNearShot(x, y);
+void ForEachShipNearShot(const ShotSpot& spot, float length, Visit&& visit) {
+  const auto near = ShipsNearShot(spot);
   if (!near) return ForEachShip(visit);
   const std::vector<TShipPtr>& ships = ShipsInWorld();
   for (const ProximityGrid::Thing& thing : *near) {
-    if (!thing.Reaches(x, y, length)) continue;
+    if (!thing.Reaches(spot.x, spot.y, length)) continue;
     TShip& ship = *ships[static_cast<std::size_t>(thing.index)];
     if (!InWorld(ship)) continue;
     if (visit(ship)) return;
   }
 }
 
-// As ForEachRocket, but only for the rockets a shot at (x, y) whose sprite reaches
+// As ForEachRocket, but only for the rockets a shot at `spot` whose sprite reaches
 // `spriteReach` from there could touch.
 template <class Visit>
-void ForEachRocketNearShot(float x, float y, float spriteReach, Visit&& visit) {
-  const auto near = RocketsNearShot(x, y);
+void ForEachRocketNearShot(const ShotSpot& spot, float spriteReach, Visit&& visit) {
+  const auto near = RocketsNearShot(spot);
   if (!near) return ForEachRocket(visit);
   const auto& rockets = TRocket::Flying();
   for (const ProximityGrid::Thing& thing : *near) {
-    if (!thing.Reaches(x, y, spriteReach)) continue;
+    if (!thing.Reaches(spot.x, spot.y, spriteReach)) continue;
     TRocket* rocket = rockets[static_cast<std::size_t>(thing.index)];
     if (!rocket || !InWorld(*rocket)) continue;
     if (visit(*rocket)) return;
