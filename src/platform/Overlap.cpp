@@ -288,12 +288,6 @@ PlacedImage::PlacedImage(const Image& placedImage, const Placement& placement, s
   solid = SolidRectOf(placedImage, *mask, at, turn);
 }
 
-bool PlacedImage::IsOf(const Image& other, const Placement& placement) const {
-  const auto same = [](float a, float b) { return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b); };
-  return image == &other && at.frame == placement.frame && same(at.x, placement.x) && same(at.y, placement.y) &&
-         same(at.rotation, placement.rotation) && same(at.scaleX, placement.scaleX) && same(at.scaleY, placement.scaleY);
-}
-
 const Box& PlacedImage::FrameBox() const {
   if (!boxesKnown_) {
     frameBox_ = BoxAround(*image, at, turn, 0, 0, static_cast<float>(image->Width()), static_cast<float>(image->Height()));
@@ -309,11 +303,9 @@ const Box& PlacedImage::SolidBox() const {
   return solidBox_;
 }
 
-const PlacedImage& PlacedImageCache::Place(const ImagePtr& image, const Placement& at) {
-  if (!placed_ || image_ != image || !placed_->IsOf(*image, at)) {
-    placed_.emplace(*image, at);
-    image_ = image;
-  }
+const PlacedImage& PlacedImageCache::Replace(const ImagePtr& image, const Placement& at) {
+  placed_.emplace(*image, at);
+  image_ = image;
   return *placed_;
 }
 
