@@ -194,12 +194,12 @@ struct FrameMapper {
     if (within == 0) return 0;
     const auto px = __builtin_convertvector(std::bit_cast<Lanes>(std::bit_cast<LaneFlags>(u) & inside), LaneFlags);
     const auto py = __builtin_convertvector(std::bit_cast<Lanes>(std::bit_cast<LaneFlags>(v) & inside), LaneFlags);
-    // Each lane's word of the mask and its bit in it, all four at once; then one load a lane.
-    const LaneFlags word = py * mask.wordsPerRow + (px >> 6), bit = px & 63;
+    // Each lane's bit in the whole mask, all four at once (a row is wordsPerRow whole words, so
+    // its word is the number over 64 and its bit the rest); then one load a lane.
+    const LaneFlags at = py * (mask.wordsPerRow * 64) + px;
     const std::uint64_t* const bits = mask.bits.data();
-    unsigned solid = 0;
-    for (int lane = 0; lane < 4; ++lane) solid |= static_cast<unsigned>((bits[word[lane]] >> bit[lane]) & 1u) << lane;
-    return solid & within;
+    const auto solidAt = [&](int lane) { return static_cast<unsigned>(bits[at[lane] >> 6] >> (at[lane] & 63)) & 1u; };
+    return (solidAt(0) | solidAt(1) << 1 | solidAt(2) << 2 | solidAt(3) << 3) & within;
   }
 
   // The pixel column (or row) of frame coordinate c, kept within the solid pixels [low, high).
