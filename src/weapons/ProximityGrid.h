@@ -6,7 +6,6 @@
 // carries the thing's circle, so that test needs nothing but the listing.
 #include <algorithm>
 #include <span>
-#include <utility>
 #include <vector>
 
 namespace tolvex {
@@ -69,7 +68,21 @@ class ProximityGrid {
 
   float perCell_;  // cells per unit of length
   bool usable_ = true;
-  std::vector<std::pair<int, Thing>> entries_;  // (slot, thing)
+  // A thing as entered, with the block of cells it is listed in: from its first column and row
+  // (wrapped into the table), so many columns and rows on.
+  struct Entered {
+    Thing thing;
+    int column, row, columns, rows;
+  };
+  // Calls list(slot) for every slot the thing is listed in, row by row.
+  template <class List>
+  static void ForEachSlot(const Entered& entered, List&& list) {
+    for (int row = 0; row < entered.rows; ++row) {
+      const int rowStart = ((entered.row + row) & (kSide - 1)) * kSide;
+      for (int column = 0; column < entered.columns; ++column) list(rowStart + ((entered.column + column) & (kSide - 1)));
+    }
+  }
+  std::vector<Entered> entered_;
   std::vector<Thing> things_;
   std::vector<int> starts_, cursor_;  // all kept between builds, so rebuilding does not allocate
 };
