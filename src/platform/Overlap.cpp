@@ -65,14 +65,16 @@ unsigned LaneBits(LaneFlags flags) {
 // and its neighbours are then exact, so each lane holds the value the one-by-one walk reaches.
 constexpr float kExactSteps = 2097152.0f;  // 2^21
 
-// The world-space box around the frame rectangle [u0, u1) × [v0, v1) of a placed image.
+// The world-space box around the frame rectangle [u0, u1) × [v0, v1) of a placed image: its four
+// corners placed at once, one a lane, then taken in order as one corner after the other would be.
 Box BoxAround(const Image& image, const Placement& at, Turn turn, float u0, float v0, float u1, float v1) {
+  const Lanes u = (Lanes{u0, u1, u0, u1} - image.HandleX()) * at.scaleX;
+  const Lanes v = (Lanes{v0, v0, v1, v1} - image.HandleY()) * at.scaleY;
+  const Lanes wx = at.x + u * turn.cos - v * turn.sin, wy = at.y + u * turn.sin + v * turn.cos;
   Box box;
-  for (const auto& [cu, cv] : {std::pair{u0, v0}, {u1, v0}, {u0, v1}, {u1, v1}}) {
-    const float u = (cu - image.HandleX()) * at.scaleX, v = (cv - image.HandleY()) * at.scaleY;
-    const float wx = at.x + u * turn.cos - v * turn.sin, wy = at.y + u * turn.sin + v * turn.cos;
-    box.minX = std::min(box.minX, wx), box.maxX = std::max(box.maxX, wx);
-    box.minY = std::min(box.minY, wy), box.maxY = std::max(box.maxY, wy);
+  for (int corner = 0; corner < 4; ++corner) {
+    box.minX = std::min(box.minX, wx[corner]), box.maxX = std::max(box.maxX, wx[corner]);
+    box.minY = std::min(box.minY, wy[corner]), box.maxY = std::max(box.maxY, wy[corner]);
   }
   return box;
 }
