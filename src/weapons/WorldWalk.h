@@ -7,6 +7,7 @@
 // rockets. Both walks stay free of allocation and reference counting.
 // A visitor that changes the world must end the walk (return true).
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <span>
@@ -24,6 +25,23 @@ namespace tolvex {
 inline float SquaredDistance(float x1, float y1, float x2, float y2) {
   const float dx = x1 - x2, dy = y1 - y2;
   return dx * dx + dy * dy;
+}
+
+// SquaredDistance from (x, y) of the four positions (xs[i], ys[i]) side by side, each taken as
+// SquaredDistance takes it.
+struct FourDistances {
+  float d[4];
+  bool AnyBelow(float limit) const { return (d[0] < limit) | (d[1] < limit) | (d[2] < limit) | (d[3] < limit); }
+};
+inline FourDistances SquaredDistances(const float* xs, const float* ys, float x, float y) {
+  using Lanes = float __attribute__((vector_size(16)));
+  Lanes px, py;
+  std::memcpy(&px, xs, sizeof px);
+  std::memcpy(&py, ys, sizeof py);
+  const Lanes dx = px - x, dy = py - y, d = dx * dx + dy * dy;
+  FourDistances four;
+  std::memcpy(four.d, &d, sizeof four.d);
+  return four;
 }
 
 // True while the object is in the world list.
@@ -126,9 +144,25 @@ template <class Wanted>
 TRocket* NearestRocketTo(float x, float y, Wanted&& wanted) {
   const auto spots = FlyingRocketSpots();
   if (!spots) return NearestIn(TRocket::Flying(), x, y, wanted);
-  return NearestOf(
-      spots->rockets.size(), [&](std::size_t i) { return spots->rockets[i]; },
-      [&](std::size_t i, const TRocket&) { return std::pair{spots->x[i], spots->y[i]}; }, x, y, wanted);
+  // Every turret searches all rockets each frame, and once one is kept few come closer: the
+  // distances are taken four at a time, and four are looked at one by one only when one of
+  // them is closer than the one kept. Those skipped would all have been passed over.
+  const std::size_t count = spots->rockets.size(), blocks = count / 4 * 4;
+  TRocket* closest = nullptr;
+  float best = 0;
+  const auto consider = [&](std::size_t i, float d) {
+    if (closest && !(d < best)) return;
+    TRocket* const rocket = spots->rockets[i];
+    if (!InWorld(*rocket) || !wanted(*rocket)) return;
+    closest = rocket, best = d;
+  };
+  for (std::size_t i = 0; i < blocks; i += 4) {
+    const FourDistances d = SquaredDistances(&spots->x[i], &spots->y[i], x, y);
+    if (closest && !d.AnyBelow(best)) continue;
+    for (std::size_t lane = 0; lane < 4; ++lane) consider(i + lane, d.d[lane]);
+  }
+  for (std::size_t i = blocks; i < count; ++i) consider(i, SquaredDistance(spots->x[i], spots->y[i], x, y));
+  return closest;
 }
 
 // As ForEachShip, but only for the ships a shot at `spot` reaching `length` from there could
