@@ -306,9 +306,7 @@ PlacedImage::PlacedImage(const Image& placedImage, const Placement& placement)
 
 PlacedImage::PlacedImage(const Image& placedImage, const Placement& placement, std::optional<Turn> knownTurn)
     : image(&placedImage), at(placement) {
-  for (const float value : {at.x, at.y, at.rotation}) {
-    if (!std::isfinite(value)) return;
-  }
+  if (!std::isfinite(at.x) || !std::isfinite(at.y) || !std::isfinite(at.rotation)) return;
   mask = &placedImage.Mask(at.frame);
   if (mask->right <= mask->left) return;
   testable = true;
