@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <utility>
 
 #ifdef __SSE__
@@ -64,14 +65,16 @@ unsigned LaneBits(LaneFlags flags) {
 // and its neighbours are then exact, so each lane holds the value the one-by-one walk reaches.
 constexpr float kExactSteps = 2097152.0f;  // 2^21
 
-// The world-space box around the frame rectangle [u0, u1) × [v0, v1) of a placed image.
+// The world-space box around the frame rectangle [u0, u1) × [v0, v1) of a placed image: its four
+// corners placed at once, one a lane, then taken in order as one corner after the other would be.
 Box BoxAround(const Image& image, const Placement& at, Turn turn, float u0, float v0, float u1, float v1) {
+  const Lanes u = (Lanes{u0, u1, u0, u1} - image.HandleX()) * at.scaleX;
+  const Lanes v = (Lanes{v0, v0, v1, v1} - image.HandleY()) * at.scaleY;
+  const Lanes wx = at.x + u * turn.cos - v * turn.sin, wy = at.y + u * turn.sin + v * turn.cos;
   Box box;
-  for (const auto& [cu, cv] : {std::pair{u0, v0}, {u1, v0}, {u0, v1}, {u1, v1}}) {
-    const float u = (cu - image.HandleX()) * at.scaleX, v = (cv - image.HandleY()) * at.scaleY;
-    const float wx = at.x + u * turn.cos - v * turn.sin, wy = at.y + u * turn.sin + v * turn.cos;
-    box.minX = std::min(box.minX, wx), box.maxX = std::max(box.maxX, wx);
-    box.minY = std::min(box.minY, wy), box.maxY = std::max(box.maxY, wy);
+  for (int corner = 0; corner < 4; ++corner) {
+    box.minX = std::min(box.minX, wx[corner]), box.maxX = std::max(box.maxX, wx[corner]);
+    box.minY = std::min(box.minY, wy[corner]), box.maxY = std::max(box.maxY, wy[corner]);
   }
   return box;
 }
@@ -123,6 +126,10 @@ struct FrameMapper {
   const SolidMask& mask;
   float x, y, cosR, sinR, invSX, invSY, width, height;
   Axis across, down;
+  // The same numbers in all four lanes, for SolidAt4: worked out once, not in every row.
+  struct {
+    Lanes x, y, cosR, sinR, invSX, invSY, handleX, handleY, width, height;
+  } four;
 
   explicit FrameMapper(const PlacedImage& placed) : FrameMapper(*placed.image, *placed.mask, placed.at, placed.turn) {}
   FrameMapper(const Image& img, const SolidMask& solid, const Placement& at, Turn turn)
@@ -137,7 +144,11 @@ struct FrameMapper {
         width(static_cast<float>(solid.width)),
         height(static_cast<float>(solid.height)),
         across(MakeAxis(cosR * invSX, sinR * invSX, img.HandleX(), mask.left, mask.right)),
-        down(MakeAxis(-sinR * invSY, cosR * invSY, img.HandleY(), mask.top, mask.bottom)) {}
+        down(MakeAxis(-sinR * invSY, cosR * invSY, img.HandleY(), mask.top, mask.bottom)),
+        four{Spread(x), Spread(y), Spread(cosR), Spread(sinR), Spread(invSX), Spread(invSY), Spread(img.HandleX()),
+             Spread(img.HandleY()), Spread(width), Spread(height)} {}
+
+  static Lanes Spread(float value) { return Lanes{value, value, value, value}; }
 
   static Axis MakeAxis(float slope, float perRow, float handle, int low, int high) {
     return Axis{slope, std::fabs(slope) < 1e-6f ? 0.0f : 1.0f / slope, perRow, handle, low, high};
@@ -183,23 +194,23 @@ struct FrameMapper {
   // SolidAt for the four points wx of the row wy at once: bit i of the answer is lane i's.
   // Each lane is computed with the very operations SolidAt makes, so the answers agree.
   unsigned SolidAt4(Lanes wx, float wy) const {
-    const float dy = wy - y;
-    const Lanes dx = wx - x;
-    const Lanes u = (dx * cosR + dy * sinR) * invSX + image.HandleX();
-    const Lanes v = (-dx * sinR + dy * cosR) * invSY + image.HandleY();
-    const Lanes zero = {0, 0, 0, 0}, w = {width, width, width, width}, h = {height, height, height, height};
-    const LaneFlags inside = (u >= zero) & (v >= zero) & (u < w) & (v < h);
+    const Lanes dy = wy - four.y;
+    const Lanes dx = wx - four.x;
+    const Lanes u = (dx * four.cosR + dy * four.sinR) * four.invSX + four.handleX;
+    const Lanes v = (-dx * four.sinR + dy * four.cosR) * four.invSY + four.handleY;
+    const Lanes zero = {0, 0, 0, 0};
+    const LaneFlags inside = (u >= zero) & (v >= zero) & (u < four.width) & (v < four.height);
     // Lanes beyond the frame look at pixel (0, 0) and are answered false.
     const unsigned within = LaneBits(inside);
     if (within == 0) return 0;
     const auto px = __builtin_convertvector(std::bit_cast<Lanes>(std::bit_cast<LaneFlags>(u) & inside), LaneFlags);
     const auto py = __builtin_convertvector(std::bit_cast<Lanes>(std::bit_cast<LaneFlags>(v) & inside), LaneFlags);
-    // Each lane's word of the mask and its bit in it, all four at once; then one load a lane.
-    const LaneFlags word = py * mask.wordsPerRow + (px >> 6), bit = px & 63;
+    // Each lane's bit in the whole mask, all four at once (a row is wordsPerRow whole words, so
+    // its word is the number over 64 and its bit the rest); then one load a lane.
+    const LaneFlags at = py * (mask.wordsPerRow * 64) + px;
     const std::uint64_t* const bits = mask.bits.data();
-    unsigned solid = 0;
-    for (int lane = 0; lane < 4; ++lane) solid |= static_cast<unsigned>((bits[word[lane]] >> bit[lane]) & 1u) << lane;
-    return solid & within;
+    const auto solidAt = [&](int lane) { return static_cast<unsigned>(bits[at[lane] >> 6] >> (at[lane] & 63)) & 1u; };
+    return (solidAt(0) | solidAt(1) << 1 | solidAt(2) << 2 | solidAt(3) << 3) & within;
   }
 
   // The pixel column (or row) of frame coordinate c, kept within the solid pixels [low, high).
@@ -218,30 +229,46 @@ struct FrameMapper {
     }
     return false;
   }
+};
 
-  // Narrows [from, to) on the pixel row wy to the x where this frame may be solid: outside it
-  // the point maps beyond the solid pixels' box. A pixel of slack covers rounding.
-  void NarrowRow(float wy, float& from, float& to) const {
-    const float dy = wy - y;
-    Narrow(across, dy, from, to);
-    Narrow(down, dy, from, to);
+// The four axes of a pair's two frames side by side, so that a pixel row is narrowed to the x
+// where both frames may be solid by all four at once. Outside that run a point maps beyond one
+// frame's solid pixels' box; a pixel of slack covers rounding.
+class RowNarrowing {
+ public:
+  RowNarrowing(const FrameMapper& first, const FrameMapper& second) {
+    const Axis* const axes[] = {&first.across, &first.down, &second.across, &second.down};
+    for (int lane = 0; lane < 4; ++lane) {
+      const Axis& axis = *axes[lane];
+      const FrameMapper& frame = lane < 2 ? first : second;
+      // An axis level with the rows leaves the run as it is: its lane's ends lie at infinity.
+      const bool level = axis.inverse == 0;
+      fromX[lane] = level ? -kNoEnd : frame.x, toX[lane] = level ? kNoEnd : frame.x, frameY[lane] = frame.y;
+      perRow[lane] = axis.offsetPerRow, offset0[lane] = axis.offset0, inverse[lane] = axis.inverse;
+      low[lane] = static_cast<float>(axis.low), high[lane] = static_cast<float>(axis.high);
+      levels[lane] = level ? -1 : 0;
+    }
+  }
+
+  // Narrows [from, to) on the pixel row wy; false when nothing of it is left.
+  bool Narrow(float wy, float& from, float& to) const {
+    constexpr float kSlack = 1.0f;
+    const Lanes offset = (wy - frameY) * perRow + offset0;
+    // An axis level with the row keeps the whole row, or none of it when the row lies beyond
+    // the solid pixels.
+    if (LaneBits(levels & ((offset < low - kSlack) | (offset > high + kSlack))) != 0) return false;
+    const Lanes a = (low - offset) * inverse, b = (high - offset) * inverse;
+    // The smaller and the larger of a and b; where either is not a number, a and b as they are.
+    const Lanes first = a > b ? b : a, last = a > b ? a : b;
+    const Lanes froms = fromX + first - kSlack, tos = toX + last + kSlack;
+    for (int lane = 0; lane < 4; ++lane) from = std::max(from, froms[lane]), to = std::min(to, tos[lane]);
+    return from < to;
   }
 
  private:
-  // Keeps the wx of the row where the axis' coordinate may lie among the solid pixels.
-  void Narrow(const Axis& axis, float dy, float& from, float& to) const {
-    constexpr float kSlack = 1.0f;
-    const float offset = dy * axis.offsetPerRow + axis.offset0;
-    const auto low = static_cast<float>(axis.low), high = static_cast<float>(axis.high);
-    if (axis.inverse == 0) {
-      if (offset < low - kSlack || offset > high + kSlack) to = from;
-      return;
-    }
-    float a = (low - offset) * axis.inverse, b = (high - offset) * axis.inverse;
-    if (a > b) std::swap(a, b);
-    from = std::max(from, x + a - kSlack);
-    to = std::min(to, x + b + kSlack);
-  }
+  static constexpr float kNoEnd = std::numeric_limits<float>::infinity();
+  Lanes fromX, toX, frameY, perRow, offset0, low, high, inverse;
+  LaneFlags levels;  // set for an axis level with the rows (its coordinate does not change along one)
 };
 
 // True if a point of the run wx = start, start + 1, … (while wx < to and wx < right) on the
@@ -257,8 +284,9 @@ bool RunOverlaps(const FrameMapper& first, const FrameMapper& second, float star
 bool RunOverlapsFour(const FrameMapper& first, const FrameMapper& second, float start, float to, float right,
                      float wy) {
   const Lanes ends = {to, to, to, to}, rights = {right, right, right, right};
-  for (float wx = start;; wx += 4.0f) {
-    const Lanes lanes = {wx, wx + 1.0f, wx + 2.0f, wx + 3.0f};
+  // Whole steps from whole numbers and a half are exact here, so stepping all four lanes by four
+  // reaches the very centres the one-by-one walk does.
+  for (Lanes lanes = start + Lanes{0, 1, 2, 3};; lanes += 4.0f) {
     const unsigned inRun = LaneBits((lanes < ends) & (lanes < rights));
     if ((inRun & 1u) == 0) return false;
     // The second frame is looked at only where the first is solid.
@@ -278,20 +306,12 @@ PlacedImage::PlacedImage(const Image& placedImage, const Placement& placement)
 
 PlacedImage::PlacedImage(const Image& placedImage, const Placement& placement, std::optional<Turn> knownTurn)
     : image(&placedImage), at(placement) {
-  for (const float value : {at.x, at.y, at.rotation}) {
-    if (!std::isfinite(value)) return;
-  }
+  if (!std::isfinite(at.x) || !std::isfinite(at.y) || !std::isfinite(at.rotation)) return;
   mask = &placedImage.Mask(at.frame);
   if (mask->right <= mask->left) return;
   testable = true;
   turn = knownTurn ? *knownTurn : TurnOf(at.rotation);
   solid = SolidRectOf(placedImage, *mask, at, turn);
-}
-
-bool PlacedImage::IsOf(const Image& other, const Placement& placement) const {
-  const auto same = [](float a, float b) { return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b); };
-  return image == &other && at.frame == placement.frame && same(at.x, placement.x) && same(at.y, placement.y) &&
-         same(at.rotation, placement.rotation) && same(at.scaleX, placement.scaleX) && same(at.scaleY, placement.scaleY);
 }
 
 const Box& PlacedImage::FrameBox() const {
@@ -309,11 +329,9 @@ const Box& PlacedImage::SolidBox() const {
   return solidBox_;
 }
 
-const PlacedImage& PlacedImageCache::Place(const ImagePtr& image, const Placement& at) {
-  if (!placed_ || image_ != image || !placed_->IsOf(*image, at)) {
-    placed_.emplace(*image, at);
-    image_ = image;
-  }
+const PlacedImage& PlacedImageCache::Replace(const ImagePtr& image, const Placement& at) {
+  placed_.emplace(*image, at);
+  image_ = image;
   return *placed_;
 }
 
@@ -341,6 +359,7 @@ bool ImagesOverlap(const PlacedImage& placed1, const PlacedImage& placed2) {
   // smaller one's solid rectangle (a shot crossing an empty corner of a ship's box).
   if (!asked.SolidUnder(smaller.solid, slack)) return false;
   const FrameMapper then(smaller);
+  const RowNarrowing narrowing(asked, then);
   // The pixel centres sampled are those of every screen pixel both frames' boxes share ...
   const Box& frame1 = placed1.FrameBox();
   const Box& frame2 = placed2.FrameBox();
@@ -355,10 +374,7 @@ bool ImagesOverlap(const PlacedImage& placed1, const PlacedImage& placed2) {
   const bool fourAtOnce = std::fabs(left) < kExactSteps && std::fabs(right) < kExactSteps;
   for (float wy = firstRow + 0.5f; wy < endRow; wy += 1.0f) {
     float from = left, to = right;
-    asked.NarrowRow(wy, from, to);
-    if (!(from < to)) continue;
-    then.NarrowRow(wy, from, to);
-    if (!(from < to)) continue;
+    if (!narrowing.Narrow(wy, from, to)) continue;
     const float start = std::max(left, std::floor(from) - 1.0f) + 0.5f;
     if (fourAtOnce ? RunOverlapsFour(asked, then, start, to, right, wy) : RunOverlaps(asked, then, start, to, right, wy)) {
       return true;

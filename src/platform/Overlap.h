@@ -1,5 +1,7 @@
 #pragma once
 // Pixel-exact overlap of two images placed by their handles.
+#include <bit>
+#include <cstdint>
 #include <optional>
 
 #include "platform/Image.h"
@@ -44,8 +46,13 @@ struct PlacedImage {
   PlacedImage(const Image& image, const Placement& at);
   // The same when the caller already knows the rotation's {CosDeg, SinDeg}.
   PlacedImage(const Image& image, const Placement& at, std::optional<Turn> knownTurn);
-  // True if this is `image` placed at `at`, bit for bit.
-  bool IsOf(const Image& image, const Placement& at) const;
+  // True if this is `image` placed at `at`, bit for bit. Inline: every shot near an object asks.
+  bool IsOf(const Image& other, const Placement& placement) const {
+    const auto same = [](float a, float b) { return std::bit_cast<std::uint32_t>(a) == std::bit_cast<std::uint32_t>(b); };
+    return image == &other && at.frame == placement.frame && same(at.x, placement.x) && same(at.y, placement.y) &&
+           same(at.rotation, placement.rotation) && same(at.scaleX, placement.scaleX) &&
+           same(at.scaleY, placement.scaleY);
+  }
   // The world boxes around the placed frame and around its solid pixels (worked out on first use).
   const Box& FrameBox() const;
   const Box& SolidBox() const;
@@ -67,10 +74,15 @@ struct PlacedImage {
 // it stood: a ship or rocket that many shots test in a frame is placed once for them all.
 class PlacedImageCache {
  public:
-  // The image placed at `at`; the image must be set.
-  const PlacedImage& Place(const ImagePtr& image, const Placement& at);
+  // The image placed at `at`; the image must be set. The usual answer, the placement kept, is
+  // inline: every shot near the object asks.
+  const PlacedImage& Place(const ImagePtr& image, const Placement& at) {
+    if (placed_ && image_.get() == image.get() && placed_->IsOf(*image, at)) return *placed_;
+    return Replace(image, at);
+  }
 
  private:
+  const PlacedImage& Replace(const ImagePtr& image, const Placement& at);
   std::optional<PlacedImage> placed_;
   ImagePtr image_;  // kept, so that no other image can take its address meanwhile
 };

@@ -12,23 +12,9 @@ constexpr float kSlack = 2.0f;
 
 void ProximityGrid::Clear() {
   usable_ = true;
-  entries_.clear();
+  entered_.clear();
   starts_.clear();
   things_.clear();
-}
-
-long long ProximityGrid::CellOf(float coordinate) const {
-  // Far beyond any battle the cells only need to stay ordered, not distinct.
-  // Every shot asks twice a frame, so the floor is taken by hand: the library's costs more
-  // than the rest of the lookup on a plain x86-64 build.
-  const float cell = std::clamp(coordinate * perCell_, -1.0e15f, 1.0e15f);
-  const auto whole = static_cast<long long>(cell);
-  return static_cast<float>(whole) > cell ? whole - 1 : whole;
-}
-
-int ProximityGrid::SlotOf(long long column, long long row) const {
-  const auto wrap = [](long long value) { return static_cast<int>(((value % kSide) + kSide) % kSide); };
-  return wrap(row) * kSide + wrap(column);
 }
 
 void ProximityGrid::Add(int index, float x, float y, float reach, float askers) {
@@ -39,26 +25,27 @@ void ProximityGrid::Add(int index, float x, float y, float reach, float askers) 
   const float own = std::max(reach, 0.0f) + kSlack, r = own + std::max(askers, 0.0f);
   const long long left = CellOf(x - r), right = std::min(CellOf(x + r), left + kSide - 1);
   const long long top = CellOf(y - r), bottom = std::min(CellOf(y + r), top + kSide - 1);
-  for (long long row = top; row <= bottom; ++row) {
-    for (long long column = left; column <= right; ++column) entries_.emplace_back(SlotOf(column, row), Thing{index, x, y, own});
-  }
+  const auto wrap = [](long long value) { return static_cast<int>(value & (kSide - 1)); };
+  entered_.push_back(Entered{Thing{index, x, y, own}, wrap(left), wrap(top), static_cast<int>(right - left + 1),
+                             static_cast<int>(bottom - top + 1)});
 }
 
 void ProximityGrid::Finish() {
-  // A counting sort by slot keeps each slot's things in the order they were entered.
+  // A counting sort by slot keeps each slot's things in the order they were entered: the
+  // things' cells are counted, then each is listed in its slots.
   starts_.assign(kSide * kSide + 1, 0);
-  for (const auto& entry : entries_) ++starts_[static_cast<std::size_t>(entry.first) + 1];
+  for (const Entered& entered : entered_) ForEachSlot(entered, [&](int slot) { ++starts_[static_cast<std::size_t>(slot) + 1]; });
   for (std::size_t slot = 1; slot < starts_.size(); ++slot) starts_[slot] += starts_[slot - 1];
-  things_.resize(entries_.size());
+  things_.resize(static_cast<std::size_t>(starts_.back()));
   cursor_.assign(starts_.begin(), starts_.end() - 1);
-  for (const auto& [slot, thing] : entries_) things_[static_cast<std::size_t>(cursor_[static_cast<std::size_t>(slot)]++)] = thing;
+  for (const Entered& entered : entered_) {
+    ForEachSlot(entered, [&](int slot) { things_[static_cast<std::size_t>(cursor_[static_cast<std::size_t>(slot)]++)] = entered.thing; });
+  }
 }
 
 std::span<const ProximityGrid::Thing> ProximityGrid::Near(float x, float y) const {
-  if (starts_.empty() || !std::isfinite(x) || !std::isfinite(y)) return {};
-  const auto slot = static_cast<std::size_t>(SlotOf(CellOf(x), CellOf(y)));
-  const auto begin = static_cast<std::size_t>(starts_[slot]), end = static_cast<std::size_t>(starts_[slot + 1]);
-  return std::span<const Thing>(things_).subspan(begin, end - begin);
+  if (!std::isfinite(x) || !std::isfinite(y)) return {};
+  return InSlot(SlotAt(x, y));
 }
 
 }  // namespace tolvex

@@ -77,15 +77,19 @@ void BuildRockets() {
   rockets.grid.Finish();
 }
 
-std::optional<std::span<const ProximityGrid::Thing>> Near(Built& built, std::uint64_t version, void (*build)(), float x, float y) {
-  if (!enabled || !TUniverse::InPass() || !std::isfinite(x) || !std::isfinite(y)) return std::nullopt;
+// Builds the grid anew; apart from the lookups, which mostly find it built and then stay a few
+// instructions.
+[[gnu::noinline]] void Rebuild(Built& built, std::uint64_t pass, std::uint64_t version, void (*build)()) {
+  built.Start(pass, version);
+  build();
+}
+
+std::optional<std::span<const ProximityGrid::Thing>> Near(Built& built, std::uint64_t version, void (*build)(), int slot) {
+  if (slot < 0) return std::nullopt;
   const std::uint64_t pass = TUniverse::PassNumber();
-  if (!built.IsFor(pass, version)) {
-    built.Start(pass, version);
-    build();
-  }
+  if (!built.IsFor(pass, version)) Rebuild(built, pass, version, build);
   if (!built.grid.Usable()) return std::nullopt;
-  return built.grid.Near(x, y);
+  return built.grid.InSlot(slot);
 }
 
 }  // namespace
@@ -97,12 +101,18 @@ void SetShotBroadPhase(bool on) {
 
 bool ShotBroadPhase() { return enabled; }
 
-std::optional<std::span<const ProximityGrid::Thing>> ShipsNearShot(float x, float y) {
-  return Near(ships, ShipSnapshotNumber(), BuildShips, x, y);
+ShotSpot ShotSpotAt(float x, float y) {
+  if (!enabled || !TUniverse::InPass() || !std::isfinite(x) || !std::isfinite(y)) return ShotSpot{x, y, -1};
+  // Both grids have cells of kCellSize, so the ships' grid names the slot for the rockets' too.
+  return ShotSpot{x, y, ships.grid.SlotAt(x, y)};
 }
 
-std::optional<std::span<const ProximityGrid::Thing>> RocketsNearShot(float x, float y) {
-  return Near(rockets, TRocket::Launches(), BuildRockets, x, y);
+std::optional<std::span<const ProximityGrid::Thing>> ShipsNearShot(const ShotSpot& spot) {
+  return Near(ships, ShipSnapshotNumber(), BuildShips, spot.slot);
+}
+
+std::optional<std::span<const ProximityGrid::Thing>> RocketsNearShot(const ShotSpot& spot) {
+  return Near(rockets, TRocket::Launches(), BuildRockets, spot.slot);
 }
 
 }  // namespace tolvex

@@ -126,8 +126,6 @@ void TRocket::Remove() {
   TGObject::Remove();
 }
 
-const PlacedImage& TRocket::HitImage() const { return hitImage_.Place(Image, HitPlacement(X, Y, Direction)); }
-
 void TRocket::DealDamage(float amount) { HP -= amount; }
 
 void TRocket::Steering() {

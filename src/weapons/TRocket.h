@@ -64,7 +64,7 @@ class TRocket : public TGObject {
 
   // The sprite placed where hit tests see it now, worked out once for all the shots that test
   // it in a frame. Only for a rocket with an Image.
-  const PlacedImage& HitImage() const;
+  const PlacedImage& HitImage() const { return hitImage_.Place(Image, HitPlacement(X, Y, Direction)); }
   // How far the sprite reaches from the rocket's position: no pixel of it lies farther.
   float HitReach() const { return hitReach_; }
 

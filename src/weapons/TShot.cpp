@@ -50,9 +50,13 @@ void TShot::TakeHeading() {
   headingCos_ = CosDeg(Direction);
 }
 
-PlacedImage TShot::PlacedSprite() {
-  TakeHeading();
-  return PlacedImage(*SourceInfo->ShotImg, HitPlacement(X, Y, Direction), PlacedImage::Turn{headingCos_, headingSin_});
+const PlacedImage& TShot::FrameSprite::Placed() {
+  if (!placed_) {
+    shot_.TakeHeading();
+    placed_.emplace(*shot_.SourceInfo->ShotImg, HitPlacement(shot_.X, shot_.Y, shot_.Direction),
+                    PlacedImage::Turn{shot_.headingCos_, shot_.headingSin_});
+  }
+  return *placed_;
 }
 
 void TShot::Move() {
@@ -69,25 +73,27 @@ void TShot::Steering() {
   if (LiveTime < 0) Remove();
   const auto firer = Source->Ship.lock();
   if (!firer) return;
-  HitShips(*firer);
-  HitRockets(*firer);
+  const ShotSpot spot = ShotSpotAt(X, Y);
+  FrameSprite sprite(*this);
+  HitShips(*firer, spot, sprite);
+  HitRockets(*firer, spot, sprite);
 }
 
-void TShot::HitShips(TShip& firer) {
+void TShot::HitShips(TShip& firer, const ShotSpot& spot, FrameSprite& sprite) {
   const float length = static_cast<float>(SourceInfo->ShotImgLength);
-  ForEachShipNearShot(X, Y, length, [&](TShip& ship) {
+  ForEachShipNearShot(spot, length, [&](TShip& ship) {
     if (&ship == &firer) return false;
     const float reach = static_cast<float>(ship.ImageRadius) + length;
     if (SquaredDistance(X, Y, ship.X, ship.Y) >= reach * reach) return false;
-    return !firer.IsBuddy(&ship) && TargetHitCheck(ship);
+    return !firer.IsBuddy(&ship) && TargetHitCheck(ship, sprite);
   });
 }
 
-void TShot::HitRockets(const TShip& firer) {
+void TShot::HitRockets(const TShip& firer, const ShotSpot& spot, FrameSprite& sprite) {
   const float reach = static_cast<float>(SourceInfo->ShotImgLength) + 100;
   // The shot sprite lies within its diagonal of the shot's position; 2 px more cover truncation.
   const float spriteReach = static_cast<float>(SourceInfo->ShotImgRadius) + 2;
-  ForEachRocketNearShot(X, Y, spriteReach, [&](TRocket& rocket) {
+  ForEachRocketNearShot(spot, spriteReach, [&](TRocket& rocket) {
     const TShip* source = rocket.Source.get();
     if (source == &firer) return false;
     const float d2 = SquaredDistance(X, Y, rocket.X, rocket.Y);
@@ -95,14 +101,14 @@ void TShot::HitRockets(const TShip& firer) {
     // Sprites whose reach circles do not meet cannot overlap: skip the pixel test.
     const float touch = spriteReach + rocket.HitReach();
     if (d2 >= touch * touch) return false;
-    return !(source && firer.IsBuddy(source)) && RocketHitCheck(rocket);
+    return !(source && firer.IsBuddy(source)) && RocketHitCheck(rocket, sprite);
   });
 }
 
-bool TShot::TargetHitCheck(TShip& ship) {
+bool TShot::TargetHitCheck(TShip& ship, FrameSprite& sprite) {
   // A ship at exactly 0 hit points can still be hit.
   if (ship.HP < 0 || !SourceInfo->ShotImg || !ship.Image) return false;
-  if (!ImagesOverlap(PlacedSprite(), ship.HitImage())) {
+  if (!ImagesOverlap(sprite.Placed(), ship.HitImage())) {
     return false;
   }
   const float length = static_cast<float>(SourceInfo->ShotImgLength);
@@ -128,9 +134,9 @@ void TShot::CreditKill(TShip& firer, TShip& victim) {
   if (&firer == Player.get()) fallen->GiveRewards();
 }
 
-bool TShot::RocketHitCheck(TRocket& rocket) {
+bool TShot::RocketHitCheck(TRocket& rocket, FrameSprite& sprite) {
   if (rocket.HP < 0 || !SourceInfo->ShotImg || !rocket.Image) return false;
-  if (!ImagesOverlap(PlacedSprite(), rocket.HitImage())) {
+  if (!ImagesOverlap(sprite.Placed(), rocket.HitImage())) {
     return false;
   }
   if (SourceInfo->ShotExplosion) SourceInfo->ShotExplosion->CreateParticle(X, Y, Direction, nullptr);

@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <limits>
 #include <memory>
+#include <optional>
 
 #include "platform/Overlap.h"
+#include "weapons/ShotBroadPhase.h"
 #include "weapons/TGun.h"
 #include "weapons/TGunInfo.h"
 #include "world/TGObject.h"
@@ -41,19 +43,30 @@ class TShot : public TGObject {
   void Draw() override;
   // The gun type, lifetime and damage for a state dump.
   void Describe(nlohmann::json& out) const override;
-  // Pixel-exact hit on a ship, with heal, damage, kill credit, rewards and push.
-  bool TargetHitCheck(TShip& ship);
-  // Pixel-exact hit on a rocket; the shot flies on.
-  bool RocketHitCheck(TRocket& rocket);
 
  private:
+  // The shot's sprite placed for the pixel tests of one frame: worked out on the first test
+  // that gets that far, then shared by every ship and rocket the shot meets in the frame, as
+  // the shot stands still while it tests them.
+  class FrameSprite {
+   public:
+    explicit FrameSprite(TShot& shot) : shot_(shot) {}
+    const PlacedImage& Placed();
+
+   private:
+    TShot& shot_;
+    std::optional<PlacedImage> placed_;
+  };
+
   // The heading's sine and cosine, taken anew only when the heading changes.
   void TakeHeading();
-  // The shot's sprite placed for a hit test, turned by the heading's sine and cosine already taken.
-  PlacedImage PlacedSprite();
   void Move();
-  void HitShips(TShip& firer);
-  void HitRockets(const TShip& firer);
+  void HitShips(TShip& firer, const ShotSpot& spot, FrameSprite& sprite);
+  void HitRockets(const TShip& firer, const ShotSpot& spot, FrameSprite& sprite);
+  // Pixel-exact hit on a ship, with heal, damage, kill credit, rewards and push.
+  bool TargetHitCheck(TShip& ship, FrameSprite& sprite);
+  // Pixel-exact hit on a rocket; the shot flies on.
+  bool RocketHitCheck(TRocket& rocket, FrameSprite& sprite);
   // Books the kill for the firer and, for the player, pays the victim's rewards.
   void CreditKill(TShip& firer, TShip& victim);
   float headingOf_ = std::numeric_limits<float>::quiet_NaN();

@@ -7,6 +7,7 @@
 // rockets. Both walks stay free of allocation and reference counting.
 // A visitor that changes the world must end the walk (return true).
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <span>
@@ -26,13 +27,53 @@ inline float SquaredDistance(float x1, float y1, float x2, float y2) {
   return dx * dx + dy * dy;
 }
 
+// SquaredDistance from (x, y) of the four positions (xs[i], ys[i]) side by side, each taken as
+// SquaredDistance takes it.
+struct FourDistances {
+  float d[4];
+  bool AnyBelow(float limit) const { return (d[0] < limit) | (d[1] < limit) | (d[2] < limit) | (d[3] < limit); }
+};
+inline FourDistances SquaredDistances(const float* xs, const float* ys, float x, float y) {
+  using Lanes = float __attribute__((vector_size(16)));
+  Lanes px, py;
+  std::memcpy(&px, xs, sizeof px);
+  std::memcpy(&py, ys, sizeof py);
+  const Lanes dx = px - x, dy = py - y, d = dx * dx + dy * dy;
+  FourDistances four;
+  std::memcpy(four.d, &d, sizeof four.d);
+  return four;
+}
+
 // True while the object is in the world list.
 inline bool InWorld(const TGObject& object) { return object.Link && object.Link->Linked(); }
 
+// The snapshot of the ships behind ShipsInWorld(). Its usual answer is inline: every shot asks.
+class ShipSnapshot {
+ public:
+  static const std::vector<TShipPtr>& Ships() {
+    if (TUniverse::WorldList().FirstPointer() == front_.get()) return ships_;
+    return Retake();
+  }
+  static std::uint64_t Number() {
+    Ships();
+    return number_;
+  }
+
+ private:
+  // Takes the snapshot anew; apart from the usual answer, so that answer stays a few instructions.
+  [[gnu::noinline]] static const std::vector<TShipPtr>& Retake();
+  // The snapshot and the first world entry it was taken under. Both are held, so neither
+  // address can be reused by a new object while the snapshot stands. Constant-initialised,
+  // so they outlive the world list at exit.
+  inline static std::vector<TShipPtr> ships_;
+  inline static TGObjectPtr front_;
+  inline static std::uint64_t number_ = 0;
+};
+
 // The ships at the head of the world list, newest first; some may have left since.
-const std::vector<TShipPtr>& ShipsInWorld();
+inline const std::vector<TShipPtr>& ShipsInWorld() { return ShipSnapshot::Ships(); }
 // Changes whenever ShipsInWorld() is taken anew (its indices then mean other ships).
-std::uint64_t ShipSnapshotNumber();
+inline std::uint64_t ShipSnapshotNumber() { return ShipSnapshot::Number(); }
 
 // Calls visit(TShip&) for every ship in the world until it returns true.
 template <class Visit>
@@ -103,35 +144,51 @@ template <class Wanted>
 TRocket* NearestRocketTo(float x, float y, Wanted&& wanted) {
   const auto spots = FlyingRocketSpots();
   if (!spots) return NearestIn(TRocket::Flying(), x, y, wanted);
-  return NearestOf(
-      spots->rockets.size(), [&](std::size_t i) { return spots->rockets[i]; },
-      [&](std::size_t i, const TRocket&) { return std::pair{spots->x[i], spots->y[i]}; }, x, y, wanted);
+  // Every turret searches all rockets each frame, and once one is kept few come closer: the
+  // distances are taken four at a time, and four are looked at one by one only when one of
+  // them is closer than the one kept. Those skipped would all have been passed over.
+  const std::size_t count = spots->rockets.size(), blocks = count / 4 * 4;
+  TRocket* closest = nullptr;
+  float best = 0;
+  const auto consider = [&](std::size_t i, float d) {
+    if (closest && !(d < best)) return;
+    TRocket* const rocket = spots->rockets[i];
+    if (!InWorld(*rocket) || !wanted(*rocket)) return;
+    closest = rocket, best = d;
+  };
+  for (std::size_t i = 0; i < blocks; i += 4) {
+    const FourDistances d = SquaredDistances(&spots->x[i], &spots->y[i], x, y);
+    if (closest && !d.AnyBelow(best)) continue;
+    for (std::size_t lane = 0; lane < 4; ++lane) consider(i + lane, d.d[lane]);
+  }
+  for (std::size_t i = blocks; i < count; ++i) consider(i, SquaredDistance(spots->x[i], spots->y[i], x, y));
+  return closest;
 }
 
-// As ForEachShip, but only for the ships a shot at (x, y) reaching `length` from there could
+// As ForEachShip, but only for the ships a shot at `spot` reaching `length` from there could
 // touch (see ShotBroadPhase.h).
 template <class Visit>
-void ForEachShipNearShot(float x, float y, float length, Visit&& visit) {
-  const auto near = ShipsNearShot(x, y);
+void ForEachShipNearShot(const ShotSpot& spot, float length, Visit&& visit) {
+  const auto near = ShipsNearShot(spot);
   if (!near) return ForEachShip(visit);
   const std::vector<TShipPtr>& ships = ShipsInWorld();
   for (const ProximityGrid::Thing& thing : *near) {
-    if (!thing.Reaches(x, y, length)) continue;
+    if (!thing.Reaches(spot.x, spot.y, length)) continue;
     TShip& ship = *ships[static_cast<std::size_t>(thing.index)];
     if (!InWorld(ship)) continue;
     if (visit(ship)) return;
   }
 }
 
-// As ForEachRocket, but only for the rockets a shot at (x, y) whose sprite reaches
+// As ForEachRocket, but only for the rockets a shot at `spot` whose sprite reaches
 // `spriteReach` from there could touch.
 template <class Visit>
-void ForEachRocketNearShot(float x, float y, float spriteReach, Visit&& visit) {
-  const auto near = RocketsNearShot(x, y);
+void ForEachRocketNearShot(const ShotSpot& spot, float spriteReach, Visit&& visit) {
+  const auto near = RocketsNearShot(spot);
   if (!near) return ForEachRocket(visit);
   const auto& rockets = TRocket::Flying();
   for (const ProximityGrid::Thing& thing : *near) {
-    if (!thing.Reaches(x, y, spriteReach)) continue;
+    if (!thing.Reaches(spot.x, spot.y, spriteReach)) continue;
     TRocket* rocket = rockets[static_cast<std::size_t>(thing.index)];
     if (!rocket || !InWorld(*rocket)) continue;
     if (visit(*rocket)) return;

@@ -138,8 +138,6 @@ void TShip::AddBuddy(const TShipPtr& other) {
   other->BuddyList.AddLast(std::static_pointer_cast<TShip>(shared_from_this()));
 }
 
-const PlacedImage& TShip::HitImage() const { return hitImage_.Place(Image, HitPlacement(X, Y, Rotation)); }
-
 bool TShip::IsBuddy(const TGObject* other) const {
   if (BuddyList.Empty()) return false;
   for (const auto& buddy : BuddyList)

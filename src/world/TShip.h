@@ -175,7 +175,7 @@ class TShip : public TGObject {
   bool IsBuddy(const TGObject* other) const;
   // The hull placed where hit tests see it now (see HitPlacement), worked out once for all the
   // shots that test it in a frame. Only for a ship with an Image.
-  const PlacedImage& HitImage() const;
+  const PlacedImage& HitImage() const { return hitImage_.Place(Image, HitPlacement(X, Y, Rotation)); }
   // Turns Rotation towards heading target by the turning law.
   void TurnTowards(float target);
 

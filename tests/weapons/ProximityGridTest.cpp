@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <random>
+#include <span>
 #include <vector>
 
 namespace tolvex::testing {
@@ -106,6 +107,48 @@ TEST(ProximityGrid, EveryThingWhoseCircleGrownByTheAskersReachCoversAPointIsList
     covered += !expected.empty();
   }
   EXPECT_GT(covered, 300) << "the probes should often land inside circles";
+}
+
+TEST(ProximityGrid, GridsOfOneCellSizeShareTheSlotOfAPoint) {
+  // The shots look up their cell once for the ships' grid and the rockets' grid alike.
+  std::mt19937 random(11);
+  std::uniform_real_distribution<float> position(-5000, 5000), reach(0, 200);
+  ProximityGrid ships(128), rockets(128);
+  for (int i = 0; i < 60; ++i) ships.Add(i, position(random), position(random), reach(random), 50);
+  for (int i = 0; i < 100; ++i) rockets.Add(i, position(random), position(random), reach(random), 20);
+  ships.Finish();
+  rockets.Finish();
+  const auto indices = [](std::span<const ProximityGrid::Thing> things) {
+    std::vector<int> list;
+    for (const ProximityGrid::Thing& thing : things) list.push_back(thing.index);
+    return list;
+  };
+  int found = 0;
+  for (int probe = 0; probe < 2000; ++probe) {
+    // Far points too, whose cells wrap around the table.
+    const float scale = probe % 10 == 0 ? 1.0e6f : 1.0f;
+    const float x = position(random) * scale, y = position(random) * scale;
+    const int slot = ships.SlotAt(x, y);
+    ASSERT_EQ(slot, rockets.SlotAt(x, y));
+    EXPECT_EQ(indices(ships.InSlot(slot)), NearList(ships, x, y)) << "probe " << probe;
+    EXPECT_EQ(indices(rockets.InSlot(slot)), NearList(rockets, x, y)) << "probe " << probe;
+    found += !rockets.InSlot(slot).empty();
+  }
+  EXPECT_GT(found, 100) << "the probes should often find rockets";
+}
+
+TEST(ProximityGrid, CellsLeftOfAndAboveTheOriginWrapAroundTheTable) {
+  // Cell −1 is the table's last column and row, cell −34 its last column but one: nothing is lost
+  // or listed twice there.
+  ProximityGrid grid(100);
+  grid.Add(0, -50, -50, 1);
+  grid.Add(1, -3350, 50, 1);
+  grid.Finish();
+  EXPECT_EQ(NearList(grid, -50, -50), (std::vector<int>{0}));
+  EXPECT_EQ(grid.SlotAt(-50, -50), 32 * 32 - 1);
+  EXPECT_EQ(grid.SlotAt(-3350, 50), 30);
+  EXPECT_EQ(NearList(grid, -3350, 50), (std::vector<int>{1}));
+  EXPECT_EQ(grid.SlotAt(3150, 3150), grid.SlotAt(-50, -50));
 }
 
 }  // namespace
