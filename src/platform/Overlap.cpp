@@ -9,10 +9,7 @@
 #include <limits>
 #include <utility>
 
-#ifdef __SSE__
-#include <immintrin.h>
-#endif
-
+#include "core/FourLanes.h"
 #include "platform/Clock.h"
 
 namespace tolvex {
@@ -45,21 +42,6 @@ struct Axis {
   float slope, inverse, offsetPerRow, offset0;
   int low, high;  // the solid pixels lie in [low, high)
 };
-
-// Four pixel centres of a row side by side, and per-lane answers (all bits set for yes).
-using Lanes = float __attribute__((vector_size(16)));
-using LaneFlags = std::int32_t __attribute__((vector_size(16)));
-
-// Bit i set for each lane i whose flags are all set.
-unsigned LaneBits(LaneFlags flags) {
-#ifdef __SSE__
-  return static_cast<unsigned>(_mm_movemask_ps(std::bit_cast<__m128>(flags)));
-#else
-  unsigned bits = 0;
-  for (int lane = 0; lane < 4; ++lane) bits |= static_cast<unsigned>(flags[lane] & 1) << lane;
-  return bits;
-#endif
-}
 
 // The whole numbers from which a row's centres may be stepped four at a time: every centre
 // and its neighbours are then exact, so each lane holds the value the one-by-one walk reaches.

@@ -11,9 +11,11 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
+#include "core/FourLanes.h"
 #include "weapons/ShotBroadPhase.h"
 #include "weapons/TRocket.h"
 #include "world/TShip.h"
@@ -27,21 +29,14 @@ inline float SquaredDistance(float x1, float y1, float x2, float y2) {
   return dx * dx + dy * dy;
 }
 
-// SquaredDistance from (x, y) of the four positions (xs[i], ys[i]) side by side, each taken as
-// SquaredDistance takes it.
-struct FourDistances {
-  float d[4];
-  bool AnyBelow(float limit) const { return (d[0] < limit) | (d[1] < limit) | (d[2] < limit) | (d[3] < limit); }
-};
-inline FourDistances SquaredDistances(const float* xs, const float* ys, float x, float y) {
-  using Lanes = float __attribute__((vector_size(16)));
+// SquaredDistance from (x, y) of the four positions (xs[i], ys[i]) side by side, each lane taken
+// as SquaredDistance takes it.
+inline Lanes SquaredDistances(const float* xs, const float* ys, float x, float y) {
   Lanes px, py;
   std::memcpy(&px, xs, sizeof px);
   std::memcpy(&py, ys, sizeof py);
-  const Lanes dx = px - x, dy = py - y, d = dx * dx + dy * dy;
-  FourDistances four;
-  std::memcpy(four.d, &d, sizeof four.d);
-  return four;
+  const Lanes dx = px - x, dy = py - y;
+  return dx * dx + dy * dy;
 }
 
 // True while the object is in the world list.
@@ -96,25 +91,40 @@ void ForEachRocket(Visit&& visit) {
   }
 }
 
+// Of the candidates offered to it in order, keeps the first of the strictly nearest that are in
+// the world and wanted: a candidate is kept only when it is closer than the one kept. Distances
+// come first, so whether an object is in the world and wanted is asked only of one that would be kept.
+template <class T>
+class NearestKeeper {
+ public:
+  template <class Wanted>
+  void Offer(T* object, float squaredDistance, Wanted& wanted) {
+    if (closest_ && !(squaredDistance < best_)) return;
+    if (!InWorld(*object) || !wanted(*object)) return;
+    closest_ = object, best_ = squaredDistance;
+  }
+  // False when none of four candidates at these squared distances could be kept.
+  bool AnyCloser(Lanes squaredDistances) const { return !closest_ || LaneBits(squaredDistances < best_) != 0; }
+  T* Closest() const { return closest_; }
+
+ private:
+  T* closest_ = nullptr;
+  float best_ = 0;
+};
+
 // The first of the strictly nearest of `count` candidates to (x, y) that are in the world and that
-// `wanted` accepts: what a walk in order finds that keeps a candidate only when it is closer than the
-// one kept. Candidate i is objectAt(i) (null: skipped), standing where positionOf(i, object) says.
-// Distances come first, so whether an object is in the world and wanted is asked only of one that
-// would be kept.
+// `wanted` accepts (see NearestKeeper). Candidate i is objectAt(i) (null: skipped), standing where
+// positionOf(i, object) says.
 template <class ObjectAt, class PositionOf, class Wanted>
 auto* NearestOf(std::size_t count, ObjectAt&& objectAt, PositionOf&& positionOf, float x, float y, Wanted&& wanted) {
-  decltype(objectAt(std::size_t{0})) closest = nullptr;
-  float best = 0;
+  NearestKeeper<std::remove_pointer_t<decltype(objectAt(std::size_t{0}))>> nearest;
   for (std::size_t i = 0; i < count; ++i) {
     const auto object = objectAt(i);
     if (!object) continue;
     const auto [ox, oy] = positionOf(i, *object);
-    const float d = SquaredDistance(ox, oy, x, y);
-    if (closest && !(d < best)) continue;
-    if (!InWorld(*object) || !wanted(*object)) continue;
-    closest = object, best = d;
+    nearest.Offer(object, SquaredDistance(ox, oy, x, y), wanted);
   }
-  return closest;
+  return nearest.Closest();
 }
 
 // NearestOf over a list of objects (or pointers to them), each where it stands itself.
@@ -148,21 +158,16 @@ TRocket* NearestRocketTo(float x, float y, Wanted&& wanted) {
   // distances are taken four at a time, and four are looked at one by one only when one of
   // them is closer than the one kept. Those skipped would all have been passed over.
   const std::size_t count = spots->rockets.size(), blocks = count / 4 * 4;
-  TRocket* closest = nullptr;
-  float best = 0;
-  const auto consider = [&](std::size_t i, float d) {
-    if (closest && !(d < best)) return;
-    TRocket* const rocket = spots->rockets[i];
-    if (!InWorld(*rocket) || !wanted(*rocket)) return;
-    closest = rocket, best = d;
-  };
+  NearestKeeper<TRocket> nearest;
   for (std::size_t i = 0; i < blocks; i += 4) {
-    const FourDistances d = SquaredDistances(&spots->x[i], &spots->y[i], x, y);
-    if (closest && !d.AnyBelow(best)) continue;
-    for (std::size_t lane = 0; lane < 4; ++lane) consider(i + lane, d.d[lane]);
+    const Lanes d = SquaredDistances(&spots->x[i], &spots->y[i], x, y);
+    if (!nearest.AnyCloser(d)) continue;
+    for (std::size_t lane = 0; lane < 4; ++lane) nearest.Offer(spots->rockets[i + lane], d[lane], wanted);
   }
-  for (std::size_t i = blocks; i < count; ++i) consider(i, SquaredDistance(spots->x[i], spots->y[i], x, y));
-  return closest;
+  for (std::size_t i = blocks; i < count; ++i) {
+    nearest.Offer(spots->rockets[i], SquaredDistance(spots->x[i], spots->y[i], x, y), wanted);
+  }
+  return nearest.Closest();
 }
 
 // As ForEachShip, but only for the ships a shot at `spot` reaching `length` from there could
