@@ -4,6 +4,10 @@
 
 namespace tolvex {
 
+// Ten entries of the longest name and time the table takes fit into one fetch answer, with room
+// for the status line and headers.
+static_assert(10 * (kOnlineNameMax + kOnlineTimeMax + 32) + 1024 <= ExchangeLimits{}.maxAnswerBytes);
+
 bool CheckOnlineVersion(const OnlineExchanger& exchange) {
   VersionVerdict verdict = VersionVerdict::None;
   exchange(VersionCheckQuery(), [&](const std::string& line) {

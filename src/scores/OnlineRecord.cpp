@@ -1,5 +1,6 @@
 #include "scores/OnlineRecord.h"
 
+#include <algorithm>
 #include <climits>
 
 #include "scores/Md5.h"
@@ -41,13 +42,13 @@ std::string OnlineCheckValue(const OnlineRecord& record) {
 }
 
 bool IsOnlineText(std::string_view text, std::size_t maxBytes) {
-  if (text.empty() || text.size() > maxBytes || text.front() == ' ' || text.back() == ' ') return false;
-  for (const char ch : text) {
+  if (text.size() > maxBytes || text.find('|') != std::string_view::npos ||
+      text.find(kEndMarker) != std::string_view::npos)
+    return false;
+  return std::none_of(text.begin(), text.end(), [](char ch) {
     const auto c = static_cast<unsigned char>(ch);
-    if (c < 32 || c == 127) return false;
-    if (ch == '|' || ch == '[' || ch == ']' || ch == '=' || ch == ',') return false;
-  }
-  return true;
+    return c < 32 || c == 127;
+  });
 }
 
 bool IsValidOnlineRecord(const OnlineRecord& record) {
@@ -88,7 +89,7 @@ void ParseOnlineRecords(std::string_view line, std::vector<OnlineRecord>& record
     OnlineRecord record;
     bool numbersValid = false;
     if (!TakeRecord(text, record, numbersValid)) return;
-    if (numbersValid && IsValidOnlineRecord(record)) records.push_back(std::move(record));
+    if (numbersValid && record.points > 0) records.push_back(std::move(record));
   }
 }
 

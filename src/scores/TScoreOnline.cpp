@@ -35,7 +35,10 @@ bool TScore::Highscore_Get(int limit) {
   ShowOnlineBanner("Get Highscores from Website...");
   std::vector<OnlineRecord> records;
   if (!FetchOnlineRecords(limit, records)) return false;
-  for (OnlineRecord& record : records) Add(std::move(record.name), record.points, std::move(record.time), record.rank, true);
+  // The name is cleaned before the list looks for it: a name the list would change ("a=b") is
+  // then found again on the next update instead of being added once more every time.
+  for (OnlineRecord& record : records)
+    Add(CleanScoreName(std::move(record.name)), record.points, std::move(record.time), record.rank, true);
   return true;
 }
 

@@ -36,21 +36,27 @@ TEST_F(OnlineClientTest, VersionCheckKeepsOnlineOnOnlyWhenAccepted) {
 }
 
 TEST_F(OnlineClientTest, FetchedEntriesJoinTheListMarkedOnline) {
-  ScriptedServer server(AnswerWith(Answer("[start][Ace|1200|06 Dec 2026/12:00:00|7][end]\r\n[start][Lost|5|t|1]\r\n")));
+  ScriptedServer server(AnswerWith(Answer("[start][Ace|1200|06 Dec 2026/12:00:00|7][[SQ]Bob|900||3][a=b |700|t|1][end]"
+                                          "\r\n[start][Lost|5|t|1]\r\n")));
   Use(server);
   TScore::Add("Me", 800, "", 2, false);
   EXPECT_TRUE(TScore::Highscore_Get(10));
   const auto entries = Entries();
-  ASSERT_EQ(entries.size(), 2u);
+  ASSERT_EQ(entries.size(), 4u);
   EXPECT_EQ(entries[1]->name, "Ace");
   EXPECT_EQ(entries[1]->points, 1200);
   EXPECT_EQ(entries[1]->time, "06 Dec 2026/12:00:00");
   EXPECT_EQ(entries[1]->rank, 7);
   EXPECT_TRUE(entries[1]->online);
   EXPECT_FALSE(entries[1]->newentry);
-  // The same answer again adds nothing: the entries are already listed.
+  // A name with brackets and an empty time is listed as it came; the time stays empty.
+  EXPECT_EQ(entries[2]->name, "[SQ]Bob");
+  EXPECT_EQ(entries[2]->time, "");
+  EXPECT_TRUE(entries[2]->online);
+  // The same answer again adds nothing: the entries are already listed, the one whose name the
+  // list cleaned among them.
   EXPECT_TRUE(TScore::Highscore_Get(10));
-  EXPECT_EQ(Names(), (std::vector<std::string>{"Me", "Ace"}));
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Me", "Ace", "[SQ]Bob", "ab"}));
 }
 
 TEST_F(OnlineClientTest, UpdateMarksWhatTheServerStoredAndSaves) {
