@@ -4,10 +4,9 @@ namespace tolvex {
 
 namespace {
 
-bool IsUnreserved(unsigned char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '_' ||
-         c == '.' || c == '~';
-}
+// The blank ends the request line, "&" and "#" end the value, "%" starts an escape and "+" reads
+// as a blank to many servers; control bytes and bytes above 0x7E are not allowed in a request line.
+bool NeedsEscape(unsigned char c) { return c <= ' ' || c >= 0x7F || c == '%' || c == '&' || c == '#' || c == '+'; }
 
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -24,7 +23,7 @@ std::string PercentEncode(std::string_view text) {
   encoded.reserve(text.size());
   for (const char ch : text) {
     const auto c = static_cast<unsigned char>(ch);
-    if (IsUnreserved(c)) {
+    if (!NeedsEscape(c)) {
       encoded += ch;
     } else {
       encoded += '%';

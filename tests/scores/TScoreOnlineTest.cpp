@@ -1,5 +1,7 @@
 // The highscore list's online operations: the version check at start-up and the update button,
 // against servers that answer well, badly or not at all.
+#include <mutex>
+
 #include "OnlineClientFixture.h"
 
 namespace tolvex {
@@ -60,20 +62,35 @@ TEST_F(OnlineClientTest, FetchedEntriesJoinTheListMarkedOnline) {
 }
 
 TEST_F(OnlineClientTest, UpdateMarksWhatTheServerStoredAndSaves) {
-  ScriptedServer server([](ScriptedServer& s, int client) {
+  std::mutex mutex;
+  std::vector<std::string> requestLines;
+  ScriptedServer server([&](ScriptedServer& s, int client) {
     s.ReadRequest(client);
     const std::string request = s.LastRequest();
+    {
+      const std::lock_guard lock(mutex);
+      requestLines.push_back(request.substr(0, request.find("\r\n")));
+    }
     if (request.find("submit.php?name=Kept") != std::string::npos) s.Send(client, Answer("[OK]\n"));
     if (request.find("submit.php?name=Refused") != std::string::npos) s.Send(client, Answer("[ERROR] forged\n"));
     if (request.find("get.php?limit=10&") != std::string::npos) s.Send(client, Answer("[start][Far|9|x|1][end]\n"));
   });
   Use(server);
   OnlineHighscore = 1;
-  TScore::Add("Kept", 300, "", 1, false);
+  TScore::Add("Kept", 300, "06 Dec 2026/12:00:00", 1, false);
   TScore::Add("Refused", 200, "", 1, false);
   TScore::Add("Known", 100, "t", 1, true);
   TScore::OnlineUpdate();
   EXPECT_EQ(server.Connections(), 3) << "two submissions and one fetch";
+  {
+    const std::lock_guard lock(mutex);
+    ASSERT_EQ(requestLines.size(), 3u);
+    // Only what would break the query is escaped: the time goes out as any server of the game reads it.
+    EXPECT_EQ(requestLines[0], "GET /games/tolvexExt107highscore/submit.php?name=Kept&points=300"
+                               "&time=06%20Dec%202026/12:00:00&rank=1&md5sum=" +
+                                   OnlineCheckValue({"Kept", 300, "06 Dec 2026/12:00:00", 1}) +
+                                   "&funpicbuffer=0 HTTP/1.0");
+  }
   TScore::Init();
   TScore::Sort();
   ASSERT_EQ(Names(), (std::vector<std::string>{"Kept", "Refused", "Known", "Far"}));

@@ -98,7 +98,7 @@ TEST_P(ServerContract, GameChecksVersionSubmitsAndFetches) {
   EXPECT_EQ(server_->Get("checkversion.php?version=0123").second, "[false]\n");
   EXPECT_EQ(server_->Get("checkversion.php").second, "[false]\n");
   const std::vector<OnlineRecord> submitted{{"Ace Pilot", 1200, "06 Dec 2026/12:00:00", 7},
-                                            {"Q&A #1 100% +?/", 5000, "07 Dec 2026/08:30:00", 12},
+                                            {"Q&A #1 100% +/", 5000, "07 Dec 2026/08:30:00", 12},
                                             {"Bo", 1200, "06 Dec 2026/12:05:00", 0}};
   for (const OnlineRecord& record : submitted) EXPECT_TRUE(Submit(record)) << record.name;
   EXPECT_TRUE(Submit(submitted[0])) << "an entry the table holds is acknowledged again";
