@@ -8,7 +8,7 @@ PACKAGES=(
   libsdl2-dev libsdl2-mixer-dev
   libpng-dev zlib1g-dev libjpeg-dev
   nettle-dev
-  libcairo2-dev libfreetype-dev fonts-dejavu-core
+  libcairo2-dev libfreetype-dev fonts-dejavu-core fonts-dejavu-extra
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
   libvorbis-dev libogg-dev

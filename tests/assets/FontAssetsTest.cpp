@@ -187,6 +187,22 @@ TEST(FontTextures, CapitalUmlautsKeepTheirDotsAboveTheLetter) {
     }
 }
 
+TEST(FontTextures, GlyphsKeepToElevenRowsSoPanelLinesTwelvePixelsApartNeverTouch) {
+    // Rows 2 to 12 of each 16-px cell; only the alarm font's soft glow may reach beyond them.
+    const std::pair<const char*, int> kMostOutside[] = {{"font", 0}, {"font2", 0}, {"font3", 80}};
+    for (const auto& [font, most] : kMostOutside) {
+        const art::Image img = loadGfx(std::string(font) + ".png");
+        for (const Record& r : expectedRecords()) {
+            int outside = 0;
+            for (int y = 0; y < 16; ++y)
+                for (int x = r.x; x < r.x + r.width; ++x)
+                    if (y < 2 || y > 12) outside = std::max(outside, alphaAt(img, x, r.y + y));
+            EXPECT_LE(outside, most) << font << " character " << r.code;
+            EXPECT_GE(rowsInk(img, r.code, 2, 13), 128) << font << " character " << r.code;
+        }
+    }
+}
+
 TEST(FontTextures, BoldMessagesFontIsHeavierThanThePlainOne) {
     auto ink = [](const art::Image& img) {
         long sum = 0;

@@ -5,37 +5,14 @@
 
 #include <algorithm>
 
-#include "core/Globals.h"
-#include "platform/Graphics.h"
+#include "GameFontScreen.h"
 #include "platform/Image.h"
-#include "ui/GameFonts.h"
-#include "ui/TINPT_FIELD.h"
-#include "ui/TMessage.h"
 #include "ui/TTextfield.h"
 
 namespace tolvex {
 namespace {
 
-class TextScreenshot : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(OpenHeadlessScreen(640, 360));
-    ResetDrawState();
-    ResetShellGlobals();
-    GfxWidth = 640;
-    GfxHeight = 360;
-    LoadGameFonts();
-    ASSERT_TRUE(GameFont && GameFont2);
-  }
-  void TearDown() override {
-    MessageList.Clear();
-    TINPT_FIELD::DieAll();
-    ResetGameFonts();
-    ResetShellGlobals();
-    ResetDrawState();
-    CloseScreen();
-  }
-};
+using TextScreenshot = test::GameFontScreen;
 
 TEST_F(TextScreenshot, MessagesAPanelAndAnInputField) {
   // A dark blue backdrop like space.

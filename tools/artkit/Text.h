@@ -6,7 +6,8 @@
 
 namespace tolvex::art {
 
-// Folder of the DejaVu faces (Debian package fonts-dejavu-core).
+// Folder of the DejaVu faces (Debian packages fonts-dejavu-core and, for the condensed faces,
+// fonts-dejavu-extra).
 inline constexpr const char* kDejaVuDir = "/usr/share/fonts/truetype/dejavu/";
 
 // Selects a DejaVu face by file name (e.g. "DejaVuSans-Bold.ttf") at `pixels` size on the context.

@@ -26,11 +26,12 @@ int main(int argc, char** argv) {
     return tolvex::art::runGenerator(argc, argv, "fonts", [](const std::string& dir) {
         const GameFont fonts[] = {
             // HUD and panels: plain, legible.
-            {"font", {"DejaVuSans.ttf", "DejaVuSansMono.ttf", 12.5, 12, false}},
+            {"font", {"DejaVuSans.ttf", "DejaVuSansMono.ttf", "DejaVuSans-Bold.ttf", 10.5, 11, 1.45, false}},
             // Messages: bolder.
-            {"font2", {"DejaVuSans-Bold.ttf", "DejaVuSansMono-Bold.ttf", 12.5, 12, false}},
+            {"font2", {"DejaVuSans-Bold.ttf", "DejaVuSansMono-Bold.ttf", "DejaVuSans-Bold.ttf", 10.5, 11, 1.45, false}},
             // Alarms: condensed capitals with a glow.
-            {"font3", {"DejaVuSansCondensed-Bold.ttf", "DejaVuSansMono-Bold.ttf", 12.8, 12, true}},
+            {"font3", {"DejaVuSansCondensed-Bold.ttf", "DejaVuSansMono-Bold.ttf", "DejaVuSansCondensed-Bold.ttf", 10.8, 11,
+                       1.25, true}},
         };
         const auto metrics = tolvex::art::encodeFontMetrics();
         for (const GameFont& f : fonts) {
