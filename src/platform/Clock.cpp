@@ -2,8 +2,10 @@
 
 #include <SDL.h>
 
+#include <chrono>
 #include <cmath>
 #include <ctime>
+#include <exception>
 #include <numbers>
 
 namespace tolvex {
@@ -103,6 +105,21 @@ void SeedRandom(std::uint32_t seed) {
 }
 
 std::uint32_t RandomSeed() { return lastSeed; }
+
+std::uint32_t FreshSeed() {
+  std::uint64_t x = static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+  try {
+    std::random_device entropy;
+    x ^= std::uint64_t{entropy()} << 32 | entropy();
+  } catch (const std::exception&) {
+    // No entropy source: the clock's nanoseconds still differ from launch to launch.
+  }
+  // A 64-bit finaliser, so that every bit of both sources reaches the 32 bits of the seed.
+  x = (x ^ x >> 30) * 0xBF58476D1CE4E5B9u;
+  x = (x ^ x >> 27) * 0x94D049BB133111EBu;
+  x ^= x >> 31;
+  return static_cast<std::uint32_t>(x ^ x >> 32);
+}
 
 int RandomInt(int a, int b) { return Generator().Int(a, b); }
 float RandomFloat(float a, float b) { return Generator().Float(a, b); }

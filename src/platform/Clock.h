@@ -48,6 +48,9 @@ struct DateTime {
 DateTime CurrentDateTime();
 
 void SeedRandom(std::uint32_t seed);
+// A seed of its own for every launch: the system's entropy mixed with the wall clock (the clock
+// alone when the system has no entropy to give).
+std::uint32_t FreshSeed();
 // The seed last given to SeedRandom (a replay keeps it).
 std::uint32_t RandomSeed();
 // Uniform integer between a and b inclusive, whichever is larger.

@@ -40,6 +40,7 @@ bool OpenAudio() {
     return false;
   }
   Mix_AllocateChannels(kChannels);
+  Mix_ReserveChannels(kReservedChannels);
   AudioFlag() = true;
   return true;
 }
@@ -60,11 +61,20 @@ SoundPtr LoadSound(std::string_view path, int) {
   return chunk ? std::make_shared<Sound>(chunk) : nullptr;
 }
 
-Channel PlaySound(const SoundPtr& sound) {
+namespace {
+// Starts the sound on `channel` (−1: the first free one) at full volume.
+Channel StartSound(Channel channel, const SoundPtr& sound) {
   if (!sound || !AudioOpen()) return -1;
-  const int channel = Mix_PlayChannel(-1, sound->Chunk(), 0);
+  channel = Mix_PlayChannel(channel, sound->Chunk(), 0);
   if (channel >= 0) Mix_Volume(channel, MIX_MAX_VOLUME);
   return channel;
+}
+}  // namespace
+
+Channel PlaySound(const SoundPtr& sound) { return StartSound(-1, sound); }
+
+Channel PlaySoundOn(Channel reserved, const SoundPtr& sound) {
+  return reserved >= 0 && reserved < kReservedChannels ? StartSound(reserved, sound) : -1;
 }
 
 void SetChannelVolume(Channel channel, float volume) {

@@ -18,8 +18,15 @@ bool AudioOpen();
 
 // Loads a WAV file ("\" paths); null when it is missing or there is no audio.
 SoundPtr LoadSound(std::string_view path, int flags = 0);
-// Starts the sound on a new channel at full volume.
+// Channels 0 .. kReservedChannels − 1 belong to sounds that must not be crowded out, such as the
+// HUD's alarms: PlaySound never picks them, so no other effect can take one over, and a reserved
+// channel that plays is playing its own sound.
+constexpr Channel kReservedChannels = 2;
+
+// Starts the sound on a free channel at full volume.
 Channel PlaySound(const SoundPtr& sound);
+// Starts the sound at full volume on reserved channel `reserved`, cutting off what played there.
+Channel PlaySoundOn(Channel reserved, const SoundPtr& sound);
 void SetChannelVolume(Channel channel, float volume);
 bool IsChannelPlaying(Channel channel);
 

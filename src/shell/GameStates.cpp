@@ -39,23 +39,23 @@ void DrawMenuLogos() {
   DrawMenuLogo(GfxWidth - 60, GfxHeight - 60);
 }
 
+// Escape is read after the menu's command, whatever it was: a game started in the same frame has
+// flushed the key already, any other command is followed by Escape's own effect.
 void ProcessMainMenuInput() {
   const std::string command = TMenue::ProcessAll();
   if (command == "start_game") SetGameState(kStateGame);
   else if (command == "highscore") SetGameState(kStateHighscore);
-  else if (command == "quit" || KeyPressed(KEY_ESCAPE)) QuitGame = 1;
+  else if (command == "quit") QuitGame = 1;
+  if (KeyPressed(KEY_ESCAPE)) QuitGame = 1;
 }
 
 void ProcessHighscoreInput() {
   if (HighscorePanel) HighscorePanel->move(0, (KeyHeld(KEY_DOWN) ? 1 : 0) - (KeyHeld(KEY_UP) ? 1 : 0));
   const std::string command = TMenue::ProcessAll();
-  if (command == "start_game") {
-    SetGameState(kStateGame);
-  } else if (command == "updatehighscore") {
-    UpdateFromOnlineTable();
-  } else if (command == "main" || KeyPressed(KEY_ESCAPE)) {
-    SetGameState(kStateMainMenu);
-  }
+  if (command == "start_game") SetGameState(kStateGame);
+  else if (command == "updatehighscore") UpdateFromOnlineTable();
+  else if (command == "main") SetGameState(kStateMainMenu);
+  if (KeyPressed(KEY_ESCAPE)) SetGameState(kStateMainMenu);
 }
 
 void EnterState() {

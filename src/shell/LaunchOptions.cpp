@@ -97,6 +97,7 @@ ParsedLaunch ParseLaunchOptions(const std::vector<std::string>& args) {
     else if (name == "--list-assets") options.listAssets = true;
     else if (name == "--autopilot") options.autopilot = true;
     else if (name == "--stats") options.stats = true;
+    else if (name == "--uncapped") options.uncapped = true;
     else if (name == "--help" || name == "-h") options.showHelp = true;
     else if (!TakesValue(name)) parsed.error = "unknown option " + name;
     else if (i + 1 >= args.size()) parsed.error = name + " needs a value";
@@ -125,6 +126,7 @@ std::string LaunchUsage() {
          "  --dump N:FILE               write the game state as JSON after frame N (repeatable)\n"
          "  --autopilot                 the computer plays: flies, fights and starts new games\n"
          "  --stats                     at exit: frame times, time per frame phase, draw calls, peaks\n"
+         "  --uncapped                  a window draws as many frames as it can, not one per display refresh\n"
          "  --list-assets               print every embedded file and exit\n";
 }
 

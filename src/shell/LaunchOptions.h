@@ -42,11 +42,13 @@ struct LaunchOptions {
   // Print frame statistics when the program ends.
   bool stats = false;
   bool showHelp = false;
+  // The window's frames are not capped at the display's refresh rate.
+  bool uncapped = false;
 
-  // A window on the real clock shows at most one frame per display refresh; headless and
-  // stepped runs go as fast as they can.
+  // A window on the real clock shows at most one frame per display refresh, unless the player
+  // asks for every frame the machine can draw; headless and stepped runs go as fast as they can.
   // A replay paces itself.
-  bool CapsFrameRate() const { return !headless && frameMs == 0 && replayFile.empty(); }
+  bool CapsFrameRate() const { return !headless && !uncapped && frameMs == 0 && replayFile.empty(); }
 };
 
 // The parsed options, or the one-line reason the command line is wrong.

@@ -124,8 +124,10 @@ StartUpResult StartUp(const LaunchOptions& options) {
   // 8.
   TMessage::Init();
   AddDumpSection(DumpMessages);
-  // 9.
-  const std::uint32_t seed = options.seed ? *options.seed : static_cast<std::uint32_t>(ClockMs());
+  // 9. Every launch plays a game of its own; --seed (or a replay) names the game instead. The
+  // debug log tells the seed, so a game worth seeing again can be started with it.
+  const std::uint32_t seed = options.seed ? *options.seed : FreshSeed();
+  WriteDebugLine("Random seed: " + std::to_string(seed));
   SeedRandom(seed);
   TMusic::Dice().Seed(seed ^ 0x9E3779B9u);
   // 10.

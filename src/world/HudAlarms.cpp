@@ -11,6 +11,7 @@
 #include "core/ShellSounds.h"
 #include "platform/Clock.h"
 #include "platform/Graphics.h"
+#include "platform/Sound.h"
 #include "ui/GameFonts.h"
 #include "weapons/WeaponImages.h"
 #include "weapons/WorldWalk.h"
@@ -23,6 +24,10 @@ namespace tolvex {
 namespace {
 
 constexpr float kAlarmScale = 1.5f;
+// Each alarm plays on a channel of its own that no other effect takes over: when its sound ends,
+// the next shot of the fight cannot make the alarm look as if it were still playing.
+constexpr Channel kRocketAlarmChannel = 0, kHpAlarmChannel = 1;
+static_assert(kHpAlarmChannel < kReservedChannels);
 // Rockets seen this long ago still keep the rocket alarm on, ms.
 constexpr int kRocketAlarmHold = 500;
 
@@ -39,12 +44,12 @@ void FadeAlarmText(float& renew) {
   if (renew > 0) renew = std::max(0.0f, renew - 1.2f / FrameRate);
 }
 
-// Starts the alarm's sound again once its channel has finished, at twice the effect volume, and
-// flashes the text up with it. A game without sound flashes the text again once it has faded out,
-// as if the sound had ended: restarting every frame would keep the blinking signs dark.
-void RenewAlarmSound(Channel& channel, const SoundPtr& sound, float& renew) {
+// Starts the alarm's sound again on its own channel once it has finished, at twice the effect
+// volume, and flashes the text up with it. A game without sound flashes the text again once it has
+// faded out, as if the sound had ended: restarting every frame would keep the blinking signs dark.
+void RenewAlarmSound(Channel& channel, Channel own, const SoundPtr& sound, float& renew) {
   if (channel >= 0 && IsChannelPlaying(channel)) return;
-  channel = PlaySound(sound);
+  channel = PlaySoundOn(own, sound);
   if (channel < 0 && renew > 0) return;
   SetChannelVolume(channel, SfxVolume * 2);
   renew = 1;
@@ -71,7 +76,7 @@ void TShip::CheckAndDrawRocketAlarm(float x, float y) {
   });
   SetRotation(0);
   FadeAlarmText(RocketAlarmRenew);
-  RenewAlarmSound(HUD_Alarmchannel, Sounds().rocketAlarm, RocketAlarmRenew);
+  RenewAlarmSound(HUD_Alarmchannel, kRocketAlarmChannel, Sounds().rocketAlarm, RocketAlarmRenew);
 }
 
 void TShip::CheckAndDrawHpAlarm() {
@@ -81,7 +86,7 @@ void TShip::CheckAndDrawHpAlarm() {
   SetColor(255, 255, 100);
   DrawAlarmText(text, text, 50, HPAlarmRenew);
   FadeAlarmText(HPAlarmRenew);
-  RenewAlarmSound(HUD_Alarmchannel2, Sounds().hpAlarm, HPAlarmRenew);
+  RenewAlarmSound(HUD_Alarmchannel2, kHpAlarmChannel, Sounds().hpAlarm, HPAlarmRenew);
 }
 
 }  // namespace tolvex

@@ -2,6 +2,7 @@
 // scrolling, and the way back to the main menu.
 #include <gmock/gmock.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "HighscoreScreenFixture.h"
@@ -9,6 +10,7 @@
 #include "platform/Input.h"
 #include "platform/Keys.h"
 #include "support/MenuClick.h"
+#include "support/TestPorts.h"
 
 namespace tolvex {
 namespace {
@@ -114,6 +116,31 @@ TEST_F(HighscoreScreenTest, ArrowsScrollThePanelAndEscapeLeadsBackToTheMainMenu)
   FeedKey(KEY_ESCAPE, true);
   ProcessStateInput();
   EXPECT_EQ(QuitGame, 1) << "Escape on the main menu ends the program";
+}
+
+TEST_F(HighscoreScreenTest, EscapeTakesEffectAfterTheCommandOfTheSameFrame) {
+  // Online on, but its server is not there: the update fails at once.
+  const std::string nobody = "127.0.0.1:" + std::to_string(TakeTestPort(PortIsFree));
+  setenv("TOLVEX_HIGHSCORE_SERVER", nobody.c_str(), 1);
+  OnlineHighscore = 1;
+  struct Row {
+    GameStateId screen;
+    const char* command;
+    GameStateId after;
+    bool quit;
+  };
+  for (const Row& row : {Row{kStateMainMenu, "highscore", kStateHighscore, true}, Row{kStateMainMenu, "quit", kStateMainMenu, true},
+                         Row{kStateHighscore, "updatehighscore", kStateMainMenu, false},
+                         Row{kStateHighscore, "main", kStateMainMenu, false}}) {
+    QuitGame = 0;
+    SetGameState(row.screen);
+    FeedKey(KEY_ESCAPE, true);
+    FeedKey(KEY_ESCAPE, false);
+    ClickMenuButton(row.command);
+    EXPECT_EQ(GameState, row.after) << row.command;
+    EXPECT_EQ(QuitGame, row.quit ? 1 : 0) << row.command;
+  }
+  unsetenv("TOLVEX_HIGHSCORE_SERVER");
 }
 
 TEST_F(HighscoreScreenTest, TheMenusButtonsLeadBetweenTheScreens) {

@@ -41,11 +41,16 @@ TEST(LaunchOptions, RefusesBadInputWithTheReason) {
   }
 }
 
-TEST(LaunchOptions, OnlyAWindowOnTheRealClockIsCappedAtTheRefreshRate) {
+TEST(LaunchOptions, OnlyAWindowOnTheRealClockIsCappedAtTheRefreshRateUnlessTheCapIsLifted) {
   EXPECT_TRUE(ParseLaunchOptions({}).options.CapsFrameRate());
   EXPECT_TRUE(ParseLaunchOptions({"--start", "game"}).options.CapsFrameRate());
   EXPECT_FALSE(ParseLaunchOptions({"--frame-ms", "16"}).options.CapsFrameRate()) << "stepped runs go flat out";
   EXPECT_FALSE(ParseLaunchOptions({"--headless"}).options.CapsFrameRate());
+  EXPECT_FALSE(ParseLaunchOptions({"--replay", "r.txt"}).options.CapsFrameRate()) << "a replay paces itself";
+  const auto uncapped = ParseLaunchOptions({"--uncapped", "--start", "game"});
+  EXPECT_EQ(uncapped.error, "");
+  EXPECT_FALSE(uncapped.options.CapsFrameRate());
+  EXPECT_NE(LaunchUsage().find("--uncapped"), std::string::npos) << "--help tells of it";
 }
 
 TEST(InputScript, ParsesEveryEventType) {

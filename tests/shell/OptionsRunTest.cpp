@@ -1,7 +1,12 @@
 // The real program with "Options.ini" in its folder: headless runs read it and never write it,
-// "--size" wins over it, and screen sizes no screen can have end with the notice.
+// "--size" wins over it, screen sizes no screen can have end with the notice, and online
+// highscores stay on only with a server that takes this version.
+#include <cstdlib>
+
 #include "platform/Image.h"
+#include "scores/ScriptedServer.h"
 #include "support/ProgramRunTest.h"
+#include "support/TestPorts.h"
 
 namespace tolvex {
 namespace {
@@ -61,6 +66,27 @@ TEST_F(OptionsRunTest, ImpossibleScreenSizesEndWithTheNoticeAndACleanExit) {
     EXPECT_NE(ErrorText().find("please change graphicsmode in Options.ini file"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(folder / "state.json"));
   }
+}
+
+TEST_F(OptionsRunTest, OnlineHighscoresStayOnForTheRunOnlyWhenTheServerTakesThisVersion) {
+  WriteOptions("640", "480", "OnlineHighscore=1\n");
+  ScriptedServer accepting(AnswerWith("HTTP/1.0 200 OK\r\n\r\n[true]\r\n"));
+  ScriptedServer refusing(AnswerWith("HTTP/1.0 200 OK\r\n\r\n[false]\r\n"));
+  const std::string nobody = "127.0.0.1:" + std::to_string(TakeTestPort(PortIsFree));
+  for (const auto& [server, online] : std::vector<std::pair<std::string, bool>>{
+           {accepting.Address(), true}, {refusing.Address(), false}, {nobody, false}}) {
+    ::setenv("TOLVEX_HIGHSCORE_SERVER", server.c_str(), 1);
+    const int status = Run("--headless --start highscore --frames 1 --frame-ms 16 --dump 1:state.json");
+    ::unsetenv("TOLVEX_HIGHSCORE_SERVER");
+    ASSERT_EQ(status, 0) << ErrorText();
+    // The highscore screen offers the online update only while online highscores are on.
+    const auto dump = ReadJson("state.json");
+    bool update = false;
+    for (const auto& button : dump["menu"]["buttons"]) update |= button["command"] == "updatehighscore";
+    EXPECT_EQ(update, online) << server;
+  }
+  EXPECT_EQ(accepting.Connections(), 1);
+  EXPECT_EQ(refusing.Connections(), 1);
 }
 
 TEST_F(OptionsRunTest, SongsInTheMusicFolderMakeTheSeededPlaylist) {

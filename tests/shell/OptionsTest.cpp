@@ -162,6 +162,18 @@ TEST_F(OptionsTest, HeadlessFirstRunTakesTheDefaultsAndWritesNothing) {
   EXPECT_FALSE(std::filesystem::exists(folder / kOptionsFile));
 }
 
+TEST_F(OptionsTest, AHandEditedFileIsReadAndLeftAsItIsByteForByte) {
+  const std::string edited = "Version=Tolvex 1.07\nGFX X=1024\nGFX Y=768\nGFX Full=yes\nGFX Camera Delay=7\n"
+                             "SoundEffectVolume=55\nMusicVolume=0\nPlayer=Kim\nmy notes, not a setting\n";
+  for (const FirstRun start : {FirstRun::AskPlayer, FirstRun::UseDefaults}) {
+    Write(kOptionsFile, edited);
+    ASSERT_TRUE(LoadOptions(start));
+    EXPECT_EQ(GfxDepth, 32);
+    EXPECT_EQ(CameraDelay, 0);
+    EXPECT_EQ(Read(kOptionsFile), edited);
+  }
+}
+
 TEST_F(OptionsTest, AnotherVersionsFileIsAFirstRunAndIsLeftAlone) {
   const std::string old = "Version=Tolvex 1.06\r\nGFX X=640\r\n";
   Write(kOptionsFile, old);

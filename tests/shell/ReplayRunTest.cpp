@@ -2,6 +2,7 @@
 // state, frame for frame, on a stepped clock or on the real one.
 #include <algorithm>
 #include <fstream>
+#include <set>
 
 #include "shell/ReplayFile.h"
 #include "support/FileText.h"
@@ -146,6 +147,35 @@ TEST_F(ReplayRunTest, AReplayThatGoesAnotherWaySaysSoAndWritesNoFiles) {
   ASSERT_EQ(Replay(files[0], ""), 0) << OutputText();
   EXPECT_FALSE(std::filesystem::exists(elsewhere / "Highscore.txt")) << "a replay enters no scores";
   EXPECT_FALSE(std::filesystem::exists(elsewhere / "replays")) << "nor saves replays of itself";
+}
+
+TEST_F(ReplayRunTest, EveryLaunchWithoutASeedPlaysItsOwnGameAndNamesAndKeepsItsSeed) {
+  GiveUpAt(std::ofstream(folder / "giveup.txt"), {30});
+  // The seed a launch names on the debug log.
+  const auto loggedSeed = [this] {
+    const std::string log = ErrorText(), label = "Random seed: ";
+    const auto at = log.find(label);
+    return at == std::string::npos ? std::string("none") : log.substr(at + label.size(), log.find('\n', at) - at - label.size());
+  };
+  ::setenv("TOLVEX_DEBUG", "1", 1);
+  std::set<std::string> seeds, openings;
+  for (int launch = 0; launch < 6; ++launch) {
+    ASSERT_EQ(Run("--headless --start game --size 640x480 --frame-ms 16 --frames 40 --input giveup.txt "
+                  "--dump 20:opening.json"),
+              0)
+        << ErrorText();
+    seeds.insert(loggedSeed());
+    openings.insert(ReadJson("opening.json")["objects"].dump());
+  }
+  ASSERT_EQ(Run("--headless --seed 4000000000 --frame-ms 16 --frames 2"), 0);
+  ::unsetenv("TOLVEX_DEBUG");
+  EXPECT_EQ(loggedSeed(), "4000000000") << "--seed is taken as it is";
+  EXPECT_EQ(seeds.size(), 6u);
+  EXPECT_FALSE(seeds.contains("none"));
+  EXPECT_EQ(openings.size(), 6u) << "six launches, six different games";
+  std::set<std::string> kept;
+  for (const auto& file : Replays()) kept.insert(std::to_string(ParseReplay(test::FileText(file)).replay.header.seed));
+  EXPECT_EQ(kept, seeds) << "each game's replay holds the seed it was played with";
 }
 
 TEST_F(ReplayRunTest, ASessionWithoutAFinishedGameSavesNothing) {

@@ -14,10 +14,12 @@
 
 namespace tolvex {
 
-// Needs a stepped clock; the state handles the button's command before this returns.
-inline void ClickMenuButton(std::string_view command) {
-  for (int i = 0; i < 60; ++i) AdvanceClock();  // past the glide
-  TMenue::ProcessAll();                         // the sphere arrives
+// Needs a stepped clock; the state handles the button's command before this returns. Unless told
+// not to wait, the click comes once the sphere has arrived.
+inline void ClickMenuButton(std::string_view command, bool afterTheGlide = true) {
+  if (afterTheGlide)
+    for (int i = 0; i < 60; ++i) AdvanceClock();
+  TMenue::ProcessAll();  // the sphere where it is now
   const TMenuePtr button = FindMenuButton(command);
   ASSERT_TRUE(button) << command;
   const auto spot = button->ClickSpot();

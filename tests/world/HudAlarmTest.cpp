@@ -103,11 +103,12 @@ TEST_F(HudAlarmTest, SignsPointAtEveryRocketHomingOnTheShip) {
   EXPECT_EQ(CountNear(screen, kW / 2, kH / 2 - 150, 6), 0);
 }
 
-TEST_F(HudAlarmTest, EachAlarmSoundRestartsOnlyWhenItsChannelHasFinished) {
+TEST_F(HudAlarmTest, EachAlarmSoundRestartsOnlyWhenItsOwnSoundHasFinished) {
   if (!OpenAudio()) GTEST_SKIP() << "no audio device, not even a silent one";
   Sounds().rocketAlarm = SilentSound("alarm.wav");
   Sounds().hpAlarm = Sounds().rocketAlarm;
-  ASSERT_TRUE(Sounds().rocketAlarm);
+  const SoundPtr shot = SilentSound("shot.wav");
+  ASSERT_TRUE(Sounds().rocketAlarm && shot);
   SfxVolume = 0.25f;
   player_->HP = 10;
   struct Alarm {
@@ -128,9 +129,37 @@ TEST_F(HudAlarmTest, EachAlarmSoundRestartsOnlyWhenItsChannelHasFinished) {
     EXPECT_EQ(alarm.channel, first) << "still playing: not restarted";
     EXPECT_FLOAT_EQ(alarm.renew, 1 - 1.2f / FrameRate) << "the text fades meanwhile";
     Mix_HaltChannel(first);
+    // A shot somewhere in the fight starts on a free channel as the alarm ends.
+    const Channel other = PlaySound(shot);
+    ASSERT_GE(other, 0);
     alarm.step();
+    EXPECT_NE(alarm.channel, other) << "the shot's channel is not the alarm's";
     EXPECT_TRUE(IsChannelPlaying(alarm.channel)) << "finished: started again";
-    EXPECT_FLOAT_EQ(alarm.renew, 1);
+    EXPECT_FLOAT_EQ(alarm.renew, 1) << "and the text flashes up with it";
+  }
+}
+
+TEST_F(HudAlarmTest, TheAlarmTextsShineAsBrightlyAsTheirRenewalSays) {
+  player_->HP = 10;
+  struct Alarm {
+    float& renew;
+    std::function<void()> step;
+  };
+  for (const Alarm& alarm : {Alarm{player_->RocketAlarmRenew, [&] { RocketAlarmAt(10000, 1); }},
+                             Alarm{player_->HPAlarmRenew, [&] { HpAlarm(); }}}) {
+    std::vector<double> light;
+    for (const float renew : {1.0f, 0.5f, 0.25f}) {
+      Cls();
+      alarm.renew = renew;
+      alarm.step();
+      const Pixmap screen = Screen();
+      double sum = 0;
+      for (const std::uint32_t p : screen.pixels) sum += Red(p) + Green(p) + Blue(p);
+      light.push_back(sum);
+    }
+    ASSERT_GT(light[0], 0);
+    EXPECT_NEAR(light[1] / light[0], 0.5, 0.03);
+    EXPECT_NEAR(light[2] / light[0], 0.25, 0.03);
   }
 }
 

@@ -51,7 +51,15 @@ class HudTest : public ShipWorldTest {
     ResetWeaponImages();
   }
 
-  static Pixmap Screen() { return GrabPixmap(0, 0, kW, kH); }
+  // Opens a screen of another size, the player still at its centre.
+  static void UseScreen(int width, int height) {
+    CloseScreen();
+    GfxWidth = width, GfxHeight = height;
+    ASSERT_TRUE(OpenHeadlessScreen(width, height));
+    CameraX = -static_cast<float>(width / 2), CameraY = -static_cast<float>(height / 2);
+  }
+
+  static Pixmap Screen() { return GrabPixmap(0, 0, GfxWidth, GfxHeight); }
   static int Red(std::uint32_t argb) { return static_cast<int>(argb >> 16 & 255); }
   static int Green(std::uint32_t argb) { return static_cast<int>(argb >> 8 & 255); }
   static int Blue(std::uint32_t argb) { return static_cast<int>(argb & 255); }
@@ -61,8 +69,8 @@ class HudTest : public ShipWorldTest {
   static int Count(const Pixmap& screen, int x0, int y0, int x1, int y1,
                    const std::function<bool(std::uint32_t)>& test = Lit) {
     int n = 0;
-    for (int y = std::max(y0, 0); y <= std::min(y1, kH - 1); ++y)
-      for (int x = std::max(x0, 0); x <= std::min(x1, kW - 1); ++x) n += test(screen.At(x, y)) ? 1 : 0;
+    for (int y = std::max(y0, 0); y <= std::min(y1, screen.height - 1); ++y)
+      for (int x = std::max(x0, 0); x <= std::min(x1, screen.width - 1); ++x) n += test(screen.At(x, y)) ? 1 : 0;
     return n;
   }
   static int CountNear(const Pixmap& screen, float x, float y, int r,

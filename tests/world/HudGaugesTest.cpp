@@ -51,6 +51,47 @@ TEST_F(HudGaugesTest, SelectionMarkSitsUnderTheFirstIconOfTheSelectedType) {
   EXPECT_GT(std::hypot(mark.x - type0.x, mark.y - type0.y), 9.0f);
 }
 
+TEST_F(HudGaugesTest, DrawHudPutsTheRadarAndTheRocketArcAtTheBottomCentreOfEveryScreen) {
+  // One image at a time in its slot, all others gone; rocket type 2 holds one rocket, which sits
+  // in the type's middle slot, 120 px from (W/2, H − 100).
+  struct Spot {
+    ImagePtr* slot;
+    ImagePtr image;
+    float dx, dy, rotation;  // from (W/2, H)
+    int reach;
+  };
+  const float a = 8 * kSlot - 45;
+  const std::vector<Spot> spots = {
+      {&HudImages.radar, HudImages.radar, 0, -100, 0, 99},
+      {&HudImages.rocketArc, HudImages.rocketArc, 0, -208, 0, 111},
+      {&RocketImages[2], RocketImages[2], 120 * SinDeg(a), -100 - 120 * CosDeg(a), a, 14}};
+  player_->Rockets = {0, 0, 1, 0};
+  ResetGameFonts();  // no texts
+  for (const auto& [w, h] : {std::pair{kW, kH}, std::pair{800, 600}}) {
+    UseScreen(w, h);
+    for (const Spot& spot : spots) {
+      ResetHudImages();
+      ResetWeaponImages();
+      *spot.slot = spot.image;
+      const float x = static_cast<float>(w / 2) + spot.dx, y = static_cast<float>(h) + spot.dy;
+      auto centre = [&] {
+        return LitCentre(Screen(), static_cast<int>(x) - spot.reach, static_cast<int>(y) - spot.reach,
+                         static_cast<int>(x) + spot.reach, static_cast<int>(y) + spot.reach);
+      };
+      Cls();
+      player_->DrawHUD();
+      const Centre drawn = centre();
+      Cls();
+      SetBlend(kBlendAlpha);
+      SetRotation(spot.rotation);
+      DrawImage(spot.image, x, y);
+      SetRotation(0);
+      const Centre alone = centre();
+      EXPECT_LT(std::hypot(drawn.x - alone.x, drawn.y - alone.y), 1.0f) << w << "x" << h << " at " << x << ", " << y;
+    }
+  }
+}
+
 // One frame of a gauge strip drawn whole, as the gauge draws it (additive, white).
 Pixmap FrameAlone(const ImagePtr& strip, int x0, int frame) {
   Cls();
