@@ -16,7 +16,7 @@ bool OpenAudio();
 void CloseAudio();
 bool AudioOpen();
 
-// Loads a WAV file ("\" paths); null when it is missing or there is no audio.
+// Loads a WAV file the game ships with ("\" paths); null when it is missing or there is no audio.
 SoundPtr LoadSound(std::string_view path, int flags = 0);
 // Starts the sound on a new channel at full volume.
 Channel PlaySound(const SoundPtr& sound);

@@ -21,6 +21,7 @@
 #include "platform/Clock.h"
 #include "platform/Diagnostics.h"
 #include "platform/Files.h"
+#include "platform/GameFolders.h"
 #include "platform/Graphics.h"
 #include "platform/Input.h"
 #include "platform/MusicEngine.h"
@@ -128,7 +129,9 @@ StartUpResult StartUp(const LaunchOptions& options) {
   const std::uint32_t seed = options.seed ? *options.seed : static_cast<std::uint32_t>(ClockMs());
   SeedRandom(seed);
   TMusic::Dice().Seed(seed ^ 0x9E3779B9u);
-  // 10.
+  // 10. In the player's folder: the working folder in the build folder, else the player's data folder.
+  ScreenshotDir = PlayerPath("screenshots\\");
+  MusicDir = PlayerPath("music");
   if (PathKind(ScreenshotDir) == 0) CreateFolder(ScreenshotDir);
   if (PathKind(MusicDir) == 0) CreateFolder(MusicDir);
   // 11.
