@@ -82,6 +82,12 @@ DateTime CurrentDateTime() {
   return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min, parts.tm_sec};
 }
 
+std::int64_t SecondsSinceEpoch(const DateTime& when) {
+  using namespace std::chrono;
+  const sys_days date = year(when.year) / month(static_cast<unsigned>(when.month)) / day(static_cast<unsigned>(when.day));
+  return date.time_since_epoch().count() * std::int64_t{86400} + when.hour * 3600 + when.minute * 60 + when.second;
+}
+
 void WaitForClockAfter(int ms) {
   if (TheClock().stepped) return;
   while (RealClockMs() == ms) SDL_Delay(1);

@@ -46,6 +46,9 @@ struct DateTime {
 // The local date and time now. A stepped run counts from 1 Jan 2026 00:00:00 by its own clock,
 // so the time stamps it writes are the same in every run.
 DateTime CurrentDateTime();
+// Seconds from 1 Jan 1970 00:00:00 to the date and time, both read in one time zone: how far
+// apart two of them are.
+std::int64_t SecondsSinceEpoch(const DateTime& when);
 
 void SeedRandom(std::uint32_t seed);
 // A seed of its own for every launch: the system's entropy mixed with the wall clock (the clock

@@ -4,8 +4,13 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <optional>
+#include <string>
 
+#include "platform/AlsaMessages.h"
+#include "platform/Diagnostics.h"
 #include "platform/Files.h"
+#include "platform/GameFolders.h"
 
 namespace tolvex {
 
@@ -30,13 +35,23 @@ bool& AudioFlag() {
   return open;
 }
 constexpr int kChannels = 64;
+
+// Opens a sound device; SDL's reason when there is none to open.
+std::optional<std::string> OpenDevice() {
+  const QuietSoundProbe quiet;
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return SDL_GetError();
+  if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) == 0) return std::nullopt;
+  std::string reason = Mix_GetError();
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  return reason;
+}
+
 }  // namespace
 
 bool OpenAudio() {
   if (AudioFlag()) return true;
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-  if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  if (const auto reason = OpenDevice()) {
+    WriteDebugLine("No sound device (" + *reason + "): the game runs silent");
     return false;
   }
   Mix_AllocateChannels(kChannels);
@@ -57,7 +72,9 @@ bool AudioOpen() { return AudioFlag(); }
 
 SoundPtr LoadSound(std::string_view path, int) {
   if (!AudioOpen()) return nullptr;
-  Mix_Chunk* chunk = Mix_LoadWAV(NativePath(path).c_str());
+  const std::string file = ShippedPath(path);
+  Mix_Chunk* chunk = Mix_LoadWAV(NativePath(file).c_str());
+  if (!chunk) WriteDebugLine("Sound not loaded: " + file + " (" + Mix_GetError() + ")");
   return chunk ? std::make_shared<Sound>(chunk) : nullptr;
 }
 

@@ -16,7 +16,7 @@ bool OpenAudio();
 void CloseAudio();
 bool AudioOpen();
 
-// Loads a WAV file ("\" paths); null when it is missing or there is no audio.
+// Loads a WAV file the game ships with ("\" paths); null when it is missing or there is no audio.
 SoundPtr LoadSound(std::string_view path, int flags = 0);
 // Channels 0 .. kReservedChannels − 1 belong to sounds that must not be crowded out, such as the
 // HUD's alarms: PlaySound never picks them, so no other effect can take one over, and a reserved

@@ -6,6 +6,7 @@
 #include "core/Globals.h"
 #include "platform/BinaryFiles.h"
 #include "platform/Diagnostics.h"
+#include "platform/GameFolders.h"
 #include "scores/HighscoreCipher.h"
 #include "scores/Md5.h"
 #include "scores/TScore.h"
@@ -78,11 +79,12 @@ std::string EntryCheckValue(std::string_view name, int points, std::string_view 
 
 void TScore::Save() {
   const std::vector<std::uint8_t> file = EncipherHighscoreText(HighscorePlainText(), MakeHighscoreKey(FileKey));
-  if (!ReplaceFile(FileName, file)) WriteDebugLine("Highscores not saved: " + std::string(FileName) + " cannot be written");
+  const std::string path = PlayerPath(FileName);
+  if (!ReplaceFile(path, file)) WriteDebugLine("Highscores not saved: " + path + " cannot be written");
 }
 
 void TScore::Load() {
-  if (const auto file = ReadFileBytes(FileName, kReadLimit)) ReadHighscoreFile(*file);
+  if (const auto file = ReadFileBytes(PlayerPath(FileName), kReadLimit)) ReadHighscoreFile(*file);
 }
 
 void ReadHighscoreFile(std::span<const std::uint8_t> file) {

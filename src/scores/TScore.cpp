@@ -51,6 +51,21 @@ std::string ScoreTimeStampNow() {
   return text;
 }
 
+std::optional<DateTime> ParseScoreTimeStamp(std::string_view stamp) {
+  char monthName[4] = {};
+  DateTime when;
+  int length = 0;
+  const std::string text(stamp);
+  if (std::sscanf(text.c_str(), "%2d %3[A-Za-z] %4d/%2d:%2d:%2d%n", &when.day, monthName, &when.year, &when.hour,
+                  &when.minute, &when.second, &length) != 6 || length != static_cast<int>(text.size()))
+    return std::nullopt;
+  const auto month = std::find_if(kMonths.begin(), kMonths.end(),
+                                  [&](const char* name) { return std::string_view(name) == monthName; });
+  if (month == kMonths.end()) return std::nullopt;
+  when.month = static_cast<int>(month - kMonths.begin()) + 1;
+  return when;
+}
+
 void TScore::Init() {
   ScoreList().Clear();
   Load();

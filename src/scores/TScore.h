@@ -1,14 +1,16 @@
 #pragma once
 // The local highscore list: the ten best results and the best multikill rank ever, kept in the
-// enciphered file "Highscore.txt" in the working folder.
+// enciphered file "Highscore.txt" in the player's folder (platform/GameFolders.h).
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/TList.h"
+#include "platform/Clock.h"
 #include "scores/OnlineRecord.h"
 
 namespace tolvex {
@@ -93,5 +95,7 @@ void ReadHighscoreText(std::string_view text);
 void ReadHighscoreFile(std::span<const std::uint8_t> file);
 // "06 Dec 2026/21:15:03": the time stamp of a new local entry.
 std::string ScoreTimeStampNow();
+// The date and time of such a stamp; nothing for another text (the online table may send any).
+std::optional<DateTime> ParseScoreTimeStamp(std::string_view stamp);
 
 }  // namespace tolvex

@@ -9,6 +9,7 @@
 
 #include "platform/Clock.h"
 #include "platform/EmbeddedFiles.h"
+#include "platform/GameFolders.h"
 #include "platform/Graphics.h"
 #include "shell/FrameStats.h"
 #include "shell/InputScript.h"
@@ -98,6 +99,8 @@ int RunGame(const std::vector<std::string>& args) {
   // A headless run must never reach for a display or a sound card.
   if (options.headless) setenv("SDL_AUDIODRIVER", "dummy", 1);
   if (options.frameMs > 0) UseSteppedClock(options.frameMs);
+  UseGameFolders(FindGameFolders(RunningProgramFolder(), std::getenv));
+  PreparePlayerFolder();
   const StartUpResult started = StartUp(options);
   if (started != StartUpResult::Ready) {
     ShutDown();

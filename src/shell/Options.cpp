@@ -11,6 +11,7 @@
 #include "platform/BinaryFiles.h"
 #include "platform/Diagnostics.h"
 #include "platform/Files.h"
+#include "platform/GameFolders.h"
 #include "platform/Graphics.h"
 
 namespace tolvex {
@@ -117,13 +118,14 @@ bool SaveOptions() {
   // Written beside the old file and put in its place in one step: a full disk or a crash while
   // writing leaves the settings the player had, never half a file.
   const std::string text = OptionsText();
-  if (ReplaceFile(kOptionsFile, TextBytes(text))) return true;
-  WriteDebugLine(std::string("Settings not saved: ") + kOptionsFile + " cannot be written");
+  const std::string path = PlayerPath(kOptionsFile);
+  if (ReplaceFile(path, TextBytes(text))) return true;
+  WriteDebugLine("Settings not saved: " + path + " cannot be written");
   return false;
 }
 
 bool LoadOptions(FirstRun firstRun, const DialogFrameHook& beforeFrame) {
-  auto text = ReadFileHead(kOptionsFile, kMaxOptionsBytes);
+  auto text = ReadFileHead(PlayerPath(kOptionsFile), kMaxOptionsBytes);
   // Some editors put a byte-order mark before the first line; it must not hide "Version".
   if (text && text->starts_with("\xEF\xBB\xBF")) text->erase(0, 3);
   std::istringstream file(text.value_or(""));

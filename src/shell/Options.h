@@ -1,5 +1,5 @@
 #pragma once
-// "Options.ini": the player's settings in the working folder, read once at start-up before the
+// "Options.ini": the player's settings in the player's folder (platform/GameFolders.h), read once at start-up before the
 // screen opens, and written on the first run after the settings window.
 #include <istream>
 #include <string>

@@ -1,49 +1,12 @@
 #include "shell/ReplayRecorder.h"
 
-#include <cstdio>
 #include <cstdlib>
 
 #include "platform/BinaryFiles.h"
 #include "platform/Clock.h"
-#include "platform/Diagnostics.h"
-#include "platform/Files.h"
+#include "shell/ReplayFolder.h"
 
 namespace tolvex {
-
-namespace {
-
-// "replays\2026-01-01_00-03-12_4310.txt": when the game ended and its points; a second game
-// ending in the same second with the same points gets "-2", and so on.
-std::string FreeReplayName(int points) {
-  const DateTime now = CurrentDateTime();
-  char stamp[64];
-  std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d_%02d-%02d-%02d_%d", now.year, now.month, now.day, now.hour,
-                now.minute, now.second, points);
-  const std::string base = std::string(kReplayFolder) + "\\" + stamp;
-  std::string name = base + ".txt";
-  for (int n = 2; PathKind(name) != 0; ++n) name = base + "-" + std::to_string(n) + ".txt";
-  return name;
-}
-
-bool ReplayFolderReady() {
-  if (PathKind(kReplayFolder) == 0) CreateFolder(kReplayFolder);
-  return PathKind(kReplayFolder) == 2;
-}
-
-}  // namespace
-
-std::string SaveReplayFile(const FileContents& contents, int points) {
-  if (!ReplayFolderReady()) {
-    WriteDebugLine("Replay not saved: " + std::string(kReplayFolder) + " is not a folder that can be made");
-    return "";
-  }
-  const std::string name = FreeReplayName(points);
-  if (!ReplaceFile(name, contents)) {
-    WriteDebugLine("Replay not saved: " + name + " cannot be written");
-    return "";
-  }
-  return name;
-}
 
 ReplayRecorder::ReplayRecorder(GameStateId start) {
   header_.seed = RandomSeed();

@@ -12,13 +12,6 @@
 
 namespace tolvex {
 
-// The folder the replays go to, beside "Highscore.txt".
-inline constexpr std::string_view kReplayFolder = "replays";
-
-// Saves a replay into the replays folder under a name of its own (when the game ended, and its
-// points); the name, or "" (after a line on the diagnostic log) when it cannot be saved.
-std::string SaveReplayFile(const FileContents& contents, int points);
-
 class ReplayRecorder {
  public:
   // Begins at the end of start-up: notes how the session began and the input held at that

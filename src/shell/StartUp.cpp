@@ -21,6 +21,7 @@
 #include "platform/Clock.h"
 #include "platform/Diagnostics.h"
 #include "platform/Files.h"
+#include "platform/GameFolders.h"
 #include "platform/Graphics.h"
 #include "platform/Input.h"
 #include "platform/MusicEngine.h"
@@ -130,7 +131,9 @@ StartUpResult StartUp(const LaunchOptions& options) {
   WriteDebugLine("Random seed: " + std::to_string(seed));
   SeedRandom(seed);
   TMusic::Dice().Seed(seed ^ 0x9E3779B9u);
-  // 10.
+  // 10. In the player's folder: the working folder in the build folder, else the player's data folder.
+  ScreenshotDir = PlayerPath("screenshots\\");
+  MusicDir = PlayerPath("music");
   if (PathKind(ScreenshotDir) == 0) CreateFolder(ScreenshotDir);
   if (PathKind(MusicDir) == 0) CreateFolder(MusicDir);
   // 11.

@@ -1,11 +1,14 @@
 #include "shell/TMusic.h"
 
+#include <map>
+
 #include <nlohmann/json.hpp>
 
 #include "core/Globals.h"
 #include "platform/Clock.h"
 #include "platform/Diagnostics.h"
 #include "platform/Files.h"
+#include "platform/GameFolders.h"
 
 namespace tolvex {
 
@@ -17,11 +20,25 @@ MusicSoundPtr TMusic::CurrentSound;
 
 namespace {
 
-std::string SongPath(std::string_view file) { return MusicDir + "\\" + std::string(file); }
-
 // Only files named "*.ogg" count, the extension compared as written ("A.OGG" does not).
-bool IsSongFile(const std::string& file) {
-  return FileExtension(file) == "ogg" && PathKind(SongPath(file)) == 1;
+bool IsSongFile(const std::string& path) {
+  return FileExtension(path) == "ogg" && PathKind(path) == 1;
+}
+
+// The paths of the songs in the player's music folder and in the one the game ships with (the
+// same folder when the game runs from its build folder), in the order of their file names; where
+// both hold a file of one name, the player's copy is the one played.
+std::vector<std::string> ListSongs() {
+  std::map<std::string, std::string> songs;
+  for (const std::string& folder : {MusicDir, ShippedPath("music")}) {
+    for (const std::string& file : ListFolder(folder)) {
+      const std::string path = folder + "\\" + file;
+      if (IsSongFile(path)) songs.try_emplace(file, path);
+    }
+  }
+  std::vector<std::string> paths;
+  for (auto& [file, path] : songs) paths.push_back(std::move(path));
+  return paths;
 }
 
 // Marks `wanted` of the n songs: each pick walks the songs in order and takes the first unchosen
@@ -53,10 +70,7 @@ RandomSource& TMusic::Dice() {
 void TMusic::Init() {
   if (!IsOn()) return;
   WriteDebugLine("Init Music: " + std::to_string(SongNumber));
-  std::vector<std::string> songs;
-  for (const std::string& file : ListFolder(MusicDir)) {
-    if (IsSongFile(file)) songs.push_back(file);
-  }
+  const std::vector<std::string> songs = ListSongs();
   const int n = static_cast<int>(songs.size());
   WriteDebugLine("Counted " + std::to_string(n) + " songs");
   if (n == 0) {
@@ -79,10 +93,11 @@ void TMusic::Init() {
   CurrentSong = Dice().Int(0, SongNumber - 1);
 }
 
-void TMusic::LoadSong(std::string_view file) {
+void TMusic::LoadSong(std::string_view path) {
   if (CurrentSong < 0 || CurrentSong >= static_cast<int>(SongList.size())) return;
   TMusic& song = SongList[CurrentSong];
-  song.path = SongPath(file);
+  song.path = std::string(path);
+  const std::string_view file = path.substr(path.find_last_of("\\/") + 1);
   song.name = std::string(file.substr(0, file.find_last_of('.')));
   song.broken = false;
   WriteDebugLine("LoadSong: " + std::string(file) + " to " + std::to_string(SongList.size() - 1));

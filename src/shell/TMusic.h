@@ -1,6 +1,7 @@
 #pragma once
-// The music playlist: a few Ogg Vorbis songs from the "music" folder, chosen at start-up and
-// played one after another, never the same twice in a row, at MusicVolume.
+// The music playlist: a few Ogg Vorbis songs from the "music" folders (the player's and the one
+// the game ships with, platform/GameFolders.h), chosen at start-up and played one after another,
+// never the same twice in a row, at MusicVolume.
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,7 +20,7 @@ extern MusicEnginePtr SoundEngine;
 // One song of the playlist.
 class TMusic {
  public:
-  // MusicDir + "\" + file name.
+  // The song's music folder + "\" + file name.
   std::string path;
   // The file name without its extension and the dot before it.
   std::string name;
@@ -38,8 +39,8 @@ class TMusic {
   // Chooses SongNumber of the folder's songs (all of them if there are no more) and the song
   // to avoid first; with no songs, music is off for this run.
   static void Init();
-  // Puts the file's song into SongList at CurrentSong.
-  static void LoadSong(std::string_view file);
+  // Puts the song of the file at path into SongList at CurrentSong.
+  static void LoadSong(std::string_view path);
   // Once per frame: starts another song when none is playing, and keeps the volume in step.
   static void Play();
   // The current song's name while music is on, else "music deactivated".

@@ -9,6 +9,7 @@
 
 #include "WorkingFolderTest.h"
 #include "platform/Clock.h"
+#include "platform/GameFolders.h"
 #include "shell/TMusic.h"
 
 namespace tolvex {
@@ -123,6 +124,20 @@ TEST_F(TMusicTest, TheSongInitPickedIsSkippedFirst) {
   const std::string picked = TMusic::GetTitle();
   TMusic::Play();
   EXPECT_NE(TMusic::GetTitle(), picked);
+}
+
+TEST_F(TMusicTest, AnInstalledGamePlaysItsOwnSongsAndThePlayersAndThePlayersCopyWins) {
+  UseGameFolders({(folder / "prefix").string() + "/", ""});
+  for (const char* name : {"Nebula Run.ogg", "Red Giant.ogg"}) Write(std::string("prefix/music/") + name, "OggS");
+  AddSongs({"Mine.ogg", "Red Giant.ogg"});
+  SongNumber = 10;
+  TMusic::Init();
+  UseGameFolders({});
+  std::vector<std::string> paths;
+  for (const TMusic& song : TMusic::SongList) paths.push_back(song.path);
+  EXPECT_EQ(SongNames(), (std::vector<std::string>{"Mine", "Nebula Run", "Red Giant"}));
+  EXPECT_EQ(paths, (std::vector<std::string>{"music\\Mine.ogg", (folder / "prefix").string() + "/music\\Nebula Run.ogg",
+                                             "music\\Red Giant.ogg"}));
 }
 
 TEST_F(TMusicTest, TwoSongsOfThreeWantedPlayAlternately) {
