@@ -12,7 +12,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
   libvorbis-dev libogg-dev
-  libcpp-httplib-dev libsqlite3-dev libpq-dev postgresql
+  libboost-dev libsqlite3-dev libpq-dev postgresql
   espeak-ng
   clang libclang-rt-14-dev
 )
