@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Tolvex needs to build, test and run.
+# Installs the Debian packages Tolvex needs to build, test and run; with --test also the tools only
+# the tests use (Chromium, for the highscore server's leaderboard page).
 # Idempotent and quiet when everything is already there.
 set -euo pipefail
 
@@ -16,6 +17,7 @@ PACKAGES=(
   espeak-ng
   clang libclang-rt-14-dev
 )
+[ "${1:-}" = "--test" ] && PACKAGES+=(chromium)
 
 missing=()
 for package in "${PACKAGES[@]}"; do
