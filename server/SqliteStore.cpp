@@ -30,6 +30,9 @@ std::string ColumnBytes(sqlite3_stmt* statement, int column) {
   return bytes ? std::string(bytes, static_cast<std::size_t>(sqlite3_column_bytes(statement, column))) : "";
 }
 
+// The writers' turn, for every connection of this process.
+std::timed_mutex writing;
+
 void BindBytes(sqlite3_stmt* statement, int index, const std::string& bytes) {
   sqlite3_bind_blob(statement, index, bytes.data(), static_cast<int>(bytes.size()), SQLITE_TRANSIENT);
 }
@@ -67,15 +70,21 @@ sqlite3_stmt* SqliteStore::Ready(const Statement& statement) {
   return statement.get();
 }
 
+bool SqliteStore::Write(sqlite3_stmt* statement) {
+  const std::unique_lock turn(writing, Deadline());
+  if (!turn) return false;
+  const bool done = sqlite3_step(statement) == SQLITE_DONE;
+  sqlite3_reset(statement);
+  return done;
+}
+
 InsertResult SqliteStore::Insert(const OnlineRecord& record) {
   sqlite3_stmt* statement = Ready(insert_);
   BindBytes(statement, 1, record.name);
   sqlite3_bind_int(statement, 2, record.points);
   BindBytes(statement, 3, record.time);
   sqlite3_bind_int(statement, 4, record.rank);
-  const int step = sqlite3_step(statement);
-  sqlite3_reset(statement);
-  if (step != SQLITE_DONE) return InsertResult::Failed;
+  if (!Write(statement)) return InsertResult::Failed;
   return sqlite3_changes(db_.get()) > 0 ? InsertResult::Stored : InsertResult::Duplicate;
 }
 
@@ -94,9 +103,7 @@ bool SqliteStore::Best(int limit, std::vector<OnlineRecord>& records) {
 bool SqliteStore::KeepBest(int maxEntries) {
   sqlite3_stmt* statement = Ready(keepBest_);
   sqlite3_bind_int(statement, 1, maxEntries);
-  const bool done = sqlite3_step(statement) == SQLITE_DONE;
-  sqlite3_reset(statement);
-  return done;
+  return Write(statement);
 }
 
 bool SqliteStore::Ping() {
