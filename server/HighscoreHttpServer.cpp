@@ -121,6 +121,8 @@ class HighscoreHttpServer::Loop final : public SessionHost {
     std::string path;
   };
   using Handler = void (Loop::*)(Exchange exchange, const QueryParams& params);
+  // A list of the best entries, of the given length.
+  using ListAnswer = ServiceAnswer (HighscoreService::*)(int limit, ScoreStore& store) const;
 
   void Accept();
   void OnAccept(const boost::system::error_code& error, tcp::socket socket);
@@ -141,6 +143,8 @@ class HighscoreHttpServer::Loop final : public SessionHost {
 
   // Does the work on a store connection and finishes the exchange with its answer on the loop.
   void WithStore(Exchange exchange, std::string_view operation, StoreWork work);
+  // Answers with a list of the length asked for, or with the refusal of the length.
+  void WithLimit(Exchange exchange, const std::variant<int, ServiceAnswer>& limit, ListAnswer answer);
   // Counts, logs and sends the answer.
   void Finish(const Exchange& exchange, const ServiceAnswer& answer);
 
@@ -277,10 +281,7 @@ void HighscoreHttpServer::Loop::Submit(Exchange exchange, const QueryParams& par
 }
 
 void HighscoreHttpServer::Loop::Fetch(Exchange exchange, const QueryParams& params) {
-  const auto limit = service_.ReadFetchLimit(params);
-  if (const auto* refusal = std::get_if<ServiceAnswer>(&limit)) return Finish(exchange, *refusal);
-  WithStore(std::move(exchange), "best",
-            [this, count = std::get<int>(limit)](ScoreStore& store) { return service_.Fetch(count, store); });
+  WithLimit(std::move(exchange), service_.ReadFetchLimit(params), &HighscoreService::Fetch);
 }
 
 void HighscoreHttpServer::Loop::Page(Exchange exchange, const QueryParams&) {
@@ -288,10 +289,15 @@ void HighscoreHttpServer::Loop::Page(Exchange exchange, const QueryParams&) {
 }
 
 void HighscoreHttpServer::Loop::Top(Exchange exchange, const QueryParams& params) {
-  const auto limit = service_.ReadTopLimit(params);
+  WithLimit(std::move(exchange), service_.ReadTopLimit(params), &HighscoreService::Top);
+}
+
+void HighscoreHttpServer::Loop::WithLimit(Exchange exchange, const std::variant<int, ServiceAnswer>& limit,
+                                          ListAnswer answer) {
   if (const auto* refusal = std::get_if<ServiceAnswer>(&limit)) return Finish(exchange, *refusal);
-  WithStore(std::move(exchange), "best",
-            [this, count = std::get<int>(limit)](ScoreStore& store) { return service_.Top(count, store); });
+  WithStore(std::move(exchange), "best", [this, answer, count = std::get<int>(limit)](ScoreStore& store) {
+    return (service_.*answer)(count, store);
+  });
 }
 
 void HighscoreHttpServer::Loop::Health(Exchange exchange, const QueryParams&) {
