@@ -8,7 +8,7 @@
 #                                             two servers, run by turns for every figure, so that
 #                                             the machine's other load hits both alike
 # Settings (environment): RUN_SECONDS (5), RUN_REQUESTS per wrk thread (50000), LEVELS ("1 16 256"),
-# STORES ("sqlite postgres"), SLOW (1000), FILL (10000 entries in the table before the runs).
+# STORES ("sqlite postgres"), SLOW (1000), FILL (5000 entries in each table before the runs).
 # Needs wrk (apt-get install wrk) and, for PostgreSQL, the postgresql package. The game sends one
 # request per connection, so every request here opens a connection of its own.
 set -euo pipefail
@@ -21,7 +21,7 @@ RUN_REQUESTS=${RUN_REQUESTS:-50000}
 LEVELS=${LEVELS:-"1 16 256"}
 STORES=${STORES:-"sqlite postgres"}
 SLOW=${SLOW:-1000}
-FILL=${FILL:-10000}
+FILL=${FILL:-5000}
 # Every server run takes a port of its own: the last one's closed connections may still hold its.
 PORT=19600
 PG_PORT=19432
@@ -116,11 +116,10 @@ RESULTS=$WORK/results.txt
 : >"$RESULTS"
 for store in $STORES; do
   [ "$store" = postgres ] && [ -z "$PG_DATA" ] && start_postgres
+  for server in $SERVERS; do
+    new_table "$store" "${server%%=*}"
+  done
   for slow in 0 "$SLOW"; do
-    for server in $SERVERS; do
-      name=${server%%=*}
-      new_table "$store" "$name"
-    done
     for endpoint in get.php submit.php; do
       for clients in $LEVELS; do
         # By turns: the same figure for every server before the next figure.

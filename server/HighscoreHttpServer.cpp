@@ -11,6 +11,7 @@
 #include <variant>
 
 #include "scores/OnlineRequests.h"
+#include "server/BestCache.h"
 #include "server/ClientAddress.h"
 #include "server/HttpSession.h"
 #include "server/SubmitRateLimiter.h"
@@ -48,6 +49,9 @@ constexpr std::string_view kTooManyConnections =
 constexpr auto kAcceptPause = std::chrono::milliseconds(50);
 // How long answers under way may take to go out once the server is told to stop.
 constexpr auto kStopGrace = std::chrono::seconds(3);
+// How long the best entries read from the store serve the readers of this server. Entries it
+// stores itself show at once; those stored through other servers on the same table within this.
+constexpr auto kBestFreshFor = std::chrono::seconds(1);
 
 }  // namespace
 
@@ -121,8 +125,10 @@ class HighscoreHttpServer::Loop final : public SessionHost {
     std::string path;
   };
   using Handler = void (Loop::*)(Exchange exchange, const QueryParams& params);
-  // A list of the best entries, of the given length.
-  using ListAnswer = ServiceAnswer (HighscoreService::*)(int limit, ScoreStore& store) const;
+  // A list of the given length cut from the best entries.
+  using ListAnswer = ServiceAnswer (HighscoreService::*)(int limit, const std::vector<OnlineRecord>& best) const;
+  // Takes a worker's answer on the loop's thread.
+  using LoopAnswer = std::function<void(ServiceAnswer answer)>;
 
   void Accept();
   void OnAccept(const boost::system::error_code& error, tcp::socket socket);
@@ -141,8 +147,12 @@ class HighscoreHttpServer::Loop final : public SessionHost {
   void Health(Exchange exchange, const QueryParams& params);
   void Metrics(Exchange exchange, const QueryParams& params);
 
-  // Does the work on a store connection and finishes the exchange with its answer on the loop.
-  void WithStore(Exchange exchange, std::string_view operation, StoreWork work);
+  // Does the work on a store connection and hands its answer to then on the loop.
+  void WithStore(std::string_view operation, StoreWork work, LoopAnswer then);
+  // Finishes the exchange with an answer made from the best entries.
+  void WithBest(Exchange exchange, std::function<ServiceAnswer(const std::vector<OnlineRecord>& best)> answer);
+  // Reads the best entries for the cache.
+  void RefreshBest();
   // Answers with a list of the length asked for, or with the refusal of the length.
   void WithLimit(Exchange exchange, const std::variant<int, ServiceAnswer>& limit, ListAnswer answer);
   // Counts, logs and sends the answer.
@@ -158,6 +168,7 @@ class HighscoreHttpServer::Loop final : public SessionHost {
   tcp::acceptor acceptor_;
   boost::asio::steady_timer acceptPause_, stopTimer_;
   SubmitRateLimiter submits_;
+  BestCache best_{kBestFreshFor};
   std::shared_ptr<Mailbox> mailbox_;
   std::unordered_set<std::string> trustedProxies_;
   // Open connections by the key of their address.
@@ -274,10 +285,13 @@ void HighscoreHttpServer::Loop::Submit(Exchange exchange, const QueryParams& par
     return Finish(exchange, RefusalAnswer(429, "flood", "too many submissions from your address, try again later"));
   auto read = service_.ReadSubmission(params);
   if (auto* refusal = std::get_if<ServiceAnswer>(&read)) return Finish(exchange, *refusal);
-  WithStore(std::move(exchange), "insert",
-            [this, record = std::get<OnlineRecord>(std::move(read))](ScoreStore& store) {
-              return service_.Store(record, store);
-            });
+  WithStore(
+      "insert",
+      [this, record = std::get<OnlineRecord>(std::move(read))](ScoreStore& store) { return service_.Store(record, store); },
+      [this, exchange = std::move(exchange)](ServiceAnswer answer) {
+        if (answer.status == 200) best_.Stored();
+        Finish(exchange, answer);
+      });
 }
 
 void HighscoreHttpServer::Loop::Fetch(Exchange exchange, const QueryParams& params) {
@@ -285,7 +299,7 @@ void HighscoreHttpServer::Loop::Fetch(Exchange exchange, const QueryParams& para
 }
 
 void HighscoreHttpServer::Loop::Page(Exchange exchange, const QueryParams&) {
-  WithStore(std::move(exchange), "best", [this](ScoreStore& store) { return service_.Page(store); });
+  WithBest(std::move(exchange), [this](const std::vector<OnlineRecord>& best) { return service_.Page(best); });
 }
 
 void HighscoreHttpServer::Loop::Top(Exchange exchange, const QueryParams& params) {
@@ -295,28 +309,52 @@ void HighscoreHttpServer::Loop::Top(Exchange exchange, const QueryParams& params
 void HighscoreHttpServer::Loop::WithLimit(Exchange exchange, const std::variant<int, ServiceAnswer>& limit,
                                           ListAnswer answer) {
   if (const auto* refusal = std::get_if<ServiceAnswer>(&limit)) return Finish(exchange, *refusal);
-  WithStore(std::move(exchange), "best", [this, answer, count = std::get<int>(limit)](ScoreStore& store) {
-    return (service_.*answer)(count, store);
+  WithBest(std::move(exchange), [this, answer, count = std::get<int>(limit)](const std::vector<OnlineRecord>& best) {
+    return (service_.*answer)(count, best);
   });
 }
 
+void HighscoreHttpServer::Loop::WithBest(Exchange exchange,
+                                         std::function<ServiceAnswer(const std::vector<OnlineRecord>& best)> answer) {
+  const bool refresh = best_.Read(std::chrono::steady_clock::now(),
+                                  [this, exchange = std::move(exchange), answer = std::move(answer)](
+                                      const std::vector<OnlineRecord>* best) {
+                                    Finish(exchange, best ? answer(*best) : HighscoreService::Unreadable());
+                                  });
+  if (refresh) RefreshBest();
+}
+
+void HighscoreHttpServer::Loop::RefreshBest() {
+  auto best = std::make_shared<std::vector<OnlineRecord>>();
+  WithStore(
+      "best",
+      [this, best](ScoreStore& store) {
+        return service_.ReadBest(store, *best) ? ServiceAnswer(200, "") : HighscoreService::Unreadable();
+      },
+      [this, best](const ServiceAnswer& answer) {
+        std::optional<std::vector<OnlineRecord>> read;
+        if (answer.status == 200) read = std::move(*best);
+        if (best_.Refreshed(std::chrono::steady_clock::now(), std::move(read))) RefreshBest();
+      });
+}
+
 void HighscoreHttpServer::Loop::Health(Exchange exchange, const QueryParams&) {
-  WithStore(std::move(exchange), "ping", [this](ScoreStore& store) { return service_.Health(store); });
+  WithStore(
+      "ping", [this](ScoreStore& store) { return service_.Health(store); },
+      [this, exchange = std::move(exchange)](const ServiceAnswer& answer) { Finish(exchange, answer); });
 }
 
 void HighscoreHttpServer::Loop::Metrics(Exchange exchange, const QueryParams&) {
   Finish(exchange, {200, metrics_.Text(), "text/plain; version=0.0.4"});
 }
 
-void HighscoreHttpServer::Loop::WithStore(Exchange exchange, std::string_view operation, StoreWork work) {
+void HighscoreHttpServer::Loop::WithStore(std::string_view operation, StoreWork work, LoopAnswer then) {
   const auto deadline = std::chrono::steady_clock::now() + limits_.storeDeadline;
   workers_.Run(operation, deadline, std::move(work),
-               [this, mailbox = mailbox_, exchange = std::move(exchange)](ServiceAnswer answer) mutable {
+               [mailbox = mailbox_, then = std::move(then)](ServiceAnswer answer) mutable {
                  const std::lock_guard lock(mailbox->mutex);
                  if (!mailbox->io) return;
-                 boost::asio::post(*mailbox->io, [this, exchange = std::move(exchange), answer = std::move(answer)] {
-                   Finish(exchange, answer);
-                 });
+                 boost::asio::post(*mailbox->io, [then = std::move(then), answer = std::move(answer)] { then(answer); });
                });
 }
 

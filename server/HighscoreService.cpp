@@ -20,6 +20,10 @@ bool SingleParam(const QueryParams& params, const std::string& key, std::string&
 
 ServiceAnswer StoreFailed(std::string_view text) { return RefusalAnswer(503, "store_failed", text); }
 
+std::vector<OnlineRecord> FirstOf(const std::vector<OnlineRecord>& best, int count) {
+  return {best.begin(), best.begin() + std::clamp<std::ptrdiff_t>(count, 0, static_cast<std::ptrdiff_t>(best.size()))};
+}
+
 }  // namespace
 
 ServiceAnswer RefusalAnswer(int status, std::string_view reason, std::string_view text) {
@@ -66,16 +70,12 @@ std::variant<int, ServiceAnswer> HighscoreService::ReadFetchLimit(const QueryPar
   return std::min(limit, kFetchLimitMax);
 }
 
-ServiceAnswer HighscoreService::Fetch(int limit, ScoreStore& store) const {
-  std::vector<OnlineRecord> records;
-  if (!store.Best(limit, records)) return StoreFailed("the table cannot be read");
-  return {200, FormatOnlineRecords(records) + "\n"};
+ServiceAnswer HighscoreService::Fetch(int limit, const std::vector<OnlineRecord>& best) const {
+  return {200, FormatOnlineRecords(FirstOf(best, limit)) + "\n"};
 }
 
-ServiceAnswer HighscoreService::Page(ScoreStore& store) const {
-  std::vector<OnlineRecord> records;
-  if (!store.Best(kLeaderboardSize, records)) return StoreFailed("the table cannot be read");
-  return {200, LeaderboardPage(records), kHtml};
+ServiceAnswer HighscoreService::Page(const std::vector<OnlineRecord>& best) const {
+  return {200, LeaderboardPage(FirstOf(best, kLeaderboardSize)), kHtml};
 }
 
 std::variant<int, ServiceAnswer> HighscoreService::ReadTopLimit(const QueryParams& params) const {
@@ -83,11 +83,11 @@ std::variant<int, ServiceAnswer> HighscoreService::ReadTopLimit(const QueryParam
   return ReadFetchLimit(params);
 }
 
-ServiceAnswer HighscoreService::Top(int limit, ScoreStore& store) const {
-  std::vector<OnlineRecord> records;
-  if (!store.Best(std::min(limit, kLeaderboardSize), records)) return StoreFailed("the table cannot be read");
-  return {200, LeaderboardJson(records), kJson};
+ServiceAnswer HighscoreService::Top(int limit, const std::vector<OnlineRecord>& best) const {
+  return {200, LeaderboardJson(FirstOf(best, limit)), kJson};
 }
+
+ServiceAnswer HighscoreService::Unreadable() { return StoreFailed("the table cannot be read"); }
 
 ServiceAnswer HighscoreService::Health(ScoreStore& store) const {
   if (!store.Ping()) return StoreFailed("the table does not answer");

@@ -53,15 +53,20 @@ class HighscoreService {
 
   // The number of entries a fetch asks for, cut to 0..100; or its refusal.
   std::variant<int, ServiceAnswer> ReadFetchLimit(const QueryParams& params) const;
-  // The best entries as one "[start][name|points|time|rank]…[end]" line.
-  ServiceAnswer Fetch(int limit, ScoreStore& store) const;
+  // The first limit of the best entries as one "[start][name|points|time|rank]…[end]" line.
+  ServiceAnswer Fetch(int limit, const std::vector<OnlineRecord>& best) const;
 
-  // The public page of the best 100.
-  ServiceAnswer Page(ScoreStore& store) const;
+  // The public page of the best entries.
+  ServiceAnswer Page(const std::vector<OnlineRecord>& best) const;
   // The number of entries /top.json asks for: 100 without a limit, at most 100; or its refusal.
   std::variant<int, ServiceAnswer> ReadTopLimit(const QueryParams& params) const;
-  // The best entries as JSON.
-  ServiceAnswer Top(int limit, ScoreStore& store) const;
+  // The first limit of the best entries as JSON.
+  ServiceAnswer Top(int limit, const std::vector<OnlineRecord>& best) const;
+
+  // The best 100 entries, every list above is cut from; false when the store failed.
+  bool ReadBest(ScoreStore& store, std::vector<OnlineRecord>& best) const { return store.Best(kFetchLimitMax, best); }
+  // The answer to a list request when the store could not give the entries.
+  static ServiceAnswer Unreadable();
 
   // 200 "ok" while the store answers, 503 otherwise.
   ServiceAnswer Health(ScoreStore& store) const;

@@ -95,6 +95,30 @@ TEST(PostgresStoreTest, AStalledTableIsAnswered503InTimeWhileTheRestIsServed) {
   EXPECT_EQ(server.Get("get.php?limit=10"), (std::pair<int, std::string>{200, "[start][end]\n"}));
 }
 
+// A database that takes no connections (shut for maintenance, gone) is answered 503 in time and
+// reported by /healthz; once it is back, so is the table, without a restart.
+TEST(PostgresStoreTest, AnUnreachableDatabaseIsReportedAndFoundAgain) {
+  const std::string db = postgres->CreateDatabase();
+  if (db.empty()) GTEST_SKIP() << postgres->Problem();
+  RunningServer server(db);
+  const std::string name = db.substr(db.rfind('/') + 1);
+  ASSERT_TRUE(postgres->Execute("ALTER DATABASE " + name + " WITH ALLOW_CONNECTIONS false"));
+  ASSERT_TRUE(postgres->Execute("SELECT pg_terminate_backend(pid) FROM pg_stat_activity WHERE datname = '" + name + "'"));
+  const auto start = std::chrono::steady_clock::now();
+  const auto fetched = server.Get("get.php?limit=10");
+  EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(), 2.0);
+  EXPECT_EQ(fetched.first, 503);
+  EXPECT_EQ(server.GetPath("/healthz").status, 503);
+  ASSERT_TRUE(postgres->Execute("ALTER DATABASE " + name + " WITH ALLOW_CONNECTIONS true"));
+  int status = 0;
+  for (int attempt = 0; attempt < 40 && status != 200; ++attempt) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    status = server.GetPath("/healthz").status;
+  }
+  EXPECT_EQ(status, 200);
+  EXPECT_EQ(server.Get("get.php?limit=10"), (std::pair<int, std::string>{200, "[start][end]\n"}));
+}
+
 INSTANTIATE_TEST_SUITE_P(Postgres, ServerContract, ::testing::Values(StoreSite{"Postgres", FreshPostgresDatabase}),
                          [](const auto& info) { return info.param.name; });
 
