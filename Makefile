@@ -3,12 +3,16 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps configure build run test bench contact-sheet sanitize-test fuzz clean
+.PHONY: all deps test-deps configure build run test bench contact-sheet sanitize-test fuzz clean
 
 all: build
 
 deps:
 	@bash scripts/install-deps.sh
+
+# What only the tests use, on top of deps.
+test-deps:
+	@bash scripts/install-deps.sh --test
 
 configure: deps
 	@cmake -S . -B $(BUILD) -G "Unix Makefiles" $(CMAKE_FLAGS) >/dev/null
@@ -19,7 +23,7 @@ build: configure
 run: build
 	cd $(BUILD)/game && ./tolvex
 
-test: build
+test: build test-deps
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
 # The benchmarks, then the main menu's frame rate in a real window (scripts/menu-fps.sh).

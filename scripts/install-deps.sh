@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages Tolvex needs to build, test and run.
+# Installs the Debian packages Tolvex needs to build, test and run; with --test also the tools only
+# the tests use (Chromium, for the highscore server's leaderboard page).
 # Idempotent and quiet when everything is already there.
 set -euo pipefail
 
@@ -12,10 +13,11 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
   libvorbis-dev libogg-dev
-  libcpp-httplib-dev libsqlite3-dev libpq-dev postgresql
+  libboost-dev libsqlite3-dev libpq-dev postgresql
   espeak-ng
   clang libclang-rt-14-dev
 )
+[ "${1:-}" = "--test" ] && PACKAGES+=(chromium)
 
 missing=()
 for package in "${PACKAGES[@]}"; do

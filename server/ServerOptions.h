@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "server/HighscoreHttpServer.h"
+
 namespace tolvex {
 
 struct ServerOptions {
@@ -11,11 +13,16 @@ struct ServerOptions {
   std::string db = "tolvex-highscores.sqlite";
   // The address to listen on; "0.0.0.0" takes every IPv4 interface.
   std::string listen = "0.0.0.0";
+  // Connections to the store, each with a worker thread of its own.
+  int dbConnections = 4;
+  // The table keeps this many of its best entries.
+  int maxEntries = kDefaultMaxEntries;
+  ServerLimits limits;
   bool help = false;
 };
 
-// Reads "--port N", "--db PATH", "--listen ADDRESS" and "--help"; false with a message in error
-// for anything else, a missing value or a port outside 1..65535.
+// Reads the options ServerUsage lists; false with a message in error for anything else, a missing
+// value or a number out of its range.
 bool ParseServerOptions(const std::vector<std::string>& arguments, ServerOptions& options, std::string& error);
 
 // The usage text for --help and errors.

@@ -11,6 +11,9 @@ struct sqlite3_stmt;
 
 namespace tolvex {
 
+// One connection to the file; the server opens one per worker, and the write-ahead log lets them
+// read while one of them writes. Writers of one process take turns on a lock of their own rather
+// than on SQLite's, whose waiting is sleeping and polling.
 class SqliteStore final : public ScoreStore {
  public:
   // Opens or creates the file and its table; null with the reason in error when that fails.
@@ -18,6 +21,8 @@ class SqliteStore final : public ScoreStore {
 
   InsertResult Insert(const OnlineRecord& record) override;
   bool Best(int limit, std::vector<OnlineRecord>& records) override;
+  bool KeepBest(int maxEntries) override;
+  bool Ping() override;
 
  private:
   struct CloseDatabase {
@@ -28,9 +33,14 @@ class SqliteStore final : public ScoreStore {
   };
   using Statement = std::unique_ptr<sqlite3_stmt, FinalizeStatement>;
 
-  std::mutex mutex_;
+  // The statement reset, with the time it may wait for another writer cut to the deadline.
+  sqlite3_stmt* Ready(const Statement& statement);
+  // Runs a statement that writes once this connection has the writers' turn; false when the turn
+  // does not come before the deadline or the statement fails.
+  bool Write(sqlite3_stmt* statement);
+
   std::unique_ptr<sqlite3, CloseDatabase> db_;
-  Statement insert_, best_;
+  Statement insert_, best_, keepBest_, ping_;
 };
 
 }  // namespace tolvex

@@ -54,30 +54,6 @@ float TextToFloat(std::string_view text) {
 
 void SetColorRGB(int rgb) { SetColor((rgb >> 16) & 255, (rgb >> 8) & 255, rgb & 255); }
 
-std::string RankTitle(int n) {
-  static const char* const kTitles[] = {"Nobody",
-                                        "Apprentice of destruction",
-                                        "Master of destruction",
-                                        "King of destruction",
-                                        "Emperor of destruction",
-                                        "God of destruction",
-                                        "God of slaughter",
-                                        "Armageddon"};
-  const int q = n / 5, r = n % 5;
-  std::string title;
-  int extra = r;
-  if (q == 0 && n >= 2) {
-    title = "Multikill";
-    extra = r - 2;
-  } else if (q >= 8) {
-    title = "Armageddon";
-    extra = (q - 7) * 5;
-  } else {
-    title = kTitles[q < 0 ? 0 : q];
-  }
-  return extra > 0 ? title + " + " + std::to_string(extra) : title;
-}
-
 // v = distance from the screen centre / (2 × screen width): silent beyond two
 // screen widths, so fights just off screen are still heard, faintly.
 float SoundAttenuation(int dx, int dy, int screenWidth) {

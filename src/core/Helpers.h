@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/Sound.h"
+#include "scores/RankTitle.h"
 
 namespace tolvex {
 
@@ -19,8 +20,6 @@ void SetColorRGB(int rgb);
 int TextToInt(std::string_view text);
 // The same for a decimal number; 0 for text that is not one, and for "inf", "nan" and overflow.
 float TextToFloat(std::string_view text);
-// The pilot's rank for a multikill count, e.g. "Apprentice of destruction + 2".
-std::string RankTitle(int n);
 // The attenuation of a sound dx, dy pixels from the screen centre: 0 there, 1 at the edge of hearing.
 float SoundAttenuation(int dx, int dy, int screenWidth);
 // Plays a sound effect for an event at a world point, quieter with distance from the screen centre.

@@ -10,9 +10,12 @@
 #include <string>
 #include <thread>
 
+#include <nlohmann/json.hpp>
+
 #include "RunningServer.h"
 #include "scores/Md5.h"
 #include "scores/OnlineClient.h"
+#include "scores/RankTitle.h"
 #include "scores/ScoreFixture.h"
 #include "scores/TScore.h"
 #include "scores/PercentEncoding.h"
@@ -38,7 +41,7 @@ class ServerContract : public ScoreTest, public ::testing::WithParamInterface<St
     db_ = GetParam().freshDb(problem);
     if (db_.empty()) GTEST_SKIP() << problem;
     store_ = Open();
-    server_ = std::make_unique<RunningServer>(*store_);
+    server_ = std::make_unique<RunningServer>(db_);
     UseServer(*server_);
   }
   void TearDown() override {
@@ -95,10 +98,16 @@ TEST_P(ServerContract, StoreKeepsEachEntryOnceBestFirst) {
 
 TEST_P(ServerContract, GameChecksVersionSubmitsAndFetches) {
   EXPECT_TRUE(CheckOnlineVersion());
+  // The answer to the game's own request, byte for byte as the table has always sent it.
+  const HttpAnswer version = server_->GetPath("/" + std::string(kOnlinePathPrefix) + VersionCheckQuery() +
+                                             "&funpicbuffer=0", "127.0.0.1", "User-Agent: Tolvex 1.07\r\nAccept: */*\r\n");
+  EXPECT_EQ(version.head + "\r\n" + version.body,
+            "HTTP/1.1 200 OK\r\nContent-Length: 7\r\nContent-Type: text/plain\r\nKeep-Alive: timeout=5, max=5\r\n\r\n"
+            "[true]\n");
   EXPECT_EQ(server_->Get("checkversion.php?version=0123").second, "[false]\n");
   EXPECT_EQ(server_->Get("checkversion.php").second, "[false]\n");
   const std::vector<OnlineRecord> submitted{{"Ace Pilot", 1200, "06 Dec 2026/12:00:00", 7},
-                                            {"Q&A #1 100% +/", 5000, "07 Dec 2026/08:30:00", 12},
+                                            {"Q&A #1 100% +?/", 5000, "07 Dec 2026/08:30:00", 12},
                                             {"Bo", 1200, "06 Dec 2026/12:05:00", 0}};
   for (const OnlineRecord& record : submitted) EXPECT_TRUE(Submit(record)) << record.name;
   EXPECT_TRUE(Submit(submitted[0])) << "an entry the table holds is acknowledged again";
@@ -173,18 +182,121 @@ TEST_P(ServerContract, EveryNameTheGameCanListIsKeptAsTheBytesSent) {
             "[Dr. Who; 2nd|700|06 Dec 2026/12:02:00|1][end]\n");
 }
 
-TEST_P(ServerContract, FetchServesAtMostAHundred) {
+TEST_P(ServerContract, EveryListServesAtMostAHundred) {
   for (int points = 1; points <= 101; ++points) ASSERT_EQ(store_->Insert({"p", points, "t", 0}), InsertResult::Stored);
-  const auto recordsFor = [this](const std::string& limit) {
+  const auto fetched = [this](const std::string& limit) {
     std::vector<OnlineRecord> records;
     ParseOnlineRecords(server_->Get("get.php?limit=" + limit).second, records);
     return records;
   };
-  for (const auto& [limit, count] : {std::pair{"0", 0u}, {"1", 1u}, {"99", 99u}, {"100", 100u}, {"101", 100u},
-                                     {"5000", 100u}}) {
-    const std::vector<OnlineRecord> records = recordsFor(limit);
-    ASSERT_EQ(records.size(), count) << limit;
-    if (count) EXPECT_EQ(records.back().points, 102 - static_cast<int>(count)) << "the best " << limit;
+  const auto listed = [this](const std::string& query) {
+    const HttpAnswer answer = server_->GetPath("/top.json" + query);
+    EXPECT_EQ(answer.status, 200) << query;
+    return nlohmann::json::parse(answer.body, nullptr, false);
+  };
+  for (const auto& [limit, count] : {std::pair{"0", 0}, {"1", 1}, {"99", 99}, {"100", 100}, {"101", 100},
+                                     {"5000", 100}}) {
+    const std::vector<OnlineRecord> records = fetched(limit);
+    ASSERT_EQ(static_cast<int>(records.size()), count) << limit;
+    const nlohmann::json entries = listed("?limit=" + std::string(limit));
+    ASSERT_EQ(static_cast<int>(entries.size()), count) << limit;
+    if (count == 0) continue;
+    EXPECT_EQ(records.back().points, 102 - count) << "the best " << limit;
+    EXPECT_EQ(entries.back()["points"], 102 - count) << "the best " << limit;
+    EXPECT_EQ(entries.back()["place"], count);
+  }
+  EXPECT_EQ(listed("").size(), 100u) << "without a limit, the best hundred";
+  EXPECT_EQ(server_->GetPath("/top.json?limit=ten").status, 400);
+  const std::string page = server_->GetPath("/").body;
+  std::size_t rows = 0;
+  for (std::size_t at = page.find("<tr>"); at != std::string::npos; at = page.find("<tr>", at + 1)) ++rows;
+  EXPECT_EQ(rows, 101u) << "a heading and the best hundred";
+  EXPECT_NE(page.find(">100.<"), std::string::npos);
+  EXPECT_EQ(page.find(">101.<"), std::string::npos);
+}
+
+// One place, name, points, date and rank title per row, every text escaped for the page.
+TEST_P(ServerContract, ThePageShowsEachEntryEscaped) {
+  const std::vector<OnlineRecord> entries{{"<b>Bold</b> & 'Co'", 5000, "07 Dec 2026/08:30:00", 12},
+                                          {"\xC9l\xE8ve", 1200, "06 Dec 2026/12:00:00", 7},
+                                          {"Caf\xC3\xA9", 900, "", 0}};
+  for (const OnlineRecord& entry : entries) ASSERT_EQ(store_->Insert(entry), InsertResult::Stored);
+  const HttpAnswer answer = server_->GetPath("/");
+  EXPECT_EQ(answer.status, 200);
+  EXPECT_NE(answer.head.find("Content-Type: text/html; charset=utf-8"), std::string::npos) << answer.head;
+  const std::string rows[] = {
+      "<tr><td class=\"place\">1.</td><td class=\"name\">&lt;b&gt;Bold&lt;/b&gt; &amp; &#39;Co&#39;</td>"
+      "<td class=\"points\">5000</td><td class=\"date\">07 Dec 2026</td><td class=\"rank\">" +
+          RankTitle(12) + "</td></tr>",
+      "<tr><td class=\"place\">2.</td><td class=\"name\">\xC3\x89l\xC3\xA8ve</td><td class=\"points\">1200</td>"
+      "<td class=\"date\">06 Dec 2026</td><td class=\"rank\">" + RankTitle(7) + "</td></tr>",
+      "<tr><td class=\"place\">3.</td><td class=\"name\">Caf\xC3\xA9</td><td class=\"points\">900</td>"
+      "<td class=\"date\"></td><td class=\"rank\">" + RankTitle(0) + "</td></tr>"};
+  for (const std::string& row : rows) EXPECT_NE(answer.body.find(row), std::string::npos) << row;
+  EXPECT_EQ(answer.body.find("<b>"), std::string::npos);
+  EXPECT_EQ(answer.body.find("<script"), std::string::npos) << "the page needs no JavaScript";
+  const nlohmann::json top = nlohmann::json::parse(server_->GetPath("/top.json?limit=2").body);
+  EXPECT_EQ(top, nlohmann::json::parse(R"([
+      {"place": 1, "name": "<b>Bold</b> & 'Co'", "points": 5000, "date": "07 Dec 2026",
+       "time": "07 Dec 2026/08:30:00", "rank": 12, "title": "Master of destruction + 2"},
+      {"place": 2, "name": "\u00c9l\u00e8ve", "points": 1200, "date": "06 Dec 2026",
+       "time": "06 Dec 2026/12:00:00", "rank": 7, "title": "Apprentice of destruction + 2"}])"));
+}
+
+// One address may send a hundred entries a minute; the rest are refused and nothing of them kept,
+// while every other address goes on as before.
+TEST_P(ServerContract, AFloodFromOneAddressStopsAtAHundred) {
+  int stored = 0, refused = 0;
+  for (int i = 0; i < 150; ++i) {
+    const auto [status, body] = server_->Get(SubmitFor({"flood " + std::to_string(i), 100 + i, "t", 1}));
+    if (status == 200 && body == "[OK]\n") ++stored;
+    if (status == 429 && body.starts_with("[ERROR]") && body.find("[OK]") == std::string::npos) ++refused;
+  }
+  EXPECT_EQ(stored, 100);
+  EXPECT_EQ(refused, 50);
+  std::vector<OnlineRecord> table;
+  ASSERT_TRUE(store_->Best(1000, table));
+  EXPECT_EQ(table.size(), 100u);
+  EXPECT_EQ(table.back().name, "flood 0") << "the first hundred were kept";
+  EXPECT_EQ(server_->Get(SubmitFor({"elsewhere", 5, "t", 1}), "127.0.0.2").second, "[OK]\n");
+}
+
+TEST_P(ServerContract, TheTableKeepsItsBestEntries) {
+  ServerSetup setup;
+  setup.maxEntries = 5;
+  RunningServer small(db_, setup);
+  for (const int points : {30, 80, 10, 50, 70}) {
+    EXPECT_EQ(small.Get(SubmitFor({"p" + std::to_string(points), points, "t", 0})).second, "[OK]\n");
+  }
+  std::vector<OnlineRecord> table;
+  ASSERT_TRUE(store_->Best(100, table));
+  EXPECT_EQ(table.size(), 5u) << "five entries fit";
+  for (const int points : {20, 60, 90}) small.Get(SubmitFor({"p" + std::to_string(points), points, "t", 0}));
+  table.clear();
+  ASSERT_TRUE(store_->Best(100, table));
+  std::vector<int> points;
+  for (const OnlineRecord& record : table) points.push_back(record.points);
+  EXPECT_EQ(points, (std::vector<int>{90, 80, 70, 60, 50}));
+}
+
+TEST_P(ServerContract, OperatorsSeeHealthAndCounts) {
+  const HttpAnswer health = server_->GetPath("/healthz");
+  EXPECT_EQ(health.status, 200);
+  EXPECT_EQ(health.body, "ok\n");
+  Fetch();
+  Fetch();
+  server_->Get("submit.php?name=x");
+  const std::string metrics = server_->GetPath("/metrics").body;
+  for (const std::string line : {"tolvex_highscore_requests_total{route=\"get.php\",status=\"200\"} 2\n",
+                                 "tolvex_highscore_requests_total{route=\"healthz\",status=\"200\"} 1\n",
+                                 "tolvex_highscore_requests_total{route=\"submit.php\",status=\"400\"} 1\n",
+                                 "tolvex_highscore_refusals_total{reason=\"malformed\"} 1\n",
+                                 "tolvex_highscore_open_connections 1\n",
+                                 // Two fetches within a second, one read of the store.
+                                 "tolvex_highscore_store_seconds_count{operation=\"best\"} 1\n",
+                                 "tolvex_highscore_store_seconds_bucket{operation=\"best\",le=\"+Inf\"} 1\n",
+                                 "tolvex_highscore_store_seconds_count{operation=\"ping\"} 1\n"}) {
+    EXPECT_NE(metrics.find(line), std::string::npos) << line << metrics;
   }
 }
 
@@ -223,9 +335,7 @@ TEST_P(ServerContract, UpdateButtonSharesScoresBetweenGameFolders) {
 }
 
 TEST_P(ServerContract, InstancesOnOneTableSeeEachOthersEntries) {
-  const auto otherStore = Open();
-  ASSERT_TRUE(otherStore);
-  RunningServer other(*otherStore);
+  RunningServer other(db_);
   EXPECT_TRUE(Submit({"first", 10, "t", 1}));
   UseServer(other);
   EXPECT_TRUE(Submit({"second", 20, "t", 1}));

@@ -7,13 +7,20 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <mutex>
 #include <thread>
 
+#include "HttpClient.h"
 #include "scores/OnlineClient.h"
+#include "scores/OnlineRequests.h"
+#include "server/ScoreStore.h"
+#include "support/OnlineRecordPrint.h"
 #include "support/TestPorts.h"
 
 namespace tolvex {
@@ -103,9 +110,12 @@ TEST_F(ServerProgramTest, ServesLogsAndStopsCleanlyOnSigterm) {
 
 TEST_F(ServerProgramTest, BadCommandLinesAndStoresEndWithAMessage) {
   for (const std::vector<std::string>& arguments :
-       {std::vector<std::string>{}, {"--port"}, {"--port", "0"}, {"--port", "70000"}, {"--port", "80", "--loud"}}) {
+       {std::vector<std::string>{}, {"--port"}, {"--port", "0"}, {"--port", "70000"}, {"--port", "80", "--loud"},
+        {"--port", "80", "--db-connections", "0"}, {"--port", "80", "--db-connections", "65"},
+        {"--port", "80", "--max-entries", "0"}, {"--port", "80", "--max-submits-per-minute", "-1"},
+        {"--port", "80", "--max-connections-per-address", "x"}, {"--port", "80", "--trusted-proxy", "lb.local"}}) {
     Start(arguments);
-    EXPECT_EQ(ExitStatus(), 2);
+    EXPECT_EQ(ExitStatus(), 2) << arguments.back();
     EXPECT_NE(Output("err.txt").find("usage: tolvex-highscore-server"), std::string::npos);
   }
   Start({"--port", std::to_string(FreePort()), "--db", (folder_ / "missing" / "table.sqlite").string()});
@@ -114,6 +124,49 @@ TEST_F(ServerProgramTest, BadCommandLinesAndStoresEndWithAMessage) {
   Start({"--port", std::to_string(FreePort()), "--db", "postgresql://nobody@127.0.0.1:1/none"});
   EXPECT_EQ(ExitStatus(), 1);
   EXPECT_NE(Output("err.txt").find("cannot connect to PostgreSQL"), std::string::npos) << Output("err.txt");
+}
+
+// The server is killed in the middle of a stream of submissions: every entry it acknowledged with
+// "[OK]" is in the table it leaves behind.
+TEST_F(ServerProgramTest, NoAcknowledgedEntryIsLostWhenTheServerIsKilled) {
+  const int port = FreePort();
+  const std::string db = (folder_ / "table.sqlite").string();
+  Start({"--port", std::to_string(port), "--db", db, "--listen", "127.0.0.1", "--max-submits-per-minute", "0"});
+  ASSERT_TRUE(OutputShows("Serving")) << Output("err.txt");
+  std::mutex mutex;
+  std::vector<OnlineRecord> acknowledged;
+  std::atomic<bool> killed{false};
+  std::vector<std::thread> clients;
+  for (int client = 0; client < 4; ++client) {
+    clients.emplace_back([&, client] {
+      for (int i = 1; !killed; ++i) {
+        const OnlineRecord record{"pilot " + std::to_string(client), i, "t", client};
+        if (HttpGet(port, "/" + std::string(kOnlinePathPrefix) + SubmitQuery(record)).body != "[OK]\n") continue;
+        const std::lock_guard lock(mutex);
+        acknowledged.push_back(record);
+      }
+    });
+  }
+  for (int wait = 0; wait < 500; ++wait) {
+    {
+      const std::lock_guard lock(mutex);
+      if (acknowledged.size() >= 200) break;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  kill(pid_, SIGKILL);
+  waitpid(pid_, nullptr, 0);
+  pid_ = 0;
+  killed = true;
+  for (std::thread& client : clients) client.join();
+  std::string error;
+  const auto store = OpenScoreStore(db, error);
+  ASSERT_TRUE(store) << error;
+  std::vector<OnlineRecord> table;
+  ASSERT_TRUE(store->Best(1000000, table));
+  ASSERT_GE(acknowledged.size(), 200u);
+  for (const OnlineRecord& record : acknowledged)
+    EXPECT_NE(std::find(table.begin(), table.end(), record), table.end()) << record.name << " " << record.points;
 }
 
 }  // namespace

@@ -21,21 +21,16 @@ class UpdateButtonTest : public HighscoreScreenTest {
  protected:
   void SetUp() override {
     HighscoreScreenTest::SetUp();
-    std::string error;
-    store_ = OpenScoreStore("table.sqlite", error);
-    ASSERT_TRUE(store_) << error;
-    server_ = std::make_unique<RunningServer>(*store_);
+    server_ = std::make_unique<RunningServer>("table.sqlite");
     setenv("TOLVEX_HIGHSCORE_SERVER", server_->Address().c_str(), 1);
     OnlineHighscore = 1;
   }
   void TearDown() override {
     unsetenv("TOLVEX_HIGHSCORE_SERVER");
     server_.reset();
-    store_.reset();
     HighscoreScreenTest::TearDown();
   }
 
-  std::unique_ptr<ScoreStore> store_;
   std::unique_ptr<RunningServer> server_;
 };
 
