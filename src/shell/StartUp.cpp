@@ -20,6 +20,7 @@
 #include "effects/TBGObject.h"
 #include "platform/Clock.h"
 #include "platform/Diagnostics.h"
+#include "platform/DrawBands.h"
 #include "platform/Files.h"
 #include "platform/Graphics.h"
 #include "platform/Input.h"
@@ -121,6 +122,9 @@ StartUpResult StartUp(const LaunchOptions& options) {
     return StartUpResult::ScreenFailed;
   }
   CapFrameRate(options.CapsFrameRate());
+  // A frame drawn in software is drawn on both cores; TOLVEX_DRAW_BANDS=off keeps it on one (to compare).
+  const char* bands = std::getenv("TOLVEX_DRAW_BANDS");
+  UseDrawBands(!bands || std::string_view(bands) != "off");
   // 8.
   TMessage::Init();
   AddDumpSection(DumpMessages);
@@ -180,6 +184,8 @@ StartUpResult StartUp(const LaunchOptions& options) {
 }
 
 void ShutDown() {
+  // The calls kept for the bands refer to images about to go.
+  UseDrawBands(false);
   SetGameStateChanger(nullptr);
   if (Universe) Universe->Clear();
   ResetStages();
