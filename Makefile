@@ -26,10 +26,12 @@ run: build
 test: build test-deps
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
-# The benchmarks, then the main menu's frame rate in a real window (scripts/menu-fps.sh).
+# The benchmarks, then the frame rates of the main menu and of the heaviest fight in a real window
+# (scripts/menu-fps.sh, scripts/fight-fps.sh).
 bench: build
 	@for b in $(BUILD)/bench/*/tolvex_bench_*; do [ -x "$$b" ] && "$$b"; done
 	@bash scripts/menu-fps.sh $(BUILD)
+	@bash scripts/fight-fps.sh $(BUILD)
 
 # The tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize-test:

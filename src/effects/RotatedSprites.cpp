@@ -93,10 +93,7 @@ RotatedSprites::Turns& RotatedSprites::TurnsOf(const ImagePtr& image) {
   if (!turns) {
     const Look look{image->Width(), image->Height(), image->HandleX(), image->HandleY(), PixelHash(*image)};
     turns = &byLook_[look];
-    if (turns->empty()) {
-      turns->reserve(360);
-      for (int degrees = 0; degrees < 360; ++degrees) turns->emplace_back(image, degrees);
-    }
+    if (turns->empty()) turns->resize(360);
   }
   recent = {image.get(), turns};
   return *turns;
@@ -105,7 +102,9 @@ RotatedSprites::Turns& RotatedSprites::TurnsOf(const ImagePtr& image) {
 const TurnedSprite& RotatedSprites::Get(const ImagePtr& image, float degrees) {
   int whole = static_cast<int>(std::lround(degrees)) % 360;
   if (whole < 0) whole += 360;
-  return TurnsOf(image)[static_cast<std::size_t>(whole)];
+  std::optional<TurnedSprite>& turn = TurnsOf(image)[static_cast<std::size_t>(whole)];
+  if (!turn) turn.emplace(image, whole);
+  return *turn;
 }
 
 ImagePtr TurnImage(const Image& image, int degrees) {

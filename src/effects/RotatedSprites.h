@@ -1,12 +1,14 @@
 #pragma once
 // Sprites turned in whole degrees, made ahead and kept: the software renderer copies a
-// ready turned sprite many times faster than it turns one per draw. All 360 turns of a
-// sprite are made when it is first drawn turned, and only their visible pixels are kept,
-// so the memory they take is fixed from then on, however long the game runs.
+// ready turned sprite many times faster than it turns one per draw. Each turn of a sprite is
+// made the first time the sprite is drawn at that turn (making all 360 at once stalled the
+// frame in which an effect first showed), and only its visible pixels are kept, so a sprite
+// never takes more than its 360 turns, however long the game runs.
 #include <array>
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -44,7 +46,7 @@ class RotatedSprites {
   const TurnedSprite& Get(const ImagePtr& image, float degrees);
 
  private:
-  using Turns = std::vector<TurnedSprite>;  // one per whole degree
+  using Turns = std::vector<std::optional<TurnedSprite>>;  // one per whole degree, made when first drawn
   // What makes two sprites look alike: size, handle and a hash of the pixels.
   using Look = std::tuple<int, int, float, float, std::uint64_t>;
   Turns& TurnsOf(const ImagePtr& image);

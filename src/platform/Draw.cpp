@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "platform/DrawCalls.h"
@@ -65,6 +66,31 @@ void CopyVisibleBands(SDL_Renderer* renderer, SDL_Texture* texture, const Textur
   }
 }
 
+// The pixels a copy of part of an image, drawn from texture, turns onto target: the part itself
+// when the target has its size (SDL cuts the target's size to whole pixels), else the part scaled
+// to the target's size; none where SDL must draw the copy itself.
+std::optional<PixelRect> PictureToTurn(const Image& image, SDL_Texture* texture, const SDL_Rect& part,
+                                      const SDL_FRect& target) {
+  const Pixmap& strip = image.Strip();
+  const bool inside = part.x >= 0 && part.y >= 0 && part.x + part.w <= strip.width && part.y + part.h <= strip.height;
+  if (!inside) return std::nullopt;
+  const int width = static_cast<int>(target.w), height = static_cast<int>(target.h);
+  if (width == part.w && height == part.h) {
+    // Frame 0 knows where its visible pixels are: the turn skips the see-through margin.
+    const bool firstFrame =
+        part.x == image.FrameLeft(0) && part.y == image.FrameTop(0) && part.w == image.Width() && part.h == image.Height();
+    return PixelRect{strip.pixels.data() + static_cast<std::ptrdiff_t>(part.y) * strip.width + part.x, strip.width,
+                     part.w, part.h, firstFrame ? image.Spans().VisibleBox() : SDL_Rect{}};
+  }
+  // SDL scales a texture it picks pixels from (nearest) another way: that is left to SDL.
+  SDL_ScaleMode mode = SDL_ScaleModeLinear;
+  if (SDL_GetTextureScaleMode(texture, &mode) != 0 || mode == SDL_ScaleModeNearest) return std::nullopt;
+  const ScaledPart* scaled = image.Scaled(part.x, part.y, part.w, part.h, width, height);
+  if (!scaled) return std::nullopt;
+  return PixelRect{scaled->pixels.pixels.data(), width, width, height,
+                   SDL_Rect{scaled->visibleX, scaled->visibleY, scaled->visibleWidth, scaled->visibleHeight}};
+}
+
 }  // namespace
 
 const DrawState& CurrentDrawState() { return State(); }
@@ -113,15 +139,12 @@ void DrawImageRect(const Image& image, int sx, int sy, int sw, int sh, float x, 
   const SDL_FRect target{left, top, std::fabs(s.scaleX) * sw, std::fabs(s.scaleY) * sh};
   const SDL_FPoint pivot{x - left, y - top};
   const int flip = (s.scaleX < 0 ? SDL_FLIP_HORIZONTAL : 0) | (s.scaleY < 0 ? SDL_FLIP_VERTICAL : 0);
-  // On the software renderer an unscaled copy is turned straight into the back buffer.
-  const Pixmap& strip = image.Strip();
-  const bool inside = sx >= 0 && sy >= 0 && sx + sw <= strip.width && sy + sh <= strip.height;
-  if (inside && s.blend != kBlendMask && s.scaleX == 1 && s.scaleY == 1) {
-    // Frame 0 knows where its visible pixels are: the turn skips the see-through margin.
-    const bool firstFrame = sx == image.FrameLeft(0) && sy == image.FrameTop(0) && sw == image.Width() && sh == image.Height();
-    const PixelRect picture{strip.pixels.data() + static_cast<std::ptrdiff_t>(sy) * strip.width + sx, strip.width, sw,
-                            sh, firstFrame ? image.Spans().VisibleBox() : SDL_Rect{}};
-    if (RenderTurned(renderer, texture, look, picture, target, s.rotation, pivot)) return;
+  // On the software renderer a copy is turned straight into the back buffer, from the picture
+  // scaled first where it is scaled, as SDL scales it.
+  if (s.blend != kBlendMask && s.scaleX > 0 && s.scaleY > 0 && CanRenderSpans(renderer, look)) {
+    if (const std::optional<PixelRect> picture = PictureToTurn(image, texture, SDL_Rect{sx, sy, sw, sh}, target)) {
+      if (RenderTurned(renderer, texture, look, *picture, target, s.rotation, pivot)) return;
+    }
   }
   const SDL_Rect source{sx, sy, sw, sh};
   RenderCopyEx(renderer, texture, look, source, target, s.rotation, pivot, static_cast<SDL_RendererFlip>(flip));

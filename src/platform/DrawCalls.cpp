@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/DrawBands.h"
 #include "platform/DrawList.h"
 #include "platform/Graphics.h"
 #include "platform/RendererSession.h"
@@ -55,36 +56,57 @@ SDL_Surface* WritableTarget(SDL_Renderer* renderer, SDL_Rect& area) {
   return target;
 }
 
-void WriteSpans(SDL_Renderer* renderer, const DrawRecord& record) {
+// A span or turned copy written where the renderer's clip allows.
+void WriteClipped(SDL_Renderer* renderer, const DrawRecord& record) {
   SDL_Rect area;
-  if (SDL_Surface* target = WritableTarget(renderer, area)) {
-    BlitSpans(*target, area, *record.sprite, static_cast<int>(record.target.x), static_cast<int>(record.target.y),
-              record.look);
+  if (SDL_Surface* target = WritableTarget(renderer, area)) WriteIntoArea(*target, area, record);
+}
+
+// The rows of area in the back buffer filled with one pixel, as SDL clears (to the pixel SDL
+// maps the colour to in the back buffer's format).
+void Fill(SDL_Surface& target, const SDL_Rect& area, SDL_Color colour) {
+  const std::uint32_t pixel = SDL_MapRGBA(target.format, colour.r, colour.g, colour.b, colour.a);
+  for (int y = area.y; y < area.y + area.h; ++y) {
+    auto* row = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(target.pixels) +
+                                                 static_cast<std::ptrdiff_t>(y) * target.pitch);
+    std::fill(row + area.x, row + area.x + area.w, pixel);
   }
 }
 
-void WriteTurned(SDL_Renderer* renderer, const DrawRecord& record) {
-  SDL_Rect area;
-  SDL_Surface* target = WritableTarget(renderer, area);
-  if (!target) return;
-  const PixelRect picture{record.pixels, record.stride, static_cast<int>(record.target.w),
-                          static_cast<int>(record.target.h), record.source};
-  BlitTurned(*target, area, picture, static_cast<int>(record.target.x), static_cast<int>(record.target.y),
-             Turn{record.angle, record.centre, record.smooth}, record.look);
-}
-
-// Counts the call, records it when a recording runs, and makes it.
-void Draw(SDL_Renderer* renderer, const DrawRecord& record, const DrawData& data = {}) {
-  Count(record);
+// Records the call when a recording runs, and keeps it for the bands or makes it at once.
+void Pass(SDL_Renderer* renderer, const DrawRecord& record, const DrawData& data = {}) {
   if (recording) {
     if (record.kind == Kind::Geometry) recording->AddGeometry(record, data.vertices, data.indices);
     else if (!data.rects.empty()) recording->AddRects(record, data.rects);
     else recording->Add(record);
   }
-  IssueDraw(renderer, record, data);
+  if (!KeepForBands(renderer, record, data)) IssueDraw(renderer, record, data);
+}
+
+// Counts the call and passes it on.
+void Draw(SDL_Renderer* renderer, const DrawRecord& record, const DrawData& data = {}) {
+  Count(record);
+  Pass(renderer, record, data);
 }
 
 }  // namespace
+
+void WriteIntoArea(SDL_Surface& target, const SDL_Rect& area, const DrawRecord& record) {
+  SDL_Rect inside{0, 0, target.w, target.h};
+  if (!SDL_IntersectRect(&inside, &area, &inside)) return;
+  const int x = static_cast<int>(record.target.x), y = static_cast<int>(record.target.y);
+  switch (record.kind) {
+    case Kind::Spans: BlitSpans(target, inside, *record.sprite, x, y, record.look); break;
+    case Kind::Turned: {
+      const PixelRect picture{record.pixels, record.stride, static_cast<int>(record.target.w),
+                              static_cast<int>(record.target.h), record.source};
+      BlitTurned(target, inside, picture, x, y, Turn{record.angle, record.centre, record.smooth}, record.look);
+      break;
+    }
+    case Kind::Clear: Fill(target, inside, record.look.mod); break;
+    default: break;
+  }
+}
 
 void IssueDraw(SDL_Renderer* renderer, const DrawRecord& record, const DrawData& data) {
   switch (record.kind) {
@@ -121,8 +143,9 @@ void IssueDraw(SDL_Renderer* renderer, const DrawRecord& record, const DrawData&
     case Kind::Clip:
       SDL_RenderSetClipRect(renderer, record.clipped ? &record.source : nullptr);
       break;
-    case Kind::Spans: WriteSpans(renderer, record); break;
-    case Kind::Turned: WriteTurned(renderer, record); break;
+    case Kind::Spans:
+    case Kind::Turned: WriteClipped(renderer, record); break;
+    case Kind::Part: break;
   }
 }
 
@@ -214,8 +237,7 @@ void RenderClipRect(SDL_Renderer* renderer, const SDL_Rect* clip) {
   record.clipped = clip != nullptr;
   if (clip) record.source = *clip;
   // A state change, not a draw: recorded, but not counted.
-  if (recording) recording->Add(record);
-  IssueDraw(renderer, record, {});
+  Pass(renderer, record);
 }
 
 bool CanRenderSpans(SDL_Renderer* renderer, const TextureLook& look) {

@@ -1,5 +1,7 @@
 #include "platform/DrawList.h"
 
+#include "platform/DrawBands.h"
+
 namespace tolvex {
 
 void DrawList::Clear() {
@@ -39,8 +41,9 @@ void DrawList::Replay(SDL_Renderer* renderer) const {
     } else if (record.kind == DrawRecord::Kind::FillRects) {
       data.rects = rects.subspan(static_cast<std::size_t>(record.first), static_cast<std::size_t>(record.count));
     }
-    IssueDraw(renderer, record, data);
+    if (!KeepForBands(renderer, record, data)) IssueDraw(renderer, record, data);
   }
+  DrawKeptCalls();
 }
 
 }  // namespace tolvex

@@ -13,9 +13,10 @@
 namespace tolvex {
 
 // One recorded call. Textures and sprites are referred to, not kept: whatever the frame
-// drew must still exist when the list is replayed.
+// drew must still exist when the list is replayed. A Part call draws nothing: it starts a part
+// of the frame whose drawing is timed apart (see DrawBands).
 struct DrawRecord {
-  enum class Kind : std::uint8_t { Copy, CopyEx, Geometry, FillRects, Line, Point, Clear, Clip, Spans, Turned };
+  enum class Kind : std::uint8_t { Copy, CopyEx, Geometry, FillRects, Line, Point, Clear, Clip, Spans, Turned, Part };
   Kind kind = Kind::Copy;
   SDL_Texture* texture = nullptr;
   const SpriteSpans* sprite = nullptr;
@@ -45,6 +46,10 @@ struct DrawData {
 // Makes one call with bare SDL calls (and the span writer for software sprites); the game
 // and a replay both draw through it, so a replay repeats exactly what the game did.
 void IssueDraw(SDL_Renderer* renderer, const DrawRecord& record, const DrawData& data);
+// Writes a Spans, Turned or Clear call straight into a software back buffer, only inside area
+// (which, for a clear, is not cut to the clip): what IssueDraw writes there, written without SDL,
+// so two threads may each write their own area at once.
+void WriteIntoArea(SDL_Surface& target, const SDL_Rect& area, const DrawRecord& record);
 
 class DrawList {
  public:
@@ -57,7 +62,7 @@ class DrawList {
   std::size_t Calls() const { return records_.size(); }
   const std::vector<DrawRecord>& Records() const { return records_; }
 
-  // Draws every call again on the renderer, in order.
+  // Draws every call again on the renderer, in order (on both threads where the game draws so).
   void Replay(SDL_Renderer* renderer) const;
 
  private:

@@ -4,12 +4,16 @@
 #include <png.h>
 
 #include <algorithm>
+#include <array>
 
 #include "platform/BinaryFiles.h"
+#include "platform/DrawBands.h"
 #include "platform/EmbeddedFiles.h"
 #include "platform/Files.h"
 #include "platform/RendererSession.h"
 #include "platform/SpriteSpans.h"
+#include "platform/StretchedCopy.h"
+#include "platform/TurnedCopy.h"
 
 namespace tolvex {
 
@@ -21,6 +25,48 @@ struct Image::TextureSlot {
     if (texture && generation == RendererGeneration()) SDL_DestroyTexture(texture);
   }
 };
+
+// Scaled parts by where they come from and their size, with the last time each was drawn.
+struct Image::ScaledParts {
+  // Enough for every size a piece of wreckage passes through in the frames a part stays in use.
+  static constexpr std::size_t kKept = 64;
+  struct Entry {
+    std::array<int, 6> key{};
+    ScaledPart part;
+    std::uint64_t lastDrawn = 0;  // KeptCallsDrawn() when last asked for
+  };
+  std::vector<std::unique_ptr<Entry>> entries;
+
+  // Room for one more: the part longest unused goes, unless calls still waiting to be drawn use it.
+  void MakeRoom() {
+    if (entries.size() < kKept) return;
+    const std::uint64_t drawn = KeptCallsDrawn();
+    auto oldest = entries.end();
+    for (auto it = entries.begin(); it != entries.end(); ++it) {
+      if ((*it)->lastDrawn < drawn && (oldest == entries.end() || (*it)->lastDrawn < (*oldest)->lastDrawn)) oldest = it;
+    }
+    if (oldest != entries.end()) entries.erase(oldest);
+  }
+};
+
+namespace {
+
+// The box of a picture's pixels that are not fully transparent.
+void FindVisibleBox(ScaledPart& part) {
+  const Pixmap& pixels = part.pixels;
+  int left = pixels.width, right = 0, top = pixels.height, bottom = 0;
+  for (int y = 0; y < pixels.height; ++y) {
+    for (int x = 0; x < pixels.width; ++x) {
+      if ((pixels.At(x, y) >> 24) == 0) continue;
+      left = std::min(left, x), right = std::max(right, x + 1);
+      top = std::min(top, y), bottom = std::max(bottom, y + 1);
+    }
+  }
+  if (left >= right) return;
+  part.visibleX = left, part.visibleY = top, part.visibleWidth = right - left, part.visibleHeight = bottom - top;
+}
+
+}  // namespace
 
 Image::Image(Pixmap strip, int frameWidth, int frameHeight, int firstFrame, int frameCount)
     : strip_(std::move(strip)),
@@ -71,6 +117,30 @@ const SpriteSpans& Image::Spans() const {
     spans_ = std::make_unique<SpriteSpans>(first, strip_.width, width, height);
   }
   return *spans_;
+}
+
+const ScaledPart* Image::Scaled(int x, int y, int width, int height, int toWidth, int toHeight) const {
+  const bool inside = x >= 0 && y >= 0 && width > 0 && height > 0 && x + width <= strip_.width &&
+                      y + height <= strip_.height;
+  const PixelRect part{inside ? &strip_.pixels[static_cast<std::size_t>(y) * strip_.width + x] : nullptr, strip_.width,
+                       width, height};
+  if (!inside || !CanStretch(part, toWidth, toHeight)) return nullptr;
+  if (!scaled_) scaled_ = std::make_unique<ScaledParts>();
+  const std::array<int, 6> key{x, y, width, height, toWidth, toHeight};
+  for (const auto& entry : scaled_->entries) {
+    if (entry->key != key) continue;
+    entry->lastDrawn = KeptCallsDrawn();
+    return &entry->part;
+  }
+  scaled_->MakeRoom();
+  auto entry = std::make_unique<ScaledParts::Entry>();
+  entry->key = key;
+  entry->lastDrawn = KeptCallsDrawn();
+  entry->part.pixels = Pixmap(toWidth, toHeight);
+  StretchPicture(part, entry->part.pixels);
+  FindVisibleBox(entry->part);
+  scaled_->entries.push_back(std::move(entry));
+  return &scaled_->entries.back()->part;
 }
 
 const std::vector<VisibleBand>& Image::VisibleBands() const {

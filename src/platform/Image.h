@@ -34,6 +34,13 @@ struct VisibleBand {
   bool opaque = false;
 };
 
+// A part of an image scaled to another size (see Image::Scaled), and the box of its pixels where
+// anything shows (empty when nothing does).
+struct ScaledPart {
+  Pixmap pixels;
+  int visibleX = 0, visibleY = 0, visibleWidth = 0, visibleHeight = 0;
+};
+
 // Which pixels of one frame are solid (alpha >= 128), one bit per pixel, so that the masks of
 // every ship a fight tests against stay in the cache; built once per frame and used by the
 // pixel-exact overlap test.
@@ -81,6 +88,11 @@ class Image {
   // Frame 0 in bands of rows, each cut to its visible columns, fully see-through bands left
   // out (built on first use): a backdrop drawn band by band fills only what can be seen.
   const std::vector<VisibleBand>& VisibleBands() const;
+  // The part (x, y, width, height) of the strip scaled to toWidth × toHeight, as SDL's software
+  // renderer scales a copy before it turns it (see StretchedCopy). Made on first use and kept
+  // while it is used: a piece of wreckage falling away shrinks through its sizes a pixel at a
+  // time. Null where SDL must scale the part itself (a side of one pixel, or no size at all).
+  const ScaledPart* Scaled(int x, int y, int width, int height, int toWidth, int toHeight) const;
   // The strip position of a frame's top-left pixel.
   int FrameLeft(int frame) const;
   int FrameTop(int frame) const;
@@ -92,6 +104,8 @@ class Image {
 
   // A texture tied to the renderer it was made for (opaque outside Image.cpp).
   struct TextureSlot;
+  // The scaled parts kept (opaque outside Image.cpp).
+  struct ScaledParts;
 
  private:
   Pixmap strip_;
@@ -102,6 +116,7 @@ class Image {
   mutable std::unique_ptr<TextureSlot> texture_, maskTexture_;
   mutable std::unique_ptr<SpriteSpans> spans_;
   mutable std::unique_ptr<std::vector<VisibleBand>> bands_;
+  mutable std::unique_ptr<ScaledParts> scaled_;
 };
 using ImagePtr = std::shared_ptr<Image>;
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/AsyncPresenter.h"
+#include "platform/DrawBands.h"
 #include "platform/DrawCalls.h"
 #include "platform/Graphics.h"
 #include "platform/Input.h"
@@ -182,6 +183,7 @@ bool OpenHeadlessScreen(int width, int height) {
 
 void CloseScreen() {
   auto& screen = Screen();
+  DrawKeptCalls();  // the calls kept for the bands refer to this screen's back buffer and textures
   screen.presenter.reset();  // the frame in flight reaches the window before it goes
   if (screen.renderer) SDL_DestroyRenderer(screen.renderer);
   if (screen.window) SDL_DestroyWindow(screen.window);
@@ -245,6 +247,7 @@ void Flip(int sync) {
     if (elapsed < period) SDL_Delay(period - elapsed);
     screen.lastPacedFlip = SDL_GetTicks();
   }
+  DrawKeptCalls();
   SDL_RenderPresent(screen.renderer);
   if (screen.window && screen.surface) ShowBackBuffer(screen);
   if (sync != 0) PumpWindowEvents();
@@ -257,6 +260,7 @@ void PumpWindowEvents() {
 void FinishDrawing() {
   auto& screen = Screen();
   if (!screen.renderer) return;
+  DrawKeptCalls();
   SDL_RenderFlush(screen.renderer);
   if (screen.glFinish) screen.glFinish();
 }
@@ -265,6 +269,7 @@ Pixmap GrabPixmap(int x, int y, int width, int height) {
   Pixmap picture(std::max(0, width), std::max(0, height));
   auto* renderer = Screen().renderer;
   if (!renderer || picture.pixels.empty()) return picture;
+  DrawKeptCalls();
   const SDL_Rect area{x, y, width, height};
   SDL_RenderReadPixels(renderer, &area, SDL_PIXELFORMAT_ARGB8888, picture.pixels.data(), width * 4);
   // The back buffer's alpha means nothing once shown; a picture of it is opaque.

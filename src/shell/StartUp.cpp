@@ -20,6 +20,7 @@
 #include "effects/TBGObject.h"
 #include "platform/Clock.h"
 #include "platform/Diagnostics.h"
+#include "platform/DrawBands.h"
 #include "platform/Files.h"
 #include "platform/GameFolders.h"
 #include "platform/Graphics.h"
@@ -122,6 +123,9 @@ StartUpResult StartUp(const LaunchOptions& options) {
     return StartUpResult::ScreenFailed;
   }
   CapFrameRate(options.CapsFrameRate());
+  // A frame drawn in software is drawn on both cores; TOLVEX_DRAW_BANDS=off keeps it on one (to compare).
+  const char* bands = std::getenv("TOLVEX_DRAW_BANDS");
+  UseDrawBands(!bands || std::string_view(bands) != "off");
   // 8.
   TMessage::Init();
   AddDumpSection(DumpMessages);
@@ -185,6 +189,8 @@ StartUpResult StartUp(const LaunchOptions& options) {
 }
 
 void ShutDown() {
+  // The calls kept for the bands refer to images about to go.
+  UseDrawBands(false);
   SetGameStateChanger(nullptr);
   if (Universe) Universe->Clear();
   ResetStages();

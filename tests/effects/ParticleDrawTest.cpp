@@ -5,6 +5,7 @@
 #include "effects/ParticleEngine.h"
 #include "effects/TParticle.h"
 #include "effects/TParticleInfo.h"
+#include "platform/DrawBands.h"
 #include "platform/Graphics.h"
 
 namespace tolvex::test {
@@ -158,6 +159,34 @@ TEST_P(ParticleDrawTest, UpdateLeavesTheDrawingStateReset) {
   EXPECT_EQ(s.blend, kBlendAlpha);
   EXPECT_EQ(s.alpha, 1);
   EXPECT_EQ(s.r + s.g + s.b, 3 * 255);
+}
+
+// Two threads, each drawing a band of the back buffer, draw the particles one thread draws, in
+// every blend mode and across the seam.
+TEST_P(ParticleDrawTest, BandsDrawWhatOneThreadDraws) {
+  const int modes[] = {kBlendMask, kBlendSolid, kBlendAlpha, kBlendLight, kBlendShade};
+  std::uint32_t colour = 0x80FF8040;
+  for (const int mode : modes) {
+    const auto effect = SquareEffect(std::to_string(mode).c_str(), colour, mode);
+    effect->Image = SolidImage(7, 5, colour);
+    CentreHandle(effect->Image);
+    effect->ImageRadius = 5;
+    for (int i = 0; i < 12; ++i) effect->CreateParticle(8.3f * i + mode, 33.7f + mode + i % 3, 29.0f * i, nullptr);
+    colour = colour * 2654435761u | 0x20000000u;
+  }
+  const auto frame = [] {
+    Cls();
+    UpdateParticles();
+    return GrabPixmap(0, 0, 100, 80).pixels;
+  };
+  const auto oneThread = frame();
+  UseDrawBands(true);
+  for (const int seam : {34, 37, 40}) {
+    SetBandSeam(seam);
+    EXPECT_EQ(frame(), oneThread) << "seam at row " << seam;
+  }
+  UseDrawBands(false);
+  SetBandSeam(0);
 }
 
 TEST_P(ParticleDrawTest, EffectWithoutImageMovesButIsNeverDrawn) {

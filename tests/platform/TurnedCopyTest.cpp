@@ -144,5 +144,72 @@ TEST_F(TurnedCopyTest, DrawImageTurnsSpritesAsSdlDoes) {
   EXPECT_EQ(Differing(sdl, ours), 0);
 }
 
+// A scaled copy (wreckage falling away, large text) is scaled first as SDL scales it, then turned
+// straight into the back buffer: it must match SDL's own scaled and turned copy.
+TEST_F(TurnedCopyTest, ScaledCopiesMatchSdl) {
+  std::mt19937 random(37);
+  Pixmap strip(2 * 29, 23);
+  for (int frame = 0; frame < 2; ++frame) {
+    const Pixmap cell = Sprite(random, 29, 23);
+    for (int y = 0; y < 23; ++y) {
+      for (int x = 0; x < 29; ++x) strip.At(frame * 29 + x, y) = cell.At(x, y);
+    }
+  }
+  const ImagePtr sprite = std::make_shared<Image>(std::move(strip), 29, 23, 0, 2);
+  sprite->SetHandle(14.5f, 11.25f);
+  const std::pair<float, float> scales[] = {{0.3f, 0.3f}, {0.5f, 0.5f}, {0.61f, 0.61f}, {0.97f, 0.97f}, {1.02f, 1.02f},
+                                            {1.5f, 1.5f}, {2.7f, 2.7f}, {0.6f, 0.9f}, {1.4f, 0.45f}, {0.02f, 0.02f}};
+  const TextureLook looks[] = {{SDL_BLENDMODE_BLEND, {255, 255, 255, 255}},
+                               {SDL_BLENDMODE_BLEND, {255, 255, 255, 140}},
+                               {SDL_BLENDMODE_ADD, {240, 180, 60, 200}}};
+  const int blends[] = {kBlendAlpha, kBlendAlpha, kBlendLight};
+  const float x = 41.3f, y = 50.8f;
+  for (const SDL_ScaleMode mode : {SDL_ScaleModeLinear, SDL_ScaleModeNearest}) {
+    SDL_SetTextureScaleMode(sprite->Texture(ScreenRenderer()), mode);
+    for (const auto& [sx, sy] : scales) {
+      for (const double angle : {0.0, 90.0, 33.3, 181.7}) {
+        for (std::size_t look = 0; look < std::size(looks); ++look) {
+          for (const int frame : {0, 1}) {
+            const Pixmap ours = After([&](SDL_Renderer*) {
+              ResetDrawState();
+              SetRotation(static_cast<float>(angle));
+              SetScale(sx, sy);
+              SetBlend(blends[look]);
+              SetColor(looks[look].mod.r, looks[look].mod.g, looks[look].mod.b);
+              SetAlpha(looks[look].mod.a / 255.0f);
+              DrawImage(*sprite, x, y, frame);
+              ResetDrawState();
+            });
+            const float left = x - sx * sprite->HandleX(), top = y - sy * sprite->HandleY();
+            const Placement at{left, top, angle, {x - left, y - top}};
+            const Pixmap sdl = After([&](SDL_Renderer* renderer) {
+              const SDL_Rect source{sprite->FrameLeft(frame), sprite->FrameTop(frame), 29, 23};
+              RenderCopyEx(renderer, sprite->Texture(renderer), looks[look], source,
+                           SDL_FRect{at.x, at.y, sx * 29, sy * 23}, at.angle, at.centre, SDL_FLIP_NONE);
+            });
+            EXPECT_EQ(Differing(sdl, ours), 0) << "scale " << sx << 'x' << sy << " angle " << angle << " look " << look
+                                                << " frame " << frame << " filter " << mode;
+          }
+        }
+      }
+    }
+  }
+}
+
+// A scaled picture is made once and kept for the frames that follow; sizes SDL's filter cannot
+// make from (one row) and parts outside the strip are left to SDL.
+TEST_F(TurnedCopyTest, ScaledPartsAreKeptAndOnlyWhereTheyCanBeMade) {
+  std::mt19937 random(41);
+  const ImagePtr sprite = CreateImageFromPixmap(Sprite(random, 30, 20));
+  const ScaledPart* half = sprite->Scaled(0, 0, 30, 20, 15, 10);
+  ASSERT_NE(half, nullptr);
+  EXPECT_EQ(half->pixels.width, 15);
+  EXPECT_EQ(half->pixels.height, 10);
+  EXPECT_EQ(sprite->Scaled(0, 0, 30, 20, 15, 10), half) << "asked again, the same picture";
+  EXPECT_EQ(sprite->Scaled(0, 0, 30, 1, 15, 10), nullptr) << "a single row";
+  EXPECT_EQ(sprite->Scaled(0, 0, 30, 20, 0, 10), nullptr) << "no width";
+  EXPECT_EQ(sprite->Scaled(10, 0, 30, 20, 15, 10), nullptr) << "outside the strip";
+}
+
 }  // namespace
 }  // namespace tolvex

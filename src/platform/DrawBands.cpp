@@ -1,0 +1,451 @@
+#include "platform/DrawBands.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <optional>
+#include <thread>
+#include <vector>
+
+#include "platform/DrawList.h"
+#include "platform/RendererSession.h"
+
+namespace tolvex {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using Kind = DrawRecord::Kind;
+
+// A count tagged with the frame it belongs to, in one word, so a thread reads both at once.
+std::uint64_t Tagged(std::uint32_t epoch, std::uint32_t count) { return (std::uint64_t{epoch} << 32) | count; }
+std::uint32_t EpochOf(std::uint64_t tagged) { return static_cast<std::uint32_t>(tagged >> 32); }
+std::uint32_t CountOf(std::uint64_t tagged) { return static_cast<std::uint32_t>(tagged); }
+
+double MsBetween(Clock::time_point from, Clock::time_point to) {
+  return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+// Kept calls in blocks that never move: the second thread reads earlier calls while later ones are added.
+class RecordBlocks {
+ public:
+  static constexpr std::uint32_t kBlockBits = 10, kBlocks = 4096;
+  static constexpr std::uint32_t kMost = kBlocks << kBlockBits;
+
+  DrawRecord& At(std::uint32_t index) const { return (*blocks_[index >> kBlockBits])[index & kMask]; }
+  // Makes room for call `index`; done before the call is published, never while it is read.
+  void Reserve(std::uint32_t index) {
+    auto& block = blocks_[index >> kBlockBits];
+    if (!block) block = std::make_unique<Block>();
+  }
+
+ private:
+  static constexpr std::uint32_t kMask = (1u << kBlockBits) - 1;
+  using Block = std::array<DrawRecord, std::size_t{1} << kBlockBits>;
+  std::array<std::unique_ptr<Block>, kBlocks> blocks_;
+};
+
+// Which rows a thread draws, and where.
+struct Band {
+  SDL_Surface* target = nullptr;
+  SDL_Rect rows{};  // the band: the whole width, some rows
+};
+
+// The clip a band's calls are cut to, followed through the kept calls.
+struct ClipState {
+  bool clipped = false;
+  SDL_Rect rect{};
+  void Follow(const DrawRecord& record) {
+    clipped = record.clipped;
+    rect = record.source;
+  }
+  // Where a call may draw in the band.
+  SDL_Rect Area(const Band& band) const {
+    SDL_Rect area = band.rows;
+    if (clipped) SDL_IntersectRect(&area, &rect, &area);
+    return area;
+  }
+};
+
+// Each thread's drawing time per part of the frame; a thread stops its clock while it waits.
+struct PartClock {
+  int part = 0;
+  std::optional<Clock::time_point> since;
+  std::array<double, kBandParts> ms{};
+  void Start() { since = Clock::now(); }
+  void Stop() {
+    if (since) ms[static_cast<std::size_t>(part)] += MsBetween(*since, Clock::now());
+    since.reset();
+  }
+  void Switch(int next) {
+    const bool running = since.has_value();
+    Stop();
+    part = next;
+    if (running) Start();
+  }
+};
+
+// Calls the software renderer draws itself: the game's thread draws them whole.
+bool DrawnWhole(Kind kind) { return kind != Kind::Spans && kind != Kind::Turned && kind != Kind::Clear &&
+                                    kind != Kind::Clip && kind != Kind::Part; }
+
+// Draws one call into a band; state calls change the clip or the part being timed.
+void DrawInBand(const DrawRecord& record, const Band& band, ClipState& clip, PartClock& clock) {
+  switch (record.kind) {
+    case Kind::Clip: clip.Follow(record); break;
+    case Kind::Part: clock.Switch(record.first); break;
+    // Clearing ignores the clip, as SDL's does.
+    case Kind::Clear: WriteIntoArea(*band.target, band.rows, record); break;
+    default: WriteIntoArea(*band.target, clip.Area(band), record); break;
+  }
+}
+
+class BandedFrame {
+ public:
+  ~BandedFrame() { StopThread(); }
+
+  bool Keep(SDL_Renderer* renderer, const DrawRecord& record, const DrawData& data) {
+    SDL_Surface* target = SoftwareTarget(renderer);
+    if (!target) return false;
+    if (target != target_ || renderer != renderer_ || generation_ != RendererGeneration()) Restart(renderer, target);
+    if (count_ + 1 >= RecordBlocks::kMost) DrawAll();
+    if (wantedPart_ != markedPart_) {
+      DrawRecord mark;
+      mark.kind = Kind::Part;
+      mark.first = markedPart_ = wantedPart_;
+      Add(mark, {});
+    }
+    Add(record, data);
+    return true;
+  }
+
+  // The part is marked just before the next call that draws, so a part that draws nothing costs nothing.
+  void MarkPart(int part) { wantedPart_ = std::clamp(part, 0, kBandParts - 1); }
+
+  void DrawAll() {
+    if (!target_ || count_ == 0) return;
+    const std::uint32_t count = count_;
+    published_.notify_one();
+    const Clock::time_point start = Clock::now();
+    DrawUpperBand(count);
+    const Clock::time_point upperDone = Clock::now();
+    WaitForLowerBand(count);
+    Balance(start, upperDone);
+    SyncRendererClip();
+    NextFrame();
+    drawn_.fetch_add(1, std::memory_order_release);
+  }
+
+  // Draws every kept call, then ends the second thread: the bands are no longer wanted.
+  void Stop() {
+    DrawAll();
+    StopThread();
+  }
+
+  std::uint64_t Drawn() const { return drawn_.load(std::memory_order_acquire); }
+
+  void SetSeam(int row) {
+    DrawAll();
+    fixedSeam_ = row;
+    if (!target_) return;
+    seam_ = row > 0 ? std::min(row, target_->h) : target_->h / 2;
+    NextFrame();  // the second thread takes the new seam with the next frame
+  }
+
+  BandTimes TakeTimes() {
+    BandTimes times{upper_.ms, lowerMs_};
+    upper_.ms = {};
+    lowerMs_ = {};
+    return times;
+  }
+
+ private:
+  // A new screen: its calls so far were drawn when the old one closed (see CloseScreen).
+  void Restart(SDL_Renderer* renderer, SDL_Surface* target) {
+    StopThread();
+    renderer_ = renderer;
+    target_ = target;
+    generation_ = RendererGeneration();
+    count_ = 0;
+    seam_ = fixedSeam_ > 0 ? std::min(fixedSeam_, target->h) : target->h / 2;
+    // The clip the game set before the bands took over.
+    upperClip_.clipped = SDL_RenderIsClipEnabled(renderer);
+    if (upperClip_.clipped) SDL_RenderGetClipRect(renderer, &upperClip_.rect);
+    NextFrame();
+    worker_ = std::jthread([this](const std::stop_token& stop) { RunLowerBand(stop); });
+  }
+
+  void StopThread() {
+    if (worker_.joinable()) {
+      worker_.request_stop();
+      // A frame of its own wakes the second thread wherever it waits; no later frame shares it.
+      ++epoch_;
+      published_.store(Tagged(epoch_, 0), std::memory_order_release);
+      published_.notify_one();
+      passed_.store(Tagged(epoch_, 0), std::memory_order_release);
+      passed_.notify_one();
+      worker_.join();
+    }
+    target_ = nullptr;
+    renderer_ = nullptr;
+  }
+
+  void Add(const DrawRecord& record, const DrawData& data) {
+    records_.Reserve(count_);
+    DrawRecord& kept = records_.At(count_);
+    kept = record;
+    KeepData(kept, data);
+    Publish(count_ + 1);
+  }
+
+  void KeepData(DrawRecord& kept, const DrawData& data) {
+    if (kept.kind == Kind::Geometry) {
+      kept.first = static_cast<int>(vertices_.size());
+      kept.count = static_cast<int>(data.vertices.size());
+      kept.firstIndex = static_cast<int>(indices_.size());
+      kept.indexCount = static_cast<int>(data.indices.size());
+      vertices_.insert(vertices_.end(), data.vertices.begin(), data.vertices.end());
+      indices_.insert(indices_.end(), data.indices.begin(), data.indices.end());
+    } else if (kept.kind == Kind::FillRects) {
+      kept.first = static_cast<int>(rects_.size());
+      kept.count = static_cast<int>(data.rects.size());
+      rects_.insert(rects_.end(), data.rects.begin(), data.rects.end());
+    }
+  }
+
+  DrawData DataOf(const DrawRecord& record) const {
+    DrawData data;
+    const auto first = static_cast<std::size_t>(record.first), count = static_cast<std::size_t>(record.count);
+    if (record.kind == Kind::Geometry) {
+      data.vertices = std::span(vertices_).subspan(first, count);
+      data.indices = std::span(indices_).subspan(static_cast<std::size_t>(record.firstIndex),
+                                                 static_cast<std::size_t>(record.indexCount));
+    } else if (record.kind == Kind::FillRects) {
+      data.rects = std::span(rects_).subspan(first, count);
+    }
+    return data;
+  }
+
+  // The second thread is woken for every 64 calls, or when the frame is drawn.
+  void Publish(std::uint32_t count) {
+    count_ = count;
+    published_.store(Tagged(epoch_, count), std::memory_order_release);
+    if (count % 64 == 0) published_.notify_one();
+  }
+
+  void DrawUpperBand(std::uint32_t count) {
+    const Band band = UpperBand();
+    upper_.Start();
+    for (std::uint32_t i = 0; i < count;) {
+      const DrawRecord& record = records_.At(i);
+      if (!DrawnWhole(record.kind)) {
+        DrawInBand(record, band, upperClip_, upper_);
+        ++i;
+        continue;
+      }
+      i = DrawWhole(i, count);
+    }
+    upper_.Stop();
+  }
+
+  // Draws the run of calls from `first` that SDL draws itself (and the clips among them) over the
+  // whole screen, once the lower band has caught up with them; returns where the run ends.
+  std::uint32_t DrawWhole(std::uint32_t first, std::uint32_t count) {
+    upper_.Stop();
+    WaitUntilReached(first);
+    upper_.Start();
+    SyncRendererClip();
+    std::uint32_t end = first;
+    for (; end < count; ++end) {
+      const DrawRecord& record = records_.At(end);
+      if (record.kind == Kind::Clip) {
+        upperClip_.Follow(record);
+        SyncRendererClip();
+      } else if (record.kind == Kind::Part) {
+        upper_.Switch(record.first);
+      } else if (DrawnWhole(record.kind)) {
+        IssueDraw(renderer_, record, DataOf(record));
+      } else {
+        break;
+      }
+    }
+    SDL_RenderFlush(renderer_);
+    passed_.store(Tagged(epoch_, end), std::memory_order_release);
+    passed_.notify_one();
+    return end;
+  }
+
+  void WaitUntilReached(std::uint32_t index) {
+    for (std::uint64_t reached = reached_.load(std::memory_order_acquire);
+         EpochOf(reached) != epoch_ || CountOf(reached) < index; reached = reached_.load(std::memory_order_acquire)) {
+      reached_.wait(reached, std::memory_order_acquire);
+    }
+  }
+
+  void WaitForLowerBand(std::uint32_t count) {
+    WaitUntilReached(count);
+    lowerDone_ = Clock::time_point(Clock::duration(lowerFinished_.load(std::memory_order_acquire)));
+    const BandTimes::value_type& lower = lowerTimes_;
+    for (std::size_t i = 0; i < lower.size(); ++i) lowerMs_[i] += lower[i];
+  }
+
+  // Moves the seam towards where both bands would have finished together: the game's thread
+  // usually comes late to its band, the second thread draws while the game computes.
+  void Balance(Clock::time_point start, Clock::time_point upperDone) {
+    const int height = target_->h;
+    if (fixedSeam_ > 0) {
+      seam_ = std::min(fixedSeam_, height);
+      return;
+    }
+    const double upperMs = MsBetween(start, upperDone);
+    if (upperMs <= 0) return;
+    // Positive: the game's thread waited for the lower band; negative: the second thread idled.
+    const double lateMs = MsBetween(upperDone, std::max(lowerDone_, start));
+    const double rowsPerMs = std::max(seam_, 1) / upperMs;
+    const int step = static_cast<int>(std::clamp(lateMs * rowsPerMs / 2, -height / 8.0, height / 8.0));
+    seam_ = std::clamp(seam_ + step, 0, height);
+  }
+
+  Band UpperBand() const { return Band{target_, SDL_Rect{0, 0, target_->w, seam_}}; }
+  Band LowerBand() const { return Band{target_, SDL_Rect{0, seam_, target_->w, target_->h - seam_}}; }
+
+  void SyncRendererClip() {
+    const SDL_Rect& rect = upperClip_.rect;
+    SDL_RenderSetClipRect(renderer_, upperClip_.clipped ? &rect : nullptr);
+  }
+
+  // The next frame's calls start afresh; the second thread takes the new seam and clip with them.
+  void NextFrame() {
+    count_ = 0;
+    vertices_.clear();
+    indices_.clear();
+    rects_.clear();
+    lowerStart_ = upperClip_;
+    lowerPart_ = markedPart_;
+    lowerBand_ = LowerBand();
+    ++epoch_;
+    published_.store(Tagged(epoch_, 0), std::memory_order_release);
+    published_.notify_one();
+  }
+
+  // The second thread: follows the kept calls as they are published, drawing the lower band, and
+  // waits at each call SDL draws whole until the game's thread has drawn it.
+  void RunLowerBand(const std::stop_token& stop) {
+    std::uint32_t epoch = 0, done = 0;
+    Band band;
+    ClipState clip;
+    PartClock clock;
+    while (!stop.stop_requested()) {
+      const std::uint64_t published = published_.load(std::memory_order_acquire);
+      if (EpochOf(published) != epoch) {
+        epoch = EpochOf(published);
+        done = 0;
+        band = lowerBand_;
+        clip = lowerStart_;
+        clock = PartClock{};
+        clock.part = lowerPart_;
+      }
+      if (done == CountOf(published)) {
+        clock.Stop();
+        lowerTimes_ = clock.ms;
+        lowerFinished_.store(Clock::now().time_since_epoch().count(), std::memory_order_relaxed);
+        reached_.store(Tagged(epoch, done), std::memory_order_release);
+        reached_.notify_one();
+        published_.wait(published, std::memory_order_acquire);
+        continue;
+      }
+      clock.Start();
+      for (const std::uint32_t end = CountOf(published); done < end && !stop.stop_requested(); ++done) {
+        const DrawRecord& record = records_.At(done);
+        if (!DrawnWhole(record.kind)) DrawInBand(record, band, clip, clock);
+        else if (!WaitToPass(epoch, done, clock, stop)) return;
+      }
+    }
+  }
+
+  // At a call SDL draws whole: says how far this band has come, and waits until the game's thread
+  // has drawn it. False when the thread is to stop.
+  bool WaitToPass(std::uint32_t epoch, std::uint32_t index, PartClock& clock, const std::stop_token& stop) {
+    std::uint64_t passed = passed_.load(std::memory_order_acquire);
+    if (EpochOf(passed) == epoch && CountOf(passed) > index) return true;
+    clock.Stop();
+    reached_.store(Tagged(epoch, index), std::memory_order_release);
+    reached_.notify_one();
+    while ((EpochOf(passed) != epoch || CountOf(passed) <= index) && !stop.stop_requested()) {
+      passed_.wait(passed, std::memory_order_acquire);
+      passed = passed_.load(std::memory_order_acquire);
+    }
+    clock.Start();
+    return !stop.stop_requested();
+  }
+
+  RecordBlocks records_;
+  std::vector<SDL_Vertex> vertices_;
+  std::vector<int> indices_;
+  std::vector<SDL_FRect> rects_;
+  SDL_Renderer* renderer_ = nullptr;
+  SDL_Surface* target_ = nullptr;
+  int generation_ = -1;
+  std::uint32_t epoch_ = 0, count_ = 0;
+  int seam_ = 0, fixedSeam_ = 0;
+  int wantedPart_ = 0, markedPart_ = 0;
+  ClipState upperClip_;
+  PartClock upper_;
+  BandTimes::value_type lowerMs_{};
+  Clock::time_point lowerDone_{};
+  // Written by the game's thread before a frame's first call is published, read by the second
+  // thread once it sees that frame.
+  ClipState lowerStart_;
+  int lowerPart_ = 0;
+  Band lowerBand_;
+  // Written by the second thread before it says it has reached the end, read after.
+  BandTimes::value_type lowerTimes_{};
+  std::atomic<Clock::rep> lowerFinished_{0};
+  // The calls kept, how far the second thread has come, how far the game's thread has drawn
+  // the calls SDL draws whole: each the count with its frame.
+  std::atomic<std::uint64_t> published_{0}, reached_{0}, passed_{0};
+  std::atomic<std::uint64_t> drawn_{0};
+  std::jthread worker_;  // last: it starts once everything it uses is in place
+};
+
+struct BandsState {
+  bool on = false;
+  BandedFrame frame;
+};
+
+BandsState& Bands() {
+  static BandsState bands;
+  return bands;
+}
+
+}  // namespace
+
+void UseDrawBands(bool on) {
+  BandsState& bands = Bands();
+  if (!on) bands.frame.Stop();
+  bands.on = on;
+}
+
+bool DrawBandsInUse() { return Bands().on; }
+
+bool KeepForBands(SDL_Renderer* renderer, const DrawRecord& record, const DrawData& data) {
+  BandsState& bands = Bands();
+  return bands.on && bands.frame.Keep(renderer, record, data);
+}
+
+void DrawKeptCalls() { Bands().frame.DrawAll(); }
+
+std::uint64_t KeptCallsDrawn() { return Bands().frame.Drawn(); }
+
+void SetBandSeam(int row) { Bands().frame.SetSeam(row); }
+
+void MarkBandPart(int part) {
+  if (Bands().on) Bands().frame.MarkPart(part);
+}
+
+BandTimes TakeBandTimes() { return Bands().frame.TakeTimes(); }
+
+}  // namespace tolvex
