@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake pkg-config
-  libsdl2-dev libsdl2-mixer-dev
+  libsdl2-dev libsdl2-mixer-dev libasound2-dev
   libpng-dev zlib1g-dev libjpeg-dev
   nettle-dev
   libcairo2-dev libfreetype-dev fonts-dejavu-core
@@ -15,6 +15,7 @@ PACKAGES=(
   libcpp-httplib-dev libsqlite3-dev libpq-dev postgresql
   espeak-ng
   clang libclang-rt-14-dev
+  dpkg-dev desktop-file-utils appstream groff-base
 )
 
 missing=()
