@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps test-deps configure build run test bench contact-sheet sanitize-test fuzz clean
+.PHONY: all deps test-deps configure build run test bench contact-sheet sanitize-test fuzz clean package screenshots
 
 all: build
 
@@ -48,6 +48,15 @@ fuzz: deps
 
 clean:
 	rm -rf $(BUILD) build-sanitize build-fuzz
+
+# The .deb of the installed game (build/tolvex_<version>_<arch>.deb), made by CPack.
+package: build
+	@cd $(BUILD) && cpack -G DEB
+
+# The README's pictures of a fight and of the menu, docs/fight.png and docs/menu.png, from a
+# seeded headless run: the same build draws the same pictures.
+screenshots: build
+	@bash scripts/screenshots.sh $(BUILD) docs
 
 # One picture of every generated image, for reviewing the art: build/contact-sheet.png.
 contact-sheet: configure

@@ -6,7 +6,7 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake pkg-config
-  libsdl2-dev libsdl2-mixer-dev
+  libsdl2-dev libsdl2-mixer-dev libasound2-dev
   libpng-dev zlib1g-dev libjpeg-dev
   nettle-dev
   libcairo2-dev libfreetype-dev fonts-dejavu-core fonts-dejavu-extra
@@ -16,6 +16,7 @@ PACKAGES=(
   libboost-dev libsqlite3-dev libpq-dev postgresql
   espeak-ng
   clang libclang-rt-14-dev
+  dpkg-dev desktop-file-utils appstream groff-base
 )
 [ "${1:-}" = "--test" ] && PACKAGES+=(chromium)
 

@@ -41,9 +41,10 @@ void plume(cairo_t* cr, const ShipDesign& d, const Engine& e, double x) {
 }
 
 // The violet aura around a special edition: its silhouette, blurred.
-art::FloatImage aura(const ShipDesign& d) {
-    art::Canvas c(d.width, d.height, 1);
+art::FloatImage aura(const ShipDesign& d, int zoom) {
+    art::Canvas c(d.width * zoom, d.height * zoom, 1);
     cairo_t* cr = c.cr();
+    cairo_scale(cr, zoom, zoom);
     cairo_translate(cr, d.width / 2.0, d.height / 2.0);
     for (const Part& p : d.parts) {
         cairo_new_path(cr);
@@ -52,7 +53,7 @@ art::FloatImage aura(const ShipDesign& d) {
         cairo_fill(cr);
     }
     art::FloatImage img = art::fromImage(c.image());
-    art::boxBlur(img, 2, 3);
+    art::boxBlur(img, 2 * zoom, 3);
     for (float& v : img.px) v *= 0.8f;
     return img;
 }
@@ -75,9 +76,10 @@ void capAlpha(art::FloatImage& img) {
 
 }  // namespace
 
-art::Image paintGlow(const ShipDesign& d) {
-    art::Canvas c(d.width, d.height, 2);
+art::Image paintGlow(const ShipDesign& d, int zoom) {
+    art::Canvas c(d.width * zoom, d.height * zoom, 2);
     cairo_t* cr = c.cr();
+    cairo_scale(cr, zoom, zoom);
     cairo_translate(cr, d.width / 2.0, d.height / 2.0);
     const Palette& pal = d.palette;
     for (const Engine& e : d.engines) {
@@ -94,7 +96,7 @@ art::Image paintGlow(const ShipDesign& d) {
         if (deco.mirror && deco.x != 0) halo(cr, -deco.x, deco.y, deco.w * 2.4, deco.w * 2.4, pal.lights, 0.8);
     }
     art::FloatImage glow = art::fromImage(c.image());
-    if (d.premium) addInto(glow, aura(d));
+    if (d.premium) addInto(glow, aura(d, zoom));
     capAlpha(glow);
     return art::toImage(glow);
 }

@@ -10,8 +10,8 @@ namespace tolvex::shipart {
 // Highest alpha the glow may reach (the hull starts counting at 128).
 inline constexpr int kMaxGlowAlpha = 110;
 
-// The glow layer of a ship at its final size.
-art::Image paintGlow(const ShipDesign& design);
+// The glow layer of a ship at its final size, or at zoom times that.
+art::Image paintGlow(const ShipDesign& design, int zoom = 1);
 
 // The hull drawn over its glow.
 art::Image composeOver(const art::Image& top, const art::Image& bottom);

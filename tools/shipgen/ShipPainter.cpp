@@ -8,6 +8,7 @@
 #include "Rng.h"
 #include "ShipDetails.h"
 #include "ShipGlow.h"
+#include "content/ShipTableRows.h"
 
 namespace tolvex::shipart {
 
@@ -40,9 +41,23 @@ void paintLights(cairo_t* cr, const ShipDesign& d) {
 
 }  // namespace
 
-art::Image paintShip(const ShipDesign& d, std::span<const Mount> mounts) {
-    art::Canvas canvas(d.width, d.height, 4);
+std::vector<Mount> mountsOf(const std::string& image) {
+    std::vector<Mount> out;
+    for (const ShipTypeRow& type : kShipTable) {
+        if (type.image != image) continue;
+        for (const ShipMountRow& m : type.mounts()) {
+            bool known = false;
+            for (const auto& o : out) known = known || (o.x == m.x && o.y == m.y);
+            if (!known) out.push_back({m.x, m.y});
+        }
+    }
+    return out;
+}
+
+art::Image paintShip(const ShipDesign& d, std::span<const Mount> mounts, int zoom) {
+    art::Canvas canvas(d.width * zoom, d.height * zoom, 4);
     cairo_t* cr = canvas.cr();
+    cairo_scale(cr, zoom, zoom);
     cairo_translate(cr, d.width / 2.0, d.height / 2.0);
     art::Rng rng(seedOf(d.file));
     for (const Part& p : d.parts) shadePart(cr, p, d.palette);
@@ -54,7 +69,7 @@ art::Image paintShip(const ShipDesign& d, std::span<const Mount> mounts) {
     for (const Cockpit& c : d.cockpits) drawCockpit(cr, d.palette, c);
     paintSockets(cr, d, mounts);
     paintLights(cr, d);
-    return composeOver(canvas.image(), paintGlow(d));
+    return composeOver(canvas.image(), paintGlow(d, zoom));
 }
 
 }  // namespace tolvex::shipart

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <span>
+#include <string>
+#include <vector>
 
 #include "Image.h"
 #include "ShipDesign.h"
@@ -15,7 +17,11 @@ struct Mount {
     double y;
 };
 
-// The finished sprite of a ship with sockets at the given mounts.
-art::Image paintShip(const ShipDesign& design, std::span<const Mount> mounts);
+// Every mount of every ship type that uses the image, without repeats.
+std::vector<Mount> mountsOf(const std::string& image);
+
+// The finished sprite of a ship with sockets at the given mounts; with a zoom, the same drawing at
+// that many times the sprite's size (the desktop icon).
+art::Image paintShip(const ShipDesign& design, std::span<const Mount> mounts, int zoom = 1);
 
 }  // namespace tolvex::shipart

@@ -9,29 +9,14 @@
 #include "ShipDesigns.h"
 #include "ShipPainter.h"
 #include "WeaponArt.h"
-#include "content/ShipTableRows.h"
 
 namespace {
 
 using namespace tolvex;
 
-// Every mount of every ship type that uses the image, without repeats.
-std::vector<shipart::Mount> mountsOf(const std::string& image) {
-    std::vector<shipart::Mount> out;
-    for (const ShipTypeRow& type : kShipTable) {
-        if (type.image != image) continue;
-        for (const ShipMountRow& m : type.mounts()) {
-            bool known = false;
-            for (const auto& o : out) known = known || (o.x == m.x && o.y == m.y);
-            if (!known) out.push_back({m.x, m.y});
-        }
-    }
-    return out;
-}
-
 void writeShips(const std::string& dir) {
     for (const auto& d : shipart::allShipDesigns()) {
-        const auto mounts = mountsOf(d.file);
+        const auto mounts = shipart::mountsOf(d.file);
         if (mounts.empty()) throw std::runtime_error("no ship type uses " + d.file);
         art::writePng(dir + "/" + d.file, shipart::paintShip(d, mounts));
     }
