@@ -30,6 +30,7 @@ bool& AudioFlag() {
   return open;
 }
 constexpr int kChannels = 64;
+bool effectsHeld = false;
 }  // namespace
 
 bool OpenAudio() {
@@ -61,7 +62,7 @@ SoundPtr LoadSound(std::string_view path, int) {
 }
 
 Channel PlaySound(const SoundPtr& sound) {
-  if (!sound || !AudioOpen()) return -1;
+  if (!sound || !AudioOpen() || effectsHeld) return -1;
   const int channel = Mix_PlayChannel(-1, sound->Chunk(), 0);
   if (channel >= 0) Mix_Volume(channel, MIX_MAX_VOLUME);
   return channel;
@@ -70,6 +71,13 @@ Channel PlaySound(const SoundPtr& sound) {
 void SetChannelVolume(Channel channel, float volume) {
   if (channel < 0 || !AudioOpen()) return;
   Mix_Volume(channel, static_cast<int>(std::clamp(volume, 0.0f, 1.0f) * MIX_MAX_VOLUME));
+}
+
+void HoldSoundEffects(bool held) {
+  effectsHeld = held;
+  if (!AudioOpen()) return;
+  if (held) Mix_Pause(-1);
+  else Mix_Resume(-1);
 }
 
 bool IsChannelPlaying(Channel channel) { return channel >= 0 && AudioOpen() && Mix_Playing(channel) != 0; }

@@ -22,5 +22,7 @@ SoundPtr LoadSound(std::string_view path, int flags = 0);
 Channel PlaySound(const SoundPtr& sound);
 void SetChannelVolume(Channel channel, float volume);
 bool IsChannelPlaying(Channel channel);
+// While held (the game is paused) every playing effect waits where it is and no new one starts.
+void HoldSoundEffects(bool held);
 
 }  // namespace tolvex

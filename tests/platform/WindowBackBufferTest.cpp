@@ -6,6 +6,8 @@
 
 #include "platform/DrawCalls.h"
 #include "platform/Graphics.h"
+#include "platform/Input.h"
+#include "platform/Keys.h"
 #include "platform/RendererSession.h"
 
 namespace tolvex {
@@ -66,6 +68,77 @@ TEST_F(WindowBackBuffer, FlipShowsTheBackBufferInTheWindow) {
   }
   EXPECT_EQ(differing, 0);
   EXPECT_EQ(lit, 20 * 11) << "the half-transparent rectangle over black";
+}
+
+TEST(PictureArea, KeepsThePicturesShapeInTheMiddleOfTheWindow) {
+  const struct {
+    int outerWidth, outerHeight, width, height;
+    SDL_Rect area;
+  } cases[] = {
+      {1280, 720, 1280, 720, {0, 0, 1280, 720}},     // the same size: as it is
+      {1920, 1080, 1280, 720, {0, 0, 1920, 1080}},   // the same shape: fills the display
+      {1920, 1200, 1280, 720, {0, 60, 1920, 1080}},  // a taller display: bars above and below
+      {2560, 1080, 1280, 720, {320, 0, 1920, 1080}}, // a wider display: bars beside
+      {1024, 768, 1280, 720, {0, 96, 1024, 576}},    // a smaller display: shrunk
+  };
+  for (const auto& c : cases) {
+    const SDL_Rect area = PictureArea(c.outerWidth, c.outerHeight, c.width, c.height);
+    EXPECT_TRUE(SDL_RectEquals(&area, &c.area)) << c.outerWidth << "x" << c.outerHeight << ": " << area.x << ","
+                                                << area.y << " " << area.w << "x" << area.h;
+  }
+}
+
+// F11 belongs to the window: it switches to full screen and back at once and never reaches the
+// game; in full screen the picture is scaled to the display, and the pointer read back in the
+// game's own pixels.
+TEST_F(WindowBackBuffer, F11SwitchesToFullScreenWithThePictureScaledToTheDisplay) {
+  ASSERT_TRUE(OpenScreen(64, 32, 0, 60, RendererKind::Software)) << SDL_GetError();
+  SDL_DisplayMode desktop;
+  ASSERT_EQ(SDL_GetDesktopDisplayMode(0, &desktop), 0);
+  const SDL_Rect area = PictureArea(desktop.w, desktop.h, 64, 32);
+  ASSERT_GT(area.y, 0) << "a display of another shape than 2:1";
+  const auto pressF11 = [] {
+    SDL_Event key{};
+    key.type = SDL_KEYDOWN;
+    key.key.keysym.sym = SDLK_F11;
+    SDL_PushEvent(&key);
+    key.type = SDL_KEYUP;
+    SDL_PushEvent(&key);
+    PumpEvents();
+  };
+  ResetInput();
+  pressF11();
+  EXPECT_TRUE(IsFullScreen());
+  EXPECT_EQ(KeyPressed(KEY_F1 + 10), 0) << "the game never sees F11";
+  Cls();
+  SetBlend(kBlendSolid);
+  SetColor(255, 0, 0);
+  DrawRect(0, 0, 64, 32);
+  Flip(0);
+  SDL_Surface* shown = SDL_GetWindowSurface(OnlyWindow());
+  ASSERT_NE(shown, nullptr);
+  ASSERT_EQ(shown->w, desktop.w);
+  const auto red = [&](int x, int y) {
+    Uint8 r, g, b;
+    SDL_GetRGB(static_cast<const Uint32*>(shown->pixels)[y * shown->pitch / 4 + x], shown->format, &r, &g, &b);
+    return r == 255 && g == 0 && b == 0;
+  };
+  EXPECT_FALSE(red(desktop.w / 2, area.y - 1)) << "a black bar above";
+  EXPECT_TRUE(red(area.x, area.y));
+  EXPECT_TRUE(red(area.x + area.w - 1, area.y + area.h - 1));
+  EXPECT_FALSE(red(desktop.w / 2, area.y + area.h)) << "and below";
+
+  SDL_Event motion{};
+  motion.type = SDL_MOUSEMOTION;
+  motion.motion.x = area.x + area.w / 2;
+  motion.motion.y = area.y + area.h / 4;
+  SDL_PushEvent(&motion);
+  PumpEvents();
+  EXPECT_NEAR(PointerX(), 32, 0.5f);
+  EXPECT_NEAR(PointerY(), 8, 0.5f);
+
+  pressF11();
+  EXPECT_FALSE(IsFullScreen());
 }
 
 }  // namespace
