@@ -107,7 +107,8 @@ void StartPresenter(ScreenState& screen) {
   screen.presenter = std::make_unique<AsyncPresenter>([window] { SDL_UpdateWindowSurface(window); });
 }
 
-bool SameSize(const SDL_Rect& area, int width, int height) { return area.w == width && area.h == height; }
+// True when the picture lies in its area at its own size, pixel for pixel.
+bool Unscaled(const SDL_Rect& area, const ScreenState& screen) { return area.w == screen.width && area.h == screen.height; }
 
 // Black bars beside or above and below the picture where it does not fill the window.
 void FillBars(SDL_Surface* shown, const SDL_Rect& picture) {
@@ -121,7 +122,7 @@ void FillBars(SDL_Surface* shown, const SDL_Rect& picture) {
 // Copies the back buffer into the window's surface: as it is, or scaled to fit a window of another size.
 bool CopyBackBuffer(const ScreenState& screen, SDL_Surface* shown) {
   const SDL_Rect picture = PictureArea(shown->w, shown->h, screen.width, screen.height);
-  if (SameSize(picture, shown->w, shown->h)) return SDL_BlitSurface(screen.surface, nullptr, shown, nullptr) == 0;
+  if (Unscaled(picture, screen)) return SDL_BlitSurface(screen.surface, nullptr, shown, nullptr) == 0;
   FillBars(shown, picture);
   SDL_Rect target = picture;
   // Smooth where both hold the same pixel format; SDL's own stretch otherwise.
@@ -162,7 +163,7 @@ void PresentGpuFrame(ScreenState& screen) {
     SDL_RenderClear(renderer);
     SDL_RenderCopy(renderer, screen.picture, nullptr, &area);
     SDL_RenderPresent(renderer);
-    if (SameSize(area, width, height)) {
+    if (Unscaled(area, screen)) {
       SDL_DestroyTexture(screen.picture);
       screen.picture = nullptr;
     } else {
@@ -347,7 +348,7 @@ bool ScaledPictureInWindow(SDL_Rect& area) {
   int width = 0, height = 0;
   SDL_GetWindowSize(screen.window, &width, &height);
   area = PictureArea(width, height, screen.width, screen.height);
-  return !SameSize(area, width, height) && area.w > 0 && area.h > 0;
+  return !Unscaled(area, Screen()) && area.w > 0 && area.h > 0;
 }
 
 }  // namespace
