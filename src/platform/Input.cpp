@@ -230,8 +230,10 @@ void FeedButton(int button, bool down) {
 
 void FeedMouseMove(float x, float y) {
   Tell(InputEvent::OfMouse(x, y));
-  State().pointerX = x, State().pointerY = y;
-  State().mouseMoved = true;
+  auto& s = State();
+  // A move to where the pointer already is moves nothing (and a recording leaves it out).
+  if (x != s.pointerX || y != s.pointerY) s.mouseMoved = true;
+  s.pointerX = x, s.pointerY = y;
 }
 
 void FeedText(std::string_view utf8) {

@@ -102,7 +102,7 @@ void HoldStandInButton(int button);
 void PressStandInButton(int button);
 // Puts the pointer somewhere without a mouse event (the pad aims or moves it).
 void PlacePointer(float x, float y);
-// True when the mouse has moved the pointer since the previous call.
+// True when the mouse has moved the pointer elsewhere since the previous call.
 bool MouseMovedPointer();
 // Forgets everything: no keys held, no presses, pointer at (0, 0).
 void ResetInput();

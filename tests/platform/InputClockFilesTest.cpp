@@ -88,6 +88,8 @@ TEST_F(InputTest, StandInsAddToTheKeyboardAndMouseWithoutBeingHeard) {
   FeedKey(LetterKey('W'), false);
   HoldStandInKey(LetterKey('W'));
   EXPECT_TRUE(KeyHeld(LetterKey('W'))) << "the pad still holds it";
+  FeedMouseMove(300, 200);
+  EXPECT_FALSE(MouseMovedPointer()) << "to where the pad put it: no move, and none a recording keeps";
   FeedMouseMove(10, 10);
   EXPECT_TRUE(MouseMovedPointer());
   EXPECT_FALSE(MouseMovedPointer());
