@@ -14,7 +14,7 @@ namespace tolvex::fuzz {
 
 namespace {
 
-// What the game reads in a frame: the cursor, every key and button, every typed character.
+// What the game reads in a frame: the cursor, every key and button, every typed character, the pad.
 void ReadFrameInput() {
   UpdateMouse();
   Require(CursorX >= 0 && CursorX <= static_cast<float>(GfxWidth) && CursorY >= 0 &&
@@ -24,6 +24,12 @@ void ReadFrameInput() {
   for (int code = NextTypedChar(); code != 0; code = NextTypedChar()) {
     Require(code > 0 && code <= 255, "typed characters are Latin-1");
   }
+  for (int axis = 0; axis < kPadAxisCount; ++axis) {
+    const int value = PadAxisValue(static_cast<PadAxis>(axis));
+    Require(value >= -32768 && value <= 32767, "pad axes stay in their range");
+  }
+  for (int button = 0; button < kPadButtonCount; ++button) PadButtonPressed(static_cast<PadButton>(button));
+  FocusLosses();
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ namespace {
 
 bool SameEvent(const ScriptEvent& a, const ScriptEvent& b) {
   return a.frame == b.frame && a.type == b.type && a.code == b.code && a.down == b.down && a.x == b.x && a.y == b.y &&
-         a.text == b.text;
+         a.value == b.value && a.text == b.text;
 }
 
 bool SameGames(const std::vector<ReplayGame>& a, const std::vector<ReplayGame>& b) {

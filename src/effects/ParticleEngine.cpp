@@ -48,7 +48,11 @@ void SetParticleCamera(float x, float y) {
 
 void SetParticleDrawing(bool on) { Particles().drawing = on; }
 
-void UpdateParticles() {
+namespace {
+
+// Visits every live particle with the drawing state particles expect, then draws what they queued.
+template <typename Visit>
+void VisitParticles(Visit&& visit) {
   ParticleEngine& engine = Particles();
   if (!engine.initialised) InitParticleEngine();
   if (engine.drawing) {
@@ -56,13 +60,24 @@ void UpdateParticles() {
     SetScale(1, 1);
   }
   engine.drawn = 0;
-  engine.particles->Walk([](TParticle& particle) { particle.Process(); });
+  engine.particles->Walk(visit);
   engine.batch.Flush();
   SetRotation(0);
   SetBlend(kBlendAlpha);
   SetAlpha(1);
   SetColor(255, 255, 255);
   if (engine.debug) DrawDebugCounter(engine);
+}
+
+}  // namespace
+
+void UpdateParticles() {
+  VisitParticles([](TParticle& particle) { particle.Process(); });
+}
+
+void DrawParticles() {
+  if (!Particles().drawing) return;
+  VisitParticles([](TParticle& particle) { particle.Draw(); });
 }
 
 std::size_t ParticleCount() { return Particles().particles->Count(); }

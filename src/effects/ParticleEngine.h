@@ -50,6 +50,8 @@ void SetParticleCamera(float x, float y);
 void SetParticleDrawing(bool on);
 // Ages, moves, draws and lets emit every live particle, once per frame.
 void UpdateParticles();
+// Draws every live particle where it is, without ageing or moving it (a paused game).
+void DrawParticles();
 // Live particles in the list.
 std::size_t ParticleCount();
 

@@ -17,6 +17,9 @@ struct ClockState {
   int stepMs = 0;
   int now = 0;
   bool read = false;  // the real clock has been read at least once
+  bool held = false;
+  // How far the real clock is ahead of the game's: the time it was held.
+  int heldMs = 0;
 };
 
 ClockState& TheClock() {
@@ -48,26 +51,37 @@ int ClockMs() {
 
 void UseSteppedClock(int stepMs, int startMs) {
   auto& clock = TheClock();
+  clock = ClockState{};
   clock.stepped = stepMs > 0;
   clock.stepMs = stepMs;
   clock.now = startMs;
-  clock.read = false;
 }
 
 void SetClockStep(int stepMs) { TheClock().stepMs = stepMs; }
 
 void AdvanceClock() {
   auto& clock = TheClock();
+  if (clock.held) return;
   if (clock.stepped) clock.now += clock.stepMs;
   else RefreshClock();
 }
 
 void RefreshClock() {
   auto& clock = TheClock();
-  if (clock.stepped) return;
-  clock.now = RealClockMs();
+  if (clock.stepped || clock.held) return;
+  clock.now = RealClockMs() - clock.heldMs;
   clock.read = true;
 }
+
+void HoldClock(bool held) {
+  auto& clock = TheClock();
+  if (clock.held == held) return;
+  clock.held = held;
+  // The real clock went on meanwhile; the game's goes on from where it stood.
+  if (!held && !clock.stepped) clock.heldMs = RealClockMs() - clock.now;
+}
+
+bool ClockHeld() { return TheClock().held; }
 
 DateTime CurrentDateTime() {
   const auto& clock = TheClock();
@@ -89,8 +103,9 @@ std::int64_t SecondsSinceEpoch(const DateTime& when) {
 }
 
 void WaitForClockAfter(int ms) {
-  if (TheClock().stepped) return;
-  while (RealClockMs() == ms) SDL_Delay(1);
+  const auto& clock = TheClock();
+  if (clock.stepped) return;
+  while (RealClockMs() - clock.heldMs == ms) SDL_Delay(1);
 }
 
 int RandomSource::Int(int a, int b) {

@@ -33,9 +33,14 @@ void SetClockStep(int stepMs);
 void AdvanceClock();
 // Reads the real clock anew without beginning a frame (at the end of start-up); a stepped clock stays.
 void RefreshClock();
+// While held (the game is paused) the game's clock stands still, whatever AdvanceClock is asked;
+// let go, it goes on from where it stood, stepped or real.
+void HoldClock(bool held);
+bool ClockHeld();
 // The real clock now, whatever the game's clock says (for pacing a replay in a window).
 int RealClockMs();
-// Waits until the real clock has moved on from ms (about a millisecond at most); a stepped clock never waits.
+// Waits until the game's clock, read anew, would have moved on from ms (about a millisecond at most);
+// a stepped clock never waits.
 void WaitForClockAfter(int ms);
 
 // A calendar date and time of day.

@@ -1,5 +1,7 @@
 #pragma once
 // The screen and immediate-mode drawing with one global drawing state.
+#include <SDL_rect.h>
+
 #include <string_view>
 
 #include "platform/Image.h"
@@ -47,6 +49,16 @@ void FinishDrawing();
 // Reads the window's waiting events into the input state; the main loop does so once per frame,
 // as the frame begins, so all input of a frame arrives at one moment (and a replay can give it back).
 void PumpWindowEvents();
+// Switches the window between a window and full screen at the desktop's size, at once; the
+// game's picture keeps its size and is scaled to fit the display.
+void ToggleFullScreen();
+bool IsFullScreen();
+// Turns a point of the window into the game's screen pixels (they differ while the picture is scaled).
+void WindowPointToScreen(float& x, float& y);
+void ScreenPointToWindow(float& x, float& y);
+// Where a picture of width × height lies when scaled to fit an outer area, keeping its shape and
+// centred; the whole area when they are the same size.
+SDL_Rect PictureArea(int outerWidth, int outerHeight, int width, int height);
 // Caps a window's frames at the display's refresh rate: vsync where the renderer offers it,
 // otherwise every Flip is paced like Flip(−1). Off again with false; headless screens are never capped.
 void CapFrameRate(bool on);

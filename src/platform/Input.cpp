@@ -2,10 +2,13 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <array>
 #include <deque>
 #include <utility>
 
+#include "platform/Gamepad.h"
+#include "platform/Graphics.h"
 #include "platform/Keys.h"
 
 namespace tolvex {
@@ -18,7 +21,15 @@ struct InputState {
   std::array<int, 4> buttonPresses{};
   std::array<bool, 4> buttonHeld{};
   std::deque<int> typed;
+  // Keys and mouse buttons the pad holds through its mapping.
+  std::array<bool, kKeyCount> standInHeld{};
+  std::array<bool, 4> standInButtonHeld{};
+  std::array<int, kPadAxisCount> padAxes{};
+  std::array<bool, kPadButtonCount> padHeld{};
+  std::array<int, kPadButtonCount> padPresses{};
+  int focusLosses = 0;
   float pointerX = 0, pointerY = 0;
+  bool mouseMoved = false;
   bool closeRequested = false;
   bool windowInputIgnored = false;
   InputListener listener;
@@ -67,9 +78,19 @@ void Tell(const InputEvent& event) {
   if (const auto& listener = State().listener) listener(event);
 }
 
+bool IsFullScreenKey(const SDL_Event& event) {
+  return (event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) && event.key.keysym.sym == SDLK_F11;
+}
+
 void HandleEvent(const SDL_Event& event) {
   if (event.type == SDL_QUIT) FeedCloseRequest();
-  if (State().windowInputIgnored) return;
+  // F11 belongs to the window, not to the game: it works while a replay plays, and a replay
+  // never carries it.
+  if (IsFullScreenKey(event)) {
+    if (event.type == SDL_KEYDOWN && !event.key.repeat) ToggleFullScreen();
+    return;
+  }
+  if (State().windowInputIgnored || HandleGamepadEvent(event)) return;
   switch (event.type) {
     case SDL_KEYDOWN:
       if (!event.key.repeat) FeedKey(VirtualKeyOf(event.key.keysym.sym), true);
@@ -78,7 +99,15 @@ void HandleEvent(const SDL_Event& event) {
       break;
     case SDL_KEYUP: FeedKey(VirtualKeyOf(event.key.keysym.sym), false); break;
     case SDL_TEXTINPUT: FeedText(event.text.text); break;
-    case SDL_MOUSEMOTION: FeedMouseMove(static_cast<float>(event.motion.x), static_cast<float>(event.motion.y)); break;
+    case SDL_MOUSEMOTION: {
+      float x = static_cast<float>(event.motion.x), y = static_cast<float>(event.motion.y);
+      WindowPointToScreen(x, y);
+      FeedMouseMove(x, y);
+      break;
+    }
+    case SDL_WINDOWEVENT:
+      if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) FeedFocusLost();
+      break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
       // SDL numbers left, middle, right; the game numbers left, right, middle.
@@ -97,12 +126,15 @@ int KeyPressed(int key) {
   return std::exchange(State().presses[key], 0);
 }
 
-bool KeyHeld(int key) { return ValidKey(key) && State().held[key]; }
+int KeyPressesWaiting(int key) { return ValidKey(key) ? State().presses[key] : 0; }
+
+bool KeyHeld(int key) { return ValidKey(key) && (State().held[key] || State().standInHeld[key]); }
 
 void ClearKeyPresses() {
   auto& s = State();
   s.presses.fill(0);
   s.buttonPresses.fill(0);
+  s.padPresses.fill(0);
   s.typed.clear();
 }
 
@@ -119,7 +151,10 @@ float PointerY() { return State().pointerY; }
 
 void MoveMouse(float x, float y) {
   State().pointerX = x, State().pointerY = y;
-  if (SDL_Window* window = SDL_GetMouseFocus()) SDL_WarpMouseInWindow(window, static_cast<int>(x), static_cast<int>(y));
+  if (SDL_Window* window = SDL_GetMouseFocus()) {
+    ScreenPointToWindow(x, y);
+    SDL_WarpMouseInWindow(window, static_cast<int>(x), static_cast<int>(y));
+  }
 }
 
 int ButtonPressed(int button) {
@@ -127,13 +162,21 @@ int ButtonPressed(int button) {
   return std::exchange(State().buttonPresses[button], 0);
 }
 
-bool ButtonHeld(int button) { return ValidButton(button) && State().buttonHeld[button]; }
+bool ButtonHeld(int button) {
+  return ValidButton(button) && (State().buttonHeld[button] || State().standInButtonHeld[button]);
+}
 
 bool CloseRequested() { return State().closeRequested; }
+
+int PadAxisValue(PadAxis axis) { return State().padAxes[static_cast<int>(axis)]; }
+bool PadButtonHeld(PadButton button) { return State().padHeld[static_cast<int>(button)]; }
+int PadButtonPressed(PadButton button) { return std::exchange(State().padPresses[static_cast<int>(button)], 0); }
+int FocusLosses() { return std::exchange(State().focusLosses, 0); }
 
 void PumpEvents() {
   SDL_Event event;
   while (SDL_PollEvent(&event)) HandleEvent(event);
+  if (!State().windowInputIgnored) FlushGamepadAxes();
 }
 
 void SetInputListener(InputListener listener) { State().listener = std::move(listener); }
@@ -148,6 +191,10 @@ std::vector<InputEvent> HeldInput() {
     if (s.held[key]) held.push_back(InputEvent::OfKey(key, true));
   for (int button = 1; button <= 3; ++button)
     if (s.buttonHeld[button]) held.push_back(InputEvent::OfButton(button, true));
+  for (int axis = 0; axis < kPadAxisCount; ++axis)
+    if (s.padAxes[axis] != 0) held.push_back(InputEvent::OfPadAxis(static_cast<PadAxis>(axis), s.padAxes[axis]));
+  for (int button = 0; button < kPadButtonCount; ++button)
+    if (s.padHeld[button]) held.push_back(InputEvent::OfPadButton(static_cast<PadButton>(button), true));
   return held;
 }
 
@@ -157,6 +204,9 @@ void FeedEvent(const InputEvent& event) {
     case InputEvent::Type::Button: FeedButton(event.code, event.down); break;
     case InputEvent::Type::Mouse: FeedMouseMove(event.x, event.y); break;
     case InputEvent::Type::Text: FeedText(event.text); break;
+    case InputEvent::Type::PadAxis: FeedPadAxis(static_cast<PadAxis>(event.code), event.value); break;
+    case InputEvent::Type::PadButton: FeedPadButton(static_cast<PadButton>(event.code), event.down); break;
+    case InputEvent::Type::FocusLost: FeedFocusLost(); break;
   }
 }
 
@@ -180,7 +230,10 @@ void FeedButton(int button, bool down) {
 
 void FeedMouseMove(float x, float y) {
   Tell(InputEvent::OfMouse(x, y));
-  State().pointerX = x, State().pointerY = y;
+  auto& s = State();
+  // A move to where the pointer already is moves nothing (and a recording leaves it out).
+  if (x != s.pointerX || y != s.pointerY) s.mouseMoved = true;
+  s.pointerX = x, s.pointerY = y;
 }
 
 void FeedText(std::string_view utf8) {
@@ -202,6 +255,53 @@ void FeedText(std::string_view utf8) {
 }
 
 void FeedCloseRequest() { State().closeRequested = true; }
+
+void FeedPadAxis(PadAxis axis, int value) {
+  const int index = static_cast<int>(axis);
+  if (index < 0 || index >= kPadAxisCount) return;
+  value = std::clamp(value, -32768, 32767);
+  Tell(InputEvent::OfPadAxis(axis, value));
+  State().padAxes[index] = value;
+}
+
+void FeedPadButton(PadButton button, bool down) {
+  const int index = static_cast<int>(button);
+  if (index < 0 || index >= kPadButtonCount) return;
+  Tell(InputEvent::OfPadButton(button, down));
+  auto& s = State();
+  if (down) ++s.padPresses[index];
+  s.padHeld[index] = down;
+}
+
+void FeedFocusLost() {
+  Tell(InputEvent::OfFocusLost());
+  ++State().focusLosses;
+}
+
+void ReleaseStandIns() {
+  State().standInHeld.fill(false);
+  State().standInButtonHeld.fill(false);
+}
+
+void HoldStandInKey(int key) {
+  if (ValidKey(key)) State().standInHeld[key] = true;
+}
+
+void PressStandInKey(int key) {
+  if (ValidKey(key)) ++State().presses[key];
+}
+
+void HoldStandInButton(int button) {
+  if (ValidButton(button)) State().standInButtonHeld[button] = true;
+}
+
+void PressStandInButton(int button) {
+  if (ValidButton(button)) ++State().buttonPresses[button];
+}
+
+void PlacePointer(float x, float y) { State().pointerX = x, State().pointerY = y; }
+
+bool MouseMovedPointer() { return std::exchange(State().mouseMoved, false); }
 
 void ResetInput() {
   InputListener listener = std::move(State().listener);

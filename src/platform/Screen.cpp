@@ -1,7 +1,9 @@
 // The window (or offscreen back buffer) and its SDL renderer.
 #include <SDL.h>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 #include <string_view>
@@ -24,6 +26,9 @@ struct ScreenState {
   SDL_Renderer* renderer = nullptr;
   // Shows the window's surface while the next frame is computed (X11 only, see ShowBackBuffer).
   std::unique_ptr<AsyncPresenter> presenter;
+  // A GPU renderer's picture while the window is another size than the game's screen (full screen
+  // on a display of another size): drawn at the game's size, then scaled into the window.
+  SDL_Texture* picture = nullptr;
   void (*glFinish)() = nullptr;  // the OpenGL renderers' wait for the GPU
   int width = 0, height = 0, hertz = 60;
   Uint32 lastPacedFlip = 0;
@@ -103,12 +108,35 @@ void StartPresenter(ScreenState& screen) {
   screen.presenter = std::make_unique<AsyncPresenter>([window] { SDL_UpdateWindowSurface(window); });
 }
 
+// True when the picture lies in its area at its own size, pixel for pixel.
+bool Unscaled(const SDL_Rect& area, const ScreenState& screen) { return area.w == screen.width && area.h == screen.height; }
+
+// Black bars beside or above and below the picture where it does not fill the window.
+void FillBars(SDL_Surface* shown, const SDL_Rect& picture) {
+  const SDL_Rect bars[] = {{0, 0, shown->w, picture.y},
+                           {0, picture.y + picture.h, shown->w, shown->h - picture.y - picture.h},
+                           {0, picture.y, picture.x, picture.h},
+                           {picture.x + picture.w, picture.y, shown->w - picture.x - picture.w, picture.h}};
+  SDL_FillRects(shown, bars, 4, SDL_MapRGB(shown->format, 0, 0, 0));
+}
+
+// Copies the back buffer into the window's surface: as it is, or scaled to fit a window of another size.
+bool CopyBackBuffer(const ScreenState& screen, SDL_Surface* shown) {
+  const SDL_Rect picture = PictureArea(shown->w, shown->h, screen.width, screen.height);
+  if (Unscaled(picture, screen)) return SDL_BlitSurface(screen.surface, nullptr, shown, nullptr) == 0;
+  FillBars(shown, picture);
+  SDL_Rect target = picture;
+  // Smooth where both hold the same pixel format; SDL's own stretch otherwise.
+  return SDL_SoftStretchLinear(screen.surface, nullptr, shown, &target) == 0 ||
+         SDL_BlitScaled(screen.surface, nullptr, shown, &target) == 0;
+}
+
 // Copies a software back buffer to the window and shows it.
 void ShowBackBuffer(const ScreenState& screen) {
   // The window's surface is written only once the server has copied the frame before.
   if (screen.presenter) screen.presenter->WaitUntilShown();
   SDL_Surface* shown = SDL_GetWindowSurface(screen.window);
-  if (!shown || SDL_BlitSurface(screen.surface, nullptr, shown, nullptr) != 0) return;
+  if (!shown || !CopyBackBuffer(screen, shown)) return;
   if (screen.presenter) {
     screen.presenter->Show();
   } else {
@@ -121,6 +149,42 @@ bool PlausibleSize(int width, int height) {
   return width > 0 && height > 0 && width <= kMaxScreenSide && height <= kMaxScreenSide;
 }
 
+// Shows a GPU renderer's frame. While the window is the game's size the game draws straight into it;
+// while it is another size the game draws into a picture of its own size, scaled into the window here.
+void PresentGpuFrame(ScreenState& screen) {
+  SDL_Renderer* renderer = screen.renderer;
+  if (screen.picture) {
+    SDL_Rect clip;
+    SDL_RenderGetClipRect(renderer, &clip);
+    SDL_SetRenderTarget(renderer, nullptr);
+    int width = 0, height = 0;
+    SDL_GetRendererOutputSize(renderer, &width, &height);
+    const SDL_Rect area = PictureArea(width, height, screen.width, screen.height);
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+    SDL_RenderCopy(renderer, screen.picture, nullptr, &area);
+    SDL_RenderPresent(renderer);
+    if (Unscaled(area, screen)) {
+      SDL_DestroyTexture(screen.picture);
+      screen.picture = nullptr;
+    } else {
+      SDL_SetRenderTarget(renderer, screen.picture);
+    }
+    SDL_RenderSetClipRect(renderer, SDL_RectEmpty(&clip) ? nullptr : &clip);
+    return;
+  }
+  SDL_RenderPresent(renderer);
+  int width = 0, height = 0;
+  SDL_GetRendererOutputSize(renderer, &width, &height);
+  if (width == screen.width && height == screen.height) return;
+  screen.picture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, screen.width,
+                                     screen.height);
+  if (!screen.picture) return;
+  SDL_SetTextureScaleMode(screen.picture, SDL_ScaleModeLinear);
+  SDL_RenderSetClipRect(renderer, nullptr);
+  SDL_SetRenderTarget(renderer, screen.picture);
+}
+
 void Opened(int width, int height, int hertz) {
   auto& screen = Screen();
   screen.width = width, screen.height = height, screen.hertz = hertz > 0 ? hertz : 60;
@@ -131,6 +195,13 @@ void Opened(int width, int height, int hertz) {
 }
 
 }  // namespace
+
+SDL_Rect PictureArea(int outerWidth, int outerHeight, int width, int height) {
+  if (width <= 0 || height <= 0 || (outerWidth == width && outerHeight == height)) return {0, 0, outerWidth, outerHeight};
+  const double scale = std::min(static_cast<double>(outerWidth) / width, static_cast<double>(outerHeight) / height);
+  const int w = static_cast<int>(std::lround(width * scale)), h = static_cast<int>(std::lround(height * scale));
+  return {(outerWidth - w) / 2, (outerHeight - h) / 2, w, h};
+}
 
 bool IsCpuRasteriser(std::string_view glRenderer) {
   constexpr std::array<std::string_view, 4> kCpuDrivers{"llvmpipe", "softpipe", "Software Rasterizer", "SWR"};
@@ -185,6 +256,8 @@ void CloseScreen() {
   auto& screen = Screen();
   DrawKeptCalls();  // the calls kept for the bands refer to this screen's back buffer and textures
   screen.presenter.reset();  // the frame in flight reaches the window before it goes
+  if (screen.picture) SDL_DestroyTexture(screen.picture);
+  screen.picture = nullptr;
   if (screen.renderer) SDL_DestroyRenderer(screen.renderer);
   if (screen.window) SDL_DestroyWindow(screen.window);
   if (screen.surface) SDL_FreeSurface(screen.surface);
@@ -248,9 +321,53 @@ void Flip(int sync) {
     screen.lastPacedFlip = SDL_GetTicks();
   }
   DrawKeptCalls();
-  SDL_RenderPresent(screen.renderer);
+  if (screen.window && !screen.surface) PresentGpuFrame(screen);
+  else SDL_RenderPresent(screen.renderer);
   if (screen.window && screen.surface) ShowBackBuffer(screen);
   if (sync != 0) PumpWindowEvents();
+}
+
+void ToggleFullScreen() {
+  auto& screen = Screen();
+  if (!screen.window) return;
+  // The window's surface changes with its size: the frame in flight is shown first.
+  if (screen.presenter) screen.presenter->WaitUntilShown();
+  const bool full = (SDL_GetWindowFlags(screen.window) & SDL_WINDOW_FULLSCREEN) != 0;
+  // Full screen at the desktop's own size: no change of display mode, so it comes and goes at once.
+  SDL_SetWindowFullscreen(screen.window, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
+bool IsFullScreen() {
+  const auto& screen = Screen();
+  return screen.window && (SDL_GetWindowFlags(screen.window) & SDL_WINDOW_FULLSCREEN) != 0;
+}
+
+namespace {
+
+// Where the game's picture lies in the window, in the window's points; false while they are the same size.
+bool ScaledPictureInWindow(SDL_Rect& area) {
+  const auto& screen = Screen();
+  if (!screen.window) return false;
+  int width = 0, height = 0;
+  SDL_GetWindowSize(screen.window, &width, &height);
+  area = PictureArea(width, height, screen.width, screen.height);
+  return !Unscaled(area, Screen()) && area.w > 0 && area.h > 0;
+}
+
+}  // namespace
+
+void WindowPointToScreen(float& x, float& y) {
+  SDL_Rect area;
+  if (!ScaledPictureInWindow(area)) return;
+  x = (x - static_cast<float>(area.x)) * static_cast<float>(Screen().width) / static_cast<float>(area.w);
+  y = (y - static_cast<float>(area.y)) * static_cast<float>(Screen().height) / static_cast<float>(area.h);
+}
+
+void ScreenPointToWindow(float& x, float& y) {
+  SDL_Rect area;
+  if (!ScaledPictureInWindow(area)) return;
+  x = static_cast<float>(area.x) + x * static_cast<float>(area.w) / static_cast<float>(Screen().width);
+  y = static_cast<float>(area.y) + y * static_cast<float>(area.h) / static_cast<float>(Screen().height);
 }
 
 void PumpWindowEvents() {

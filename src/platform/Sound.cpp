@@ -46,6 +46,7 @@ std::optional<std::string> OpenDevice() {
   return reason;
 }
 
+bool effectsHeld = false;
 }  // namespace
 
 bool OpenAudio() {
@@ -81,7 +82,7 @@ SoundPtr LoadSound(std::string_view path, int) {
 namespace {
 // Starts the sound on `channel` (−1: the first free one) at full volume.
 Channel StartSound(Channel channel, const SoundPtr& sound) {
-  if (!sound || !AudioOpen()) return -1;
+  if (!sound || !AudioOpen() || effectsHeld) return -1;
   channel = Mix_PlayChannel(channel, sound->Chunk(), 0);
   if (channel >= 0) Mix_Volume(channel, MIX_MAX_VOLUME);
   return channel;
@@ -97,6 +98,13 @@ Channel PlaySoundOn(Channel reserved, const SoundPtr& sound) {
 void SetChannelVolume(Channel channel, float volume) {
   if (channel < 0 || !AudioOpen()) return;
   Mix_Volume(channel, static_cast<int>(std::clamp(volume, 0.0f, 1.0f) * MIX_MAX_VOLUME));
+}
+
+void HoldSoundEffects(bool held) {
+  effectsHeld = held;
+  if (!AudioOpen()) return;
+  if (held) Mix_Pause(-1);
+  else Mix_Resume(-1);
 }
 
 bool IsChannelPlaying(Channel channel) { return channel >= 0 && AudioOpen() && Mix_Playing(channel) != 0; }

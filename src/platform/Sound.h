@@ -29,5 +29,7 @@ Channel PlaySound(const SoundPtr& sound);
 Channel PlaySoundOn(Channel reserved, const SoundPtr& sound);
 void SetChannelVolume(Channel channel, float volume);
 bool IsChannelPlaying(Channel channel);
+// While held (the game is paused) every playing effect waits where it is and no new one starts.
+void HoldSoundEffects(bool held);
 
 }  // namespace tolvex

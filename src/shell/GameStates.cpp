@@ -11,6 +11,7 @@
 #include "scores/TScore.h"
 #include "shell/DebugSpawn.h"
 #include "shell/HighscoreScreen.h"
+#include "shell/Pause.h"
 #include "shell/Screenshots.h"
 #include "stages/TLevel.h"
 #include "ui/TMenue.h"
@@ -30,6 +31,7 @@ void LeaveState() {
       TMenue::ShutDown();
       HighscorePanel = nullptr;
       break;
+    case kStateGame: EndPause(); break;
     default: break;
   }
 }
@@ -132,6 +134,7 @@ void DrawStateLayer() {
       TMenue::DrawAll();
       if (Player) Player->DrawHUD();
       TMessage::DrawAll();
+      if (GamePaused()) DrawPauseNotice();
       break;
     default: break;
   }

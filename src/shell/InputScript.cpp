@@ -1,6 +1,7 @@
 #include "shell/InputScript.h"
 
 #include <algorithm>
+#include <charconv>
 #include <sstream>
 
 #include "platform/Input.h"
@@ -36,10 +37,40 @@ bool ParseEvent(std::istringstream& in, ScriptEvent& event) {
     std::getline(in >> std::ws, event.text);
     return !event.text.empty();
   }
+  if (type == "pad") {
+    std::string kind, name, value;
+    const auto pad = (in >> kind >> name >> value) ? ParsePadEvent(kind, name, value) : std::nullopt;
+    if (pad) static_cast<InputEvent&>(event) = *pad;
+    return pad.has_value();
+  }
+  if (type == "focus") {
+    event.type = ScriptEvent::Type::FocusLost;
+    return (in >> word) && word == "lost";
+  }
   return false;
 }
 
 }  // namespace
+
+std::optional<InputEvent> ParsePadEvent(std::string_view kind, std::string_view name, std::string_view value) {
+  if (kind == "axis") {
+    const auto axis = PadAxisNamed(name);
+    int position = 0;
+    const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), position);
+    if (!axis || error != std::errc() || end != value.data() + value.size() || position < -32768 || position > 32767)
+      return std::nullopt;
+    return InputEvent::OfPadAxis(*axis, position);
+  }
+  const auto button = PadButtonNamed(name);
+  if (kind != "button" || !button || (value != "down" && value != "up")) return std::nullopt;
+  return InputEvent::OfPadButton(*button, value == "down");
+}
+
+std::string PadEventText(const InputEvent& event) {
+  if (event.type == InputEvent::Type::PadAxis)
+    return "pad axis " + std::string(PadAxisName(static_cast<PadAxis>(event.code))) + " " + std::to_string(event.value);
+  return "pad button " + std::string(PadButtonName(static_cast<PadButton>(event.code))) + (event.down ? " down" : " up");
+}
 
 ParsedScript ParseInputScript(const std::string& text) {
   ParsedScript parsed;

@@ -11,6 +11,8 @@
 #include "shell/FrameStats.h"
 #include "shell/FrameSteps.h"
 #include "shell/GameStates.h"
+#include "shell/PadControls.h"
+#include "shell/Pause.h"
 #include "shell/Screenshots.h"
 #include "shell/TMusic.h"
 #include "stages/TLevel.h"
@@ -24,21 +26,27 @@ void RunFrame(FrameHooks& hooks, int frame) {
   AdvanceClock();
   hooks.BeforeFrame(frame);
   PumpWindowEvents();
-  UpdateMouse();                    // 1
   UpdateFrameTimer();               // 2
+  ApplyPadControls();
+  UpdatePause();
+  // A paused game is drawn as it stands: nothing that moves is stepped, and the pointer is the player's own.
+  const bool running = !GamePaused();
+  if (running) UpdateMouse();       // 1
   TMusic::Play();                   // 3
   BeginFramePhase(FramePhase::WorldStep);
-  Universe->Process();              // 4
+  if (running) Universe->Process(); // 4
   BeginFramePhase(FramePhase::WreckageStep);
-  TBGObject::ProcessAll();          // 5
+  if (running) TBGObject::ProcessAll();  // 5
   BeginFramePhase(FramePhase::Stages);
-  TLevel::RunLevels();              // 6
+  if (running) TLevel::RunLevels(); // 6
   BeginFramePhase(FramePhase::Setup);
   SetParticleDrawing(true);
-  UpdateCamera();                   // 8
-  ApplyCamera();
-  RunEffectPreview();
-  TAmbient::Update();               // 9
+  if (running) {
+    UpdateCamera();                 // 8
+    ApplyCamera();
+    RunEffectPreview();
+    TAmbient::Update();             // 9
+  }
   SetParticleCamera(CameraX, CameraY);  // 10
   TMessage::ProcessAll();           // 11
   BeginFramePhase(FramePhase::Backdrop);
@@ -55,7 +63,8 @@ void RunFrame(FrameHooks& hooks, int frame) {
   BeginFramePhase(FramePhase::WorldDraw);
   Universe->Draw();                 // 13
   BeginFramePhase(FramePhase::Particles);
-  UpdateParticles();                // 14
+  if (running) UpdateParticles();   // 14
+  else DrawParticles();
   BeginFramePhase(FramePhase::FrontLayers);
   TAmbient::DrawLayers(2);          // 15
   if (ScreenshotRequested) {        // 16

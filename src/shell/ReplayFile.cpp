@@ -130,6 +130,15 @@ bool ReadEvent(const std::vector<std::string_view>& words, InputEvent& event) {
     event = InputEvent::OfText(std::move(*text));
     return true;
   }
+  if (type == "pad" && words.size() == 5) {
+    const auto pad = ParsePadEvent(words[2], words[3], words[4]);
+    if (pad) event = *pad;
+    return pad.has_value();
+  }
+  if (type == "focus" && words.size() == 3 && words[2] == "lost") {
+    event = InputEvent::OfFocusLost();
+    return true;
+  }
   return false;
 }
 
@@ -292,6 +301,9 @@ void AppendReplayEvent(std::string& body, int frame, const InputEvent& event) {
       break;
     case InputEvent::Type::Mouse: body += " mouse " + FloatText(event.x) + " " + FloatText(event.y); break;
     case InputEvent::Type::Text: body += " text " + Escaped(event.text); break;
+    case InputEvent::Type::PadAxis:
+    case InputEvent::Type::PadButton: body += " " + PadEventText(event); break;
+    case InputEvent::Type::FocusLost: body += " focus lost"; break;
   }
   body += "\n";
 }

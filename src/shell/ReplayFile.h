@@ -20,6 +20,9 @@
 //   <frame> step <ms>          the clock moves on by ms at this frame and every later one
 //   <frame> key <vk> down|up   <frame> button <1-3> down|up   <frame> mouse <x> <y>
 //   <frame> text <UTF-8 text, every byte outside ! to ~ and every % written as %XX>
+//   <frame> pad axis <leftx|lefty|rightx|righty|lefttrigger|righttrigger> <-32768..32767>
+//   <frame> pad button <a|b|x|y|back|start|leftshoulder|rightshoulder|dpup|dpdown|dpleft|dpright> down|up
+//   <frame> focus lost          the window lost the keyboard's focus (which pauses a game)
 // Events of frame 0 are the input held when the session began; the others arrive as their frame
 // begins. Blank lines and lines starting with "#" are skipped.
 #include <cstdint>

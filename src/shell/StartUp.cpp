@@ -23,6 +23,7 @@
 #include "platform/DrawBands.h"
 #include "platform/Files.h"
 #include "platform/GameFolders.h"
+#include "platform/Gamepad.h"
 #include "platform/Graphics.h"
 #include "platform/Input.h"
 #include "platform/MusicEngine.h"
@@ -32,6 +33,8 @@
 #include "shell/GameStates.h"
 #include "shell/HighscoreScreen.h"
 #include "shell/Options.h"
+#include "shell/PadControls.h"
+#include "shell/Pause.h"
 #include "shell/Screenshots.h"
 #include "shell/StateDump.h"
 #include "shell/TMusic.h"
@@ -102,7 +105,10 @@ StartUpResult StartUp(const LaunchOptions& options) {
   // window events, so there the signals keep their ordinary effect and end it.
   if (options.headless) SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   SDL_Init(SDL_INIT_TIMER | SDL_INIT_EVENTS);
-  if (!options.headless) OpenAudio();
+  if (!options.headless) {
+    OpenAudio();
+    StartGamepads();
+  }
   // 3.
   SetWindowTitle(kWindowTitle);
   // 4.
@@ -180,6 +186,7 @@ StartUpResult StartUp(const LaunchOptions& options) {
   AddDumpSection(DumpMenu);
   AddDumpSection(DumpHighscores);
   AddDumpSection(DumpHighscorePanel);
+  AddDumpSection(DumpPause);
   // 21. The first state and the first frame start from the clock as start-up ends.
   RefreshClock();
   ResetFrameTimer();
@@ -191,6 +198,8 @@ StartUpResult StartUp(const LaunchOptions& options) {
 void ShutDown() {
   // The calls kept for the bands refer to images about to go.
   UseDrawBands(false);
+  EndPause();
+  ResetPadControls();
   SetGameStateChanger(nullptr);
   if (Universe) Universe->Clear();
   ResetStages();
@@ -210,6 +219,7 @@ void ShutDown() {
   // The songs' streams go before the device they play on.
   TMusic::Reset();
   CloseAudio();
+  StopGamepads();
   SDL_Quit();
 }
 

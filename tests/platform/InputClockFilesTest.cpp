@@ -60,6 +60,62 @@ TEST_F(InputTest, TypedTextBecomesLatin1AndDropsTheRest) {
   EXPECT_EQ(NextTypedChar(), 0);
 }
 
+// The pad stands in for keys and mouse buttons on top of the keyboard and mouse: letting go of
+// one never lets go of the other, and nothing it does reaches a recording.
+TEST_F(InputTest, StandInsAddToTheKeyboardAndMouseWithoutBeingHeard) {
+  int heard = 0;
+  SetInputListener([&](const InputEvent&) { ++heard; });
+  FeedKey(LetterKey('W'), true);
+  HoldStandInKey(LetterKey('W'));
+  HoldStandInKey(KEY_SPACE);
+  PressStandInKey(KEY_SPACE);
+  HoldStandInButton(1);
+  PressStandInButton(2);
+  PlacePointer(300, 200);
+  EXPECT_EQ(heard, 1) << "only the keyboard's W";
+  EXPECT_TRUE(KeyHeld(KEY_SPACE));
+  EXPECT_EQ(KeyPressesWaiting(KEY_SPACE), 1);
+  EXPECT_EQ(KeyPressed(KEY_SPACE), 1);
+  EXPECT_TRUE(ButtonHeld(1));
+  EXPECT_EQ(ButtonPressed(2), 1);
+  EXPECT_FALSE(ButtonHeld(2));
+  EXPECT_EQ(PointerX(), 300);
+  EXPECT_FALSE(MouseMovedPointer()) << "placed, not moved by the mouse";
+  ReleaseStandIns();
+  EXPECT_TRUE(KeyHeld(LetterKey('W'))) << "the keyboard still holds it";
+  EXPECT_FALSE(KeyHeld(KEY_SPACE));
+  EXPECT_FALSE(ButtonHeld(1));
+  FeedKey(LetterKey('W'), false);
+  HoldStandInKey(LetterKey('W'));
+  EXPECT_TRUE(KeyHeld(LetterKey('W'))) << "the pad still holds it";
+  FeedMouseMove(300, 200);
+  EXPECT_FALSE(MouseMovedPointer()) << "to where the pad put it: no move, and none a recording keeps";
+  FeedMouseMove(10, 10);
+  EXPECT_TRUE(MouseMovedPointer());
+  EXPECT_FALSE(MouseMovedPointer());
+  SetInputListener(nullptr);
+}
+
+TEST_F(InputTest, PadEventsAndFocusLossesAreKeptLikeKeys) {
+  FeedPadAxis(PadAxis::LeftY, -40000);
+  FeedPadButton(PadButton::Start, true);
+  FeedPadButton(PadButton::Start, false);
+  FeedPadButton(PadButton::Start, true);
+  FeedFocusLost();
+  EXPECT_EQ(PadAxisValue(PadAxis::LeftY), -32768) << "clamped to the axis' range";
+  EXPECT_TRUE(PadButtonHeld(PadButton::Start));
+  EXPECT_EQ(FocusLosses(), 1);
+  EXPECT_EQ(FocusLosses(), 0);
+  const auto held = HeldInput();
+  ASSERT_EQ(held.size(), 3u) << "the pointer, the leaning stick and the held button";
+  EXPECT_EQ(held[1].type, InputEvent::Type::PadAxis);
+  EXPECT_EQ(held[1].value, -32768);
+  EXPECT_EQ(held[2].type, InputEvent::Type::PadButton);
+  ClearKeyPresses();
+  EXPECT_EQ(PadButtonPressed(PadButton::Start), 0);
+  EXPECT_TRUE(PadButtonHeld(PadButton::Start));
+}
+
 TEST(Random, IntegerRangesAreInclusiveInEitherOrder) {
   SeedRandom(7);
   EXPECT_EQ(RandomInt(1, 1), 1);
@@ -133,6 +189,42 @@ TEST(SteppedClock, StartsWhereToldAndTakesEachFrameItsOwnStep) {
   AdvanceClock();
   RefreshClock();
   EXPECT_EQ(ClockMs(), 5250) << "a stepped clock ignores the real one";
+  UseSteppedClock(0);
+}
+
+// A paused game's clock stands still, and goes on from where it stood: stepped or real, no time
+// passes for the game while it is held.
+TEST(SteppedClock, StandsStillWhileHeld) {
+  UseSteppedClock(16, 1000);
+  HoldClock(true);
+  HoldClock(true);
+  AdvanceClock();
+  AdvanceClock();
+  EXPECT_EQ(ClockMs(), 1000);
+  HoldClock(false);
+  AdvanceClock();
+  EXPECT_EQ(ClockMs(), 1016);
+  UseSteppedClock(0);
+  EXPECT_FALSE(ClockHeld()) << "a new clock starts free";
+}
+
+TEST(RealClock, GoesOnFromWhereItStoodWhenLetGo) {
+  AdvanceClock();
+  HoldClock(true);
+  const int held = ClockMs();
+  SDL_Delay(30);
+  AdvanceClock();
+  RefreshClock();
+  EXPECT_EQ(ClockMs(), held);
+  const int letGo = RealClockMs();
+  HoldClock(false);
+  AdvanceClock();
+  const int after = ClockMs(), realAfter = RealClockMs();
+  EXPECT_GE(after, held);
+  EXPECT_LE(after - held, realAfter - letGo) << "the 30 ms held are not counted";
+  WaitForClockAfter(after);
+  AdvanceClock();
+  EXPECT_GT(ClockMs(), after) << "waiting for the next tick waits on the game's clock";
   UseSteppedClock(0);
 }
 

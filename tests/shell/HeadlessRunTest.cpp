@@ -1,5 +1,6 @@
 // The real program, run headless: it must start, draw, write its files and stop by itself.
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 #include "platform/Image.h"
@@ -52,6 +53,40 @@ TEST_F(HeadlessRunTest, ATerminationEndsAHeadlessRun) {
   EXPECT_EQ(std::system(command.c_str()), 0) << "the run went on";
 }
 
+// How fast the player's ship flies in a dump.
+float ShipSpeed(const nlohmann::json& dump) {
+  const float x = dump["player"]["Speed_x"], y = dump["player"]["Speed_y"];
+  return std::sqrt(x * x + y * y);
+}
+
+TEST_F(HeadlessRunTest, AScriptedPadStickThrustsTheShip) {
+  std::ofstream(folder / "still.txt") << "# nothing\n";
+  std::ofstream(folder / "pad.txt") << "1 pad axis lefty -32000\n";
+  const std::string run = "--headless --start game --size 640x480 --frames 60 --frame-ms 16 --seed 4 --dump 60:";
+  ASSERT_EQ(Run(run + "still.json --input still.txt"), 0) << ErrorText();
+  ASSERT_EQ(Run(run + "pad.json --input pad.txt"), 0) << ErrorText();
+  const auto still = ReadJson("still.json"), pad = ReadJson("pad.json");
+  EXPECT_LT(ShipSpeed(still), 0.5f);
+  EXPECT_GT(ShipSpeed(pad), 5.0f) << "the stick leant forward holds W";
+}
+
+TEST_F(HeadlessRunTest, PFreezesTheShipUntilTheNextP) {
+  std::ofstream(folder / "pause.txt") << "1 key 87 down\n20 key 80 down\n21 key 80 up\n80 key 80 down\n81 key 80 up\n";
+  ASSERT_EQ(Run("--headless --start game --size 640x480 --frames 100 --frame-ms 16 --seed 4 --input pause.txt "
+                "--dump 20:a.json --dump 50:b.json --dump 79:c.json --dump 100:d.json"),
+            0)
+      << ErrorText();
+  const auto a = ReadJson("a.json"), b = ReadJson("b.json"), c = ReadJson("c.json"), d = ReadJson("d.json");
+  EXPECT_EQ(b["paused"], true);
+  for (const auto* dump : {&b, &c}) {
+    EXPECT_EQ((*dump)["player"]["X"], a["player"]["X"]);
+    EXPECT_EQ((*dump)["player"]["Y"], a["player"]["Y"]);
+    EXPECT_EQ((*dump)["clock"], a["clock"]);
+  }
+  EXPECT_FALSE(d.contains("paused"));
+  EXPECT_NE(d["player"]["Y"], a["player"]["Y"]) << "flying on after the second P";
+}
+
 TEST_F(HeadlessRunTest, BadCommandLinesExitWith2AndSayWhy) {
   EXPECT_EQ(Run("--warp 9"), 2);
   EXPECT_NE(ErrorText().find("--warp"), std::string::npos);
@@ -59,6 +94,11 @@ TEST_F(HeadlessRunTest, BadCommandLinesExitWith2AndSayWhy) {
   EXPECT_EQ(Run("--headless --input bad.txt"), 2);
   EXPECT_NE(ErrorText().find("line 2"), std::string::npos);
   EXPECT_EQ(Run("--headless --input missing.txt"), 2);
+  std::ofstream(folder / "badpad.txt") << "1 pad axis lefty -32000\n2 pad button turbo down\n";
+  EXPECT_EQ(Run("--headless --input badpad.txt"), 2);
+  const std::string said = ErrorText();
+  EXPECT_NE(said.find("line 2 is malformed: 2 pad button turbo down"), std::string::npos) << said;
+  EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << "one line";
 }
 
 }  // namespace

@@ -54,19 +54,33 @@ TEST(LaunchOptions, OnlyAWindowOnTheRealClockIsCappedAtTheRefreshRateUnlessTheCa
 }
 
 TEST(InputScript, ParsesEveryEventType) {
-  const auto parsed = ParseInputScript("# warm-up\n3 key 87 down\n\n3 mouse 100 200.5\n5 button 1 up\r\n7 text hello world\n");
+  const auto parsed = ParseInputScript(
+      "# warm-up\n3 key 87 down\n\n3 mouse 100 200.5\n5 button 1 up\r\n7 text hello world\n"
+      "8 pad axis lefty -32768\n8 pad axis righttrigger 32767\n9 pad button rightshoulder down\n9 focus lost\n");
   ASSERT_EQ(parsed.error, "");
-  ASSERT_EQ(parsed.events.size(), 4u);
+  ASSERT_EQ(parsed.events.size(), 8u);
   EXPECT_EQ(parsed.events[0].code, 87);
   EXPECT_TRUE(parsed.events[0].down);
   EXPECT_FLOAT_EQ(parsed.events[1].y, 200.5f);
   EXPECT_FALSE(parsed.events[2].down);
   EXPECT_EQ(parsed.events[3].text, "hello world");
+  EXPECT_EQ(parsed.events[4].type, InputEvent::Type::PadAxis);
+  EXPECT_EQ(parsed.events[4].code, static_cast<int>(PadAxis::LeftY));
+  EXPECT_EQ(parsed.events[4].value, -32768);
+  EXPECT_EQ(parsed.events[5].code, static_cast<int>(PadAxis::RightTrigger));
+  EXPECT_EQ(parsed.events[5].value, 32767);
+  EXPECT_EQ(parsed.events[6].type, InputEvent::Type::PadButton);
+  EXPECT_EQ(parsed.events[6].code, static_cast<int>(PadButton::RightShoulder));
+  EXPECT_TRUE(parsed.events[6].down);
+  EXPECT_EQ(parsed.events[7].type, InputEvent::Type::FocusLost);
 }
 
 TEST(InputScript, NamesTheBadLine) {
   for (const char* bad : {"1 key 87 sideways", "x key 87 down", "2 button 4 down", "2 mouse 10", "2 jump",
-                          "2 key 87 down extra", "2 key 300 down", "2 text"}) {
+                          "2 key 87 down extra", "2 key 300 down", "2 text", "2 pad axis lefty 32768",
+                          "2 pad axis lefty -32769", "2 pad axis lefty 1.5", "2 pad axis leftz 0", "2 pad axis lefty",
+                          "2 pad button guide down", "2 pad button A down", "2 pad button a pressed",
+                          "2 pad button a down now", "2 pad stick lefty 0", "2 pad", "2 focus", "2 focus gained"}) {
     const auto parsed = ParseInputScript(std::string("1 key 87 down\n") + bad + "\n");
     EXPECT_NE(parsed.error.find("line 2"), std::string::npos) << bad << ": " << parsed.error;
   }

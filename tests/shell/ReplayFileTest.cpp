@@ -31,6 +31,9 @@ std::string TwoGamesText() {
   AppendReplayStep(body, 5, 0);
   AppendReplayEvent(body, 9, InputEvent::OfText("Ace 100% \xC3\xA4\b\r\n"));
   AppendReplayStep(body, 10, 60000);
+  AppendReplayEvent(body, 11, InputEvent::OfPadAxis(PadAxis::RightTrigger, -32768));
+  AppendReplayEvent(body, 11, InputEvent::OfPadButton(PadButton::DpadLeft, true));
+  AppendReplayEvent(body, 12, InputEvent::OfFocusLost());
   return ReplayHeaderText(TwoGames()) + body;
 }
 
@@ -57,7 +60,7 @@ TEST(ReplayFile, WhatIsWrittenReadsBackExactly) {
   ASSERT_EQ(replay.steps.size(), 3u);
   EXPECT_EQ(replay.steps[1].frame, 5);
   EXPECT_EQ(replay.steps[1].stepMs, 0);
-  ASSERT_EQ(replay.events.size(), 5u);
+  ASSERT_EQ(replay.events.size(), 8u);
   EXPECT_EQ(replay.events[1].type, InputEvent::Type::Key);
   EXPECT_TRUE(replay.events[1].down);
   EXPECT_EQ(replay.events[2].x, 0.1f) << "pointer positions come back to the last bit";
@@ -66,6 +69,22 @@ TEST(ReplayFile, WhatIsWrittenReadsBackExactly) {
   EXPECT_FALSE(replay.events[3].down);
   EXPECT_EQ(replay.events[4].frame, 9);
   EXPECT_EQ(replay.events[4].text, "Ace 100% \xC3\xA4\b\r\n") << "blanks, %, control characters and UTF-8 survive";
+  EXPECT_EQ(replay.events[5].type, InputEvent::Type::PadAxis);
+  EXPECT_EQ(replay.events[5].code, static_cast<int>(PadAxis::RightTrigger));
+  EXPECT_EQ(replay.events[5].value, -32768);
+  EXPECT_EQ(replay.events[6].type, InputEvent::Type::PadButton);
+  EXPECT_EQ(replay.events[6].code, static_cast<int>(PadButton::DpadLeft));
+  EXPECT_TRUE(replay.events[6].down);
+  EXPECT_EQ(replay.events[7].type, InputEvent::Type::FocusLost);
+  EXPECT_EQ(replay.events[7].frame, 12);
+}
+
+TEST(ReplayFile, PadEventsAreWrittenAsInputScriptsWriteThem) {
+  std::string body;
+  AppendReplayEvent(body, 3, InputEvent::OfPadAxis(PadAxis::LeftY, -32000));
+  AppendReplayEvent(body, 4, InputEvent::OfPadButton(PadButton::Start, false));
+  AppendReplayEvent(body, 5, InputEvent::OfFocusLost());
+  EXPECT_EQ(body, "3 pad axis lefty -32000\n4 pad button start up\n5 focus lost\n");
 }
 
 TEST(ReplayFile, TypedTextStaysOnOneLine) {
@@ -112,6 +131,14 @@ TEST(ReplayFile, DamagedFilesAreRefusedWithTheLineThatIsWrong) {
            {"5 step 0", "5 step"},
            {"5 step 0", "5 jump"},
            {"frames 600", "frames 600 600"},
+           {"11 pad axis righttrigger -32768", "11 pad axis righttrigger -32769"},
+           {"11 pad axis righttrigger -32768", "11 pad axis trigger 0"},
+           {"11 pad axis righttrigger -32768", "11 pad axis righttrigger"},
+           {"11 pad button dpleft down", "11 pad button dpleft"},
+           {"11 pad button dpleft down", "11 pad button paddle1 down"},
+           {"11 pad button dpleft down", "11 pad button dpleft down 1"},
+           {"12 focus lost", "12 focus"},
+           {"12 focus lost", "12 focus found"},
        }) {
     const std::string error = ParseReplay(Broken(from, to)).error;
     EXPECT_NE(error.find("is not understood: " + to), std::string::npos) << to << ": " << error;

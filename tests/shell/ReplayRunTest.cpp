@@ -128,6 +128,35 @@ TEST_F(ReplayRunTest, ASessionOnTheRealClockPlaysBackOnItsRecordedSteps) {
   EXPECT_EQ(replayed, played);
 }
 
+// Paused by a lost focus, P and the pad's Start, on the real clock: the replay holds the pad and the
+// focus and stands still where the session stood still.
+TEST_F(ReplayRunTest, APausedSessionWithAPadPlaysBackExactly) {
+  {
+    std::ofstream script(folder / "giveup.txt");
+    script << "5 pad axis lefty -32000\n30 focus lost\n60 key 80 down\n61 key 80 up\n"
+              "90 pad button start down\n91 pad button start up\n120 pad button start down\n121 pad button start up\n";
+    GiveUpAt(std::move(script), {150});
+  }
+  ASSERT_EQ(PlayAgainstDrones("--frames 151 --dump 45:paused.json --dump 150:played.json"), 0) << ErrorText();
+  EXPECT_EQ(ReadJson("paused.json")["paused"], true);
+  std::filesystem::path file;
+  ParsedReplay recorded;
+  ASSERT_NO_FATAL_FAILURE(ReadOnlyReplay(file, recorded));
+  const std::string text = test::FileText(file);
+  for (const char* line : {"\n5 pad axis lefty -32000\n", "\n30 focus lost\n", "\n90 pad button start down\n"}) {
+    EXPECT_NE(text.find(line), std::string::npos) << line;
+  }
+  const bool standsStill = std::any_of(recorded.replay.steps.begin(), recorded.replay.steps.end(),
+                                       [](const ReplayStep& step) { return step.frame > 30 && step.stepMs == 0; });
+  EXPECT_TRUE(standsStill) << "the clock's steps are 0 while paused";
+
+  ASSERT_EQ(Replay(file, "--dump 45:paused.json --dump 150:replayed.json"), 0) << ErrorText() << OutputText();
+  auto played = ReadJson("played.json"), replayed = ReadReplayedJson("replayed.json");
+  played.erase("highscores"), replayed.erase("highscores");
+  EXPECT_EQ(replayed, played);
+  EXPECT_EQ(ReadReplayedJson("paused.json"), ReadJson("paused.json"));
+}
+
 TEST_F(ReplayRunTest, AReplayThatGoesAnotherWaySaysSoAndWritesNoFiles) {
   GiveUpAt(std::ofstream(folder / "giveup.txt"), {100});
   ASSERT_EQ(Run("--headless --start game --size 640x480 --seed 2 --frame-ms 16 --frames 101 --input giveup.txt"), 0);
