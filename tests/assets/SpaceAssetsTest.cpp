@@ -3,8 +3,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "AssetFiles.h"
 #include "SeamMeasure.h"
@@ -88,6 +90,51 @@ TEST(SeamMeasure, FindsTheSeamOfABackdropCutShort) {
         const art::Image cut = cutShort(loadGfx(name));
         EXPECT_GT(std::max(seamRatio(cut, true), seamRatio(cut, false)), kMaxSeamRatio) << name;
     }
+}
+
+// How far the brightest patch of a tile outshines the tile's other bright patches: light (colour
+// weighted by alpha) blurred over 1/24 of the width, wrapping around, its largest value over its
+// 90th percentile. A tile with one cloud far brighter than the rest shows that cloud again in every
+// copy beside it, and the repeat is seen at once.
+double brightestPatchOverTheBrightTenth(const art::Image& img) {
+    art::FloatImage light(img.width, img.height);
+    for (int y = 0; y < img.height; ++y)
+        for (int x = 0; x < img.width; ++x) {
+            const std::uint8_t* p = img.at(x, y);
+            light.at(x, y)[3] = (0.3f * p[0] + 0.59f * p[1] + 0.11f * p[2]) * p[3] / 255.f;
+        }
+    art::boxBlur(light, img.width / 24, 3, true);
+    std::vector<float> values;
+    for (std::size_t i = 3; i < light.px.size(); i += 4) values.push_back(light.px[i]);
+    std::sort(values.begin(), values.end());
+    return values.back() / values[values.size() * 9 / 10];
+}
+
+TEST(CloudLayers, HaveNoPatchBrightEnoughToGiveTheRepeatAway) {
+    // The generators used to leave one landmark cloud per tile: 1.7 to 2.7 by this measure (the
+    // cold-blue backdrop 2.5), where the whole tile now stays at 1.55 or below.
+    for (const char* name : {"BG.jpg", "BG2.png", "BG3.jpg", "BG4.jpg", "BG5.jpg", "bg1alter.png", "bg1alter2.png",
+                             "bg1alter3.png"})
+        EXPECT_LT(brightestPatchOverTheBrightTenth(loadGfx(name)), 1.55) << name;
+}
+
+TEST(CloudLayers, TheMeasureFindsALandmarkCloud) {
+    // Even clouds everywhere, with or without one cloud three times as bright.
+    auto clouds = [](bool landmark) {
+        art::Image img(480, 360);
+        for (int y = 0; y < img.height; ++y)
+            for (int x = 0; x < img.width; ++x) {
+                std::uint8_t* p = img.at(x, y);
+                const double wave = 40 + 20 * std::sin(x * 6.2831853 / 60) * std::sin(y * 6.2831853 / 60);
+                const double dx = x - 120, dy = y - 90;
+                const double gain = landmark && dx * dx + dy * dy < 40 * 40 ? 3.0 : 1.0;
+                p[0] = p[1] = p[2] = static_cast<std::uint8_t>(std::min(255.0, wave * gain));
+                p[3] = 255;
+            }
+        return img;
+    };
+    EXPECT_LT(brightestPatchOverTheBrightTenth(clouds(false)), 1.55);
+    EXPECT_GT(brightestPatchOverTheBrightTenth(clouds(true)), 1.55);
 }
 
 TEST(Backdrops, AreOpaqueDeepSpace) {

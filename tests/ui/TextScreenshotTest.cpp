@@ -39,6 +39,17 @@ TEST_F(TextScreenshot, MessagesAPanelAndAnInputField) {
   right->AddContent("right-aligned: {[(#$%&*+-/:;<=>?@_|~)]}");
   right->Draw();
 
+  // The alarms as the HUD shows them: the glowing font, half as large again, added to the screen.
+  SelectFont(GameFont3);
+  SetScale(1.5f, 1.5f);
+  SetBlend(kBlendLight);
+  SetColor(255, 255, 255);
+  DrawText("!!! ROCKETALARM !!! incoming: 11", 80, 196);
+  SetColor(255, 255, 100);
+  DrawText("!!! HP Level Low !!!", 80, 226);
+  SetScale(1.0f, 1.0f);
+  SetBlend(kBlendAlpha);
+
   SelectFont(GameFont);
   SetAlpha(1.0f);
   const auto field = TINPT_FIELD::create(20, 280, 160, 40, "Player", 0);
@@ -68,6 +79,18 @@ TEST_F(TextScreenshot, MessagesAPanelAndAnInputField) {
     for (int x = 10; x < 220; ++x) orange += isOrange(picture.At(x, y));
   }
   EXPECT_GT(orange, 10);
+  // The rocket alarm lights its line, and its glow keeps to it (rows 2 to 12 of the font, and the
+  // glow a row or two around them, at 1.5 times: from 196 + 1.5 to 196 + 1.5 * 15).
+  int lit = 0, strayed = 0;
+  for (int y = 190; y < 226; ++y) {
+    for (int x = 80; x < 560; ++x) {
+      const bool white = (picture.At(x, y) & 255) > 200;
+      lit += white;
+      strayed += white && (y < 196 || y >= 196 + 23);
+    }
+  }
+  EXPECT_GT(lit, 300);
+  EXPECT_EQ(strayed, 0);
 }
 
 }  // namespace

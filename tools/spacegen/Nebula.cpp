@@ -5,11 +5,20 @@
 
 namespace tolvex::art {
 
-NebulaField::NebulaField(std::uint64_t seed, int width, int height, int cellsAcross, double warp, int octaves)
+namespace {
+
+// Whole lattice cells down an image that has `across` cells across, so cells stay about square.
+int cellsDown(int across, int width, int height) {
+    return std::max(1, static_cast<int>(std::lround(across * static_cast<double>(height) / width)));
+}
+
+}  // namespace
+
+NebulaField::NebulaField(std::uint64_t seed, int width, int height, int cellsAcross, double warp, int octaves,
+                         int regionCellsAcross)
     : noise_(seed), warpX_(seed * 31 + 7), warpY_(seed * 57 + 13), region_(seed * 91 + 29), width_(width), height_(height),
-      periodX_(cellsAcross),
-      periodY_(std::max(1, static_cast<int>(std::lround(cellsAcross * static_cast<double>(height) / width)))),
-      warp_(warp), octaves_(octaves) {}
+      periodX_(cellsAcross), periodY_(cellsDown(cellsAcross, width, height)), regionX_(regionCellsAcross),
+      regionY_(cellsDown(regionCellsAcross, width, height)), warp_(warp), octaves_(octaves) {}
 
 void NebulaField::warped(double x, double y, double& u, double& v) const {
     const double bu = x * periodX_ / width_, bv = y * periodY_ / height_;
@@ -36,8 +45,7 @@ double NebulaField::broad(double x, double y) const {
 }
 
 double NebulaField::region(double x, double y) const {
-    const int py = std::max(1, static_cast<int>(std::lround(2.0 * height_ / width_)));
-    return 0.5 + 0.5 * region_.fbm(x * 2 / width_, y * py / height_, 2, py, 3) * 1.6;
+    return 0.5 + 0.5 * region_.fbm(x * regionX_ / width_, y * regionY_ / height_, regionX_, regionY_, 3) * 1.6;
 }
 
 }  // namespace tolvex::art

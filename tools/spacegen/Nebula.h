@@ -10,8 +10,10 @@ namespace tolvex::art {
 // wraps at the image edges. Sample it with pixel coordinates.
 class NebulaField {
 public:
-    // `cellsAcross` lattice cells span the width (the height gets the matching whole number).
-    NebulaField(std::uint64_t seed, int width, int height, int cellsAcross, double warp, int octaves = 6);
+    // `cellsAcross` lattice cells span the width (the height gets the matching whole number), and
+    // `regionCellsAcross` cells of the mask that gathers the clouds.
+    NebulaField(std::uint64_t seed, int width, int height, int cellsAcross, double warp, int octaves = 6,
+                int regionCellsAcross = 2);
 
     // Cloud density around [0, 1] (0.5 is the mean) at pixel (x, y).
     double density(double x, double y) const;
@@ -25,8 +27,9 @@ public:
     // A smooth large-scale variation in [-1, 1] (for colour drift and star density).
     double broad(double x, double y) const;
 
-    // Where the clouds gather, in [0, 1]: a very low-frequency mask (two cells across the image),
-    // so a backdrop has crowded regions and open black space.
+    // Where the clouds gather, in [0, 1]: a low-frequency mask, so a backdrop has crowded regions
+    // and open black space. With several cells across the image a tile holds several crowds and
+    // none of them stands out as the one that repeats.
     double region(double x, double y) const;
 
 private:
@@ -36,7 +39,7 @@ private:
     TileNoise warpX_;
     TileNoise warpY_;
     TileNoise region_;
-    int width_, height_, periodX_, periodY_;
+    int width_, height_, periodX_, periodY_, regionX_, regionY_;
     double warp_;
     int octaves_;
 };

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "EvenLight.h"
 #include "Nebula.h"
 #include "Starfield.h"
 
@@ -16,6 +17,7 @@ struct WispStyle {
     const char* file;
     std::uint64_t seed;
     int cells;
+    int crowds;  // cells across of the mask where the wisps gather
     double warp;
     double cloudLow, cloudHigh, cloudAlpha;  // soft cloud body
     double filamentAlpha;                     // bright veins
@@ -23,7 +25,7 @@ struct WispStyle {
 };
 
 FloatImage renderWisps(const WispStyle& s) {
-    const NebulaField field(s.seed, kSize, kSize, s.cells, s.warp);
+    const NebulaField field(s.seed, kSize, kSize, s.cells, s.warp, 6, s.crowds);
     FloatImage img(kSize, kSize);
     for (int y = 0; y < kSize; ++y) {
         for (int x = 0; x < kSize; ++x) {
@@ -40,6 +42,8 @@ FloatImage renderWisps(const WispStyle& s) {
     FloatImage haze = img;  // a soft veil around the wisps; wraps so the layer keeps tiling
     boxBlur(haze, 14, 3, true);
     for (std::size_t i = 0; i < img.px.size(); ++i) img.px[i] = 0.7f * img.px[i] + 0.6f * haze.px[i];
+    evenOutBrightPatches(img, kSize / 24, 0.9, 0.85);
+    evenOutBrightPatches(img, 4, 0.98, 0.7);
     return img;
 }
 
@@ -68,9 +72,9 @@ FloatImage renderDust(std::uint64_t seed, int specks, double speckSize, double s
 
 void writeOverlays(const std::string& dir) {
     const WispStyle wisps[] = {
-        {"bg1alter.png", 301, 3, 1.0, 0.4, 0.9, 0.45, 0.2, Color::hex(0xdde6ff), Color::hex(0xffffff)},
-        {"bg1alter2.png", 302, 5, 1.3, 0.42, 0.85, 0.3, 0.35, Color::hex(0xe8f0ff), Color::hex(0xf8f0ff)},
-        {"bg1alter3.png", 303, 2, 1.6, 0.35, 0.9, 0.4, 0.1, Color::hex(0xffffff), Color::hex(0xe4ecff)},
+        {"bg1alter.png", 301, 3, 4, 1.0, 0.4, 0.9, 0.45, 0.2, Color::hex(0xdde6ff), Color::hex(0xffffff)},
+        {"bg1alter2.png", 302, 5, 5, 1.3, 0.42, 0.85, 0.3, 0.35, Color::hex(0xe8f0ff), Color::hex(0xf8f0ff)},
+        {"bg1alter3.png", 303, 2, 4, 1.6, 0.35, 0.9, 0.4, 0.1, Color::hex(0xffffff), Color::hex(0xe4ecff)},
     };
     for (const WispStyle& w : wisps) writePng(dir + "/" + w.file, toImage(renderWisps(w)));
     writePng(dir + "/Dust1.png", toImage(renderDust(401, 9000, 0.55, 0.55, 0.16)));
