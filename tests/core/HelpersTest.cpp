@@ -1,10 +1,14 @@
-// The helpers every subsystem shares: bearings, screen tests, rank titles, sound attenuation.
+// The helpers every subsystem shares: bearings, screen tests, rank titles, positional sound.
 #include <gtest/gtest.h>
+
+#include <SDL_mixer.h>
 
 #include <utility>
 
 #include "core/Globals.h"
 #include "core/Helpers.h"
+#include "support/SilentSound.h"
+#include "support/TempFolder.h"
 
 namespace tolvex {
 namespace {
@@ -49,6 +53,10 @@ TEST_F(HelpersTest, IsOnScreenHonoursTheMargin) {
   EXPECT_TRUE(IsOnScreen(90, 300, 10));
   EXPECT_TRUE(IsOnScreen(910, 300, 10));
   EXPECT_FALSE(IsOnScreen(911, 300, 10));
+  EXPECT_FALSE(IsOnScreen(300, 89, 10));
+  EXPECT_TRUE(IsOnScreen(300, 90, 10));
+  EXPECT_TRUE(IsOnScreen(300, 710, 10));
+  EXPECT_FALSE(IsOnScreen(300, 711, 10));
 }
 
 TEST_F(HelpersTest, SoundFadesFromTheCentreToTheEdgeOfHearing) {
@@ -56,6 +64,31 @@ TEST_F(HelpersTest, SoundFadesFromTheCentreToTheEdgeOfHearing) {
   EXPECT_FLOAT_EQ(SoundAttenuation(800, 0, 800), 0.5f);
   EXPECT_FLOAT_EQ(SoundAttenuation(0, 1600, 800), 1.0f);
   EXPECT_LT(SoundAttenuation(300, 400, 800), SoundAttenuation(600, 800, 800));
+}
+
+TEST_F(HelpersTest, APositionalSoundPlaysFainterFartherFromTheScreenCentreAndNotAtAllFromTwoWidths) {
+  if (!OpenAudio()) GTEST_SKIP() << "no audio device, not even a silent one";
+  const test::TempFolder folder;
+  const SoundPtr sound = test::SilentSound(folder.File("bang.wav"));
+  ASSERT_TRUE(sound);
+  GfxWidth = 800, GfxHeight = 600;
+  CameraX = 1000, CameraY = -300;  // the screen's centre is the world point (1400, 0)
+  SfxVolume = 0.5f;
+  // The channel volume an event at (x, y) is played at, or −1 when it is not played.
+  const auto volumeAt = [&](int x, int y) {
+    Mix_HaltChannel(-1);
+    PlaySoundAt(sound, x, y);
+    for (int channel = 0; channel < Mix_AllocateChannels(-1); ++channel)
+      if (Mix_Playing(channel)) return Mix_Volume(channel, -1);
+    return -1;
+  };
+  EXPECT_EQ(volumeAt(1400, 0), 64) << "the centre: the effect volume";
+  EXPECT_EQ(volumeAt(2200, 0), 32) << "one screen width to the right: half of it";
+  EXPECT_EQ(volumeAt(1400, -1200), 16) << "one and a half widths up: a quarter";
+  EXPECT_EQ(volumeAt(1400 - 1599, 0), 0) << "just inside hearing: played, too faint to hear";
+  EXPECT_EQ(volumeAt(1400 - 1600, 0), -1) << "two screen widths away: not played";
+  EXPECT_EQ(volumeAt(1400, 1600), -1);
+  CloseAudio();
 }
 
 TEST_F(HelpersTest, TextToIntReadsTheLeadingWholeNumber) {

@@ -81,7 +81,7 @@ TEST_F(StartedGame, ANewGameForgetsTheCheatedGameThatWentFarBeforeIt) {
   FeedKey(LetterKey('T'), true);
   FeedKey(LetterKey('T'), false);
   SetGameState(kStateGame);
-  ASSERT_NE(Player, first);
+  ASSERT_NE(Player.get(), first.get());
   EXPECT_EQ(TUniverse::WorldList().Count(), 1u) << "the last game's ships are gone; the new ship alone";
   EXPECT_EQ(PlayerIdleTime, 0);
   Frames(1);
@@ -89,7 +89,7 @@ TEST_F(StartedGame, ANewGameForgetsTheCheatedGameThatWentFarBeforeIt) {
   EXPECT_EQ(Difficulty, 1.0f);
   EXPECT_EQ(BonusGunLevel, 1);
   EXPECT_EQ(TLevel::GetCurrentLevelName(), "First Stage");
-  EXPECT_EQ(CameraTarget, Player);
+  EXPECT_EQ(CameraTarget.get(), Player.get());
   EXPECT_FALSE(Player->Dead);
   EXPECT_EQ(Player->Points, 0.0f);
   EXPECT_EQ(Player->MultikillHighest, 0);

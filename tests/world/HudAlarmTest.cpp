@@ -2,11 +2,11 @@
 #include <SDL_mixer.h>
 
 #include <cmath>
-#include <fstream>
 
 #include "HudFixture.h"
 #include "core/ShellSounds.h"
 #include "platform/Clock.h"
+#include "support/SilentSound.h"
 #include "weapons/TRocket.h"
 
 namespace tolvex {
@@ -36,22 +36,6 @@ class HudAlarmTest : public HudTest {
     BeginHudFrame(0);
     player_->CheckAndDrawHpAlarm();
     return HudShown().hpAlarm;
-  }
-  // A second of silence as a WAV file, long enough to still play while the test looks at it.
-  static SoundPtr SilentSound(const std::string& path) {
-    const std::uint32_t rate = 22050, bytes = rate * 2;
-    std::ofstream out(path, std::ios::binary);
-    auto u32 = [&](std::uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-    auto u16 = [&](std::uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-    out << "RIFF";
-    u32(36 + bytes);
-    out << "WAVEfmt ";
-    u32(16), u16(1), u16(1), u32(rate), u32(rate * 2), u16(2), u16(16);
-    out << "data";
-    u32(bytes);
-    out << std::string(bytes, '\0');
-    out.close();
-    return LoadSound(path);
   }
 };
 
@@ -105,9 +89,9 @@ TEST_F(HudAlarmTest, SignsPointAtEveryRocketHomingOnTheShip) {
 
 TEST_F(HudAlarmTest, EachAlarmSoundRestartsOnlyWhenItsOwnSoundHasFinished) {
   if (!OpenAudio()) GTEST_SKIP() << "no audio device, not even a silent one";
-  Sounds().rocketAlarm = SilentSound("alarm.wav");
+  Sounds().rocketAlarm = test::SilentSound("alarm.wav");
   Sounds().hpAlarm = Sounds().rocketAlarm;
-  const SoundPtr shot = SilentSound("shot.wav");
+  const SoundPtr shot = test::SilentSound("shot.wav");
   ASSERT_TRUE(Sounds().rocketAlarm && shot);
   SfxVolume = 0.25f;
   player_->HP = 10;
