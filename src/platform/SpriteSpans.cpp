@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <type_traits>
 
 namespace tolvex {
 
@@ -15,6 +16,8 @@ SpriteSpans::SpriteSpans(const std::uint32_t* pixels, int stride, int width, int
     span.end = width;
     while (span.end > span.begin && (row[span.end - 1] >> 24) == 0) --span.end;
     visible_ += span.end - span.begin;
+    span.opaque = span.begin < span.end && std::all_of(row + span.begin, row + span.end,
+                                                       [](std::uint32_t pixel) { return (pixel >> 24) == 255; });
     if (span.begin < span.end) {
       const SDL_Rect line{span.begin, y, span.end - span.begin, 1};
       if (box_.w == 0) box_ = line;
@@ -41,6 +44,7 @@ struct BlitRow {
   std::uint32_t* dst = nullptr;
   const std::uint32_t* src = nullptr;
   int n = 0;
+  bool opaque = false;  // every pixel of it fully opaque
 };
 
 // Where the rows of a sprite land on the screen, clipped, worked out once per sprite.
@@ -62,7 +66,7 @@ struct SpanBlit {
     const int begin = std::max(span.begin, left), end = std::min(span.end, right);
     if (begin >= end) return {};
     auto* line = reinterpret_cast<std::uint32_t*>(screen + static_cast<std::ptrdiff_t>(row) * pitch);
-    return {line + x + begin, sprite.At(begin, row - y), end - begin};
+    return {line + x + begin, sprite.At(begin, row - y), end - begin, span.opaque};
   }
 
   // Row `row`, its pixels asked for, the sprite's and the screen's.
@@ -312,11 +316,12 @@ template <int W, class Blend>
   if (lastChanges) P::Store(dst + n - W, last);
 }
 
-// Any row: kWidest pixels at a time (eight or four), four for a row of four to seven, and shorter
-// rows through a small buffer.
+// Any row: kWidest pixels at a time (sixteen, eight or four), fewer for a shorter row, and rows
+// of fewer than four through a small buffer.
 template <int kWidest, class Blend>
 [[gnu::always_inline]] inline void RowOf(std::uint32_t* dst, const std::uint32_t* src, int n, const Blend& blend) {
-  if (kWidest == 8 && n >= 8) return RunOf<kWidest>(dst, src, n, blend);
+  if (kWidest >= 16 && n >= 16) return RunOf<16>(dst, src, n, blend);
+  if (kWidest >= 8 && n >= 8) return RunOf<8>(dst, src, n, blend);
   if (n >= 4) return RunOf<4>(dst, src, n, blend);
   std::uint32_t texels[4] = {}, pixels[4] = {};
   const auto bytes = static_cast<std::size_t>(n) * sizeof(std::uint32_t);
@@ -327,17 +332,30 @@ template <int kWidest, class Blend>
 }
 
 // A whole sprite row by row inside one build: most sprites are small, and a call chosen per
-// instruction set for every row would cost as much as blending it.
+// instruction set for every row would cost as much as blending it. Plain alpha blending copies
+// an opaque texel as it is, so a row opaque throughout is copied (a backdrop's, mostly).
 template <int kWidest, class Blend>
 [[gnu::always_inline]] inline void EachRow(const SpanBlit& blit, const Blend& blend) {
   for (RowQueue rows(blit); !rows.Done();) {
     const BlitRow line = rows.Next();
-    if (line.n > 0) RowOf<kWidest>(line.dst, line.src, line.n, blend);
+    if (line.n <= 0) continue;
+    if constexpr (std::is_same_v<Blend, Plain>) {
+      if (line.opaque) {
+        std::memcpy(line.dst, line.src, static_cast<std::size_t>(line.n) * sizeof(std::uint32_t));
+        continue;
+      }
+    }
+    RowOf<kWidest>(line.dst, line.src, line.n, blend);
   }
 }
 
 const bool kAvx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
+const bool kAvx512 = __builtin_cpu_supports("avx512bw");
 
+template <class Blend>
+[[gnu::target("avx512bw")]] void RowsAvx512(const SpanBlit& blit, const Blend blend) {
+  EachRow<16>(blit, blend);
+}
 template <class Blend>
 [[gnu::target("avx2")]] void RowsAvx2(const SpanBlit& blit, const Blend blend) {
   EachRow<8>(blit, blend);
@@ -348,6 +366,7 @@ void RowsPlain(const SpanBlit& blit, const Blend blend) {
 }
 template <class Blend>
 void Rows(const SpanBlit& blit, const Blend blend) {
+  if (kAvx512) return RowsAvx512(blit, blend);
   kAvx2 ? RowsAvx2(blit, blend) : RowsPlain(blit, blend);
 }
 

@@ -22,6 +22,7 @@ class SpriteSpans {
   struct Span {
     int begin = 0, end = 0;
     std::ptrdiff_t offset = 0;  // where pixel x of the row lies: at offset + x
+    bool opaque = false;        // every pixel of the span is fully opaque
   };
   // Keep a reference to the pixels, or a copy of just the visible ones.
   enum class Storage { Refer, Copy };
