@@ -31,9 +31,18 @@ SpriteSpans::SpriteSpans(const std::uint32_t* pixels, int stride, int width, int
     }
   }
   base_ = storage == Storage::Refer ? pixels : copy_.data();
+  opaque_ = Height() > 0 && std::all_of(spans_.begin(), spans_.end(), [width](const Span& span) {
+    return span.opaque && span.begin == 0 && span.end == width;
+  });
 }
 
 bool SpansCanBlend(SDL_BlendMode blend) { return blend == SDL_BLENDMODE_BLEND || blend == SDL_BLENDMODE_ADD; }
+
+bool SpansCanDraw(const SpriteSpans& sprite, const TextureLook& look) {
+  const SDL_Color mod = look.mod;
+  return SpansCanBlend(look.blend) ||
+         (look.blend == SDL_BLENDMODE_NONE && sprite.Opaque() && (mod.r & mod.g & mod.b & mod.a) == 255);
+}
 
 namespace {
 
@@ -397,13 +406,14 @@ void BlendRowsUnmodulated(const SpanBlit& blit, SDL_Color) { Rows(blit, Plain{})
 
 namespace {
 
-// How a look blends a row: adding, SDL's shortcut for plain alpha blending, or alpha blending
-// with a tint.
-enum class RowBlend { Add, Plain, Tinted };
+// How a look blends a row: adding, SDL's shortcut for plain alpha blending, alpha blending
+// with a tint, or copying without blending.
+enum class RowBlend { Add, Plain, Tinted, Copy };
 
 RowBlend RowBlendOf(const TextureLook& look) {
   const SDL_Color mod = look.mod;
   if (look.blend == SDL_BLENDMODE_ADD) return RowBlend::Add;
+  if (look.blend == SDL_BLENDMODE_NONE) return RowBlend::Copy;
   return (mod.r & mod.g & mod.b & mod.a) == 255 ? RowBlend::Plain : RowBlend::Tinted;
 }
 
@@ -414,8 +424,19 @@ void BlendSpanRow(std::uint32_t* dst, const std::uint32_t* src, int n, const Tex
     case RowBlend::Add: AddRow(dst, src, n, look.mod); break;
     case RowBlend::Plain: BlendRowUnmodulated(dst, src, n); break;
     case RowBlend::Tinted: BlendRow(dst, src, n, look.mod); break;
+    case RowBlend::Copy: std::memcpy(dst, src, static_cast<std::size_t>(n) * sizeof(std::uint32_t)); break;
   }
 }
+
+namespace {
+// An opaque sprite's rows copied as they are.
+void CopyRows(const SpanBlit& blit) {
+  for (RowQueue rows(blit); !rows.Done();) {
+    const BlitRow line = rows.Next();
+    if (line.n > 0) std::memcpy(line.dst, line.src, static_cast<std::size_t>(line.n) * sizeof(std::uint32_t));
+  }
+}
+}  // namespace
 
 void BlitSpans(SDL_Surface& target, const SDL_Rect& clip, const SpriteSpans& sprite, int x, int y,
                const TextureLook& look) {
@@ -424,6 +445,7 @@ void BlitSpans(SDL_Surface& target, const SDL_Rect& clip, const SpriteSpans& spr
     case RowBlend::Add: AddRows(blit, look.mod); break;
     case RowBlend::Plain: BlendRowsUnmodulated(blit, look.mod); break;
     case RowBlend::Tinted: BlendRows(blit, look.mod); break;
+    case RowBlend::Copy: CopyRows(blit); break;
   }
 }
 

@@ -231,6 +231,8 @@ void SampleNearest(std::uint32_t* out, int n, const PixelRect& picture, RowWalk 
 
 }  // namespace
 
+SDL_Rect TurnedBox(int width, int height, const Turn& turn) { return Geometry(width, height, turn).box; }
+
 void BlitTurned(SDL_Surface& target, const SDL_Rect& clip, const PixelRect& picture, int x, int y, const Turn& turn,
                 const TextureLook& look) {
   if (picture.width <= 0 || picture.height <= 0) return;

@@ -76,6 +76,18 @@ TEST_F(SpriteSpansTest, OpaqueRowsMatchSdl) {
       ExpectSameAsSdl(*sprite, x, y, TextureLook{SDL_BLENDMODE_ADD, mod});
     }
   }
+  // A backdrop drawn solid: only a picture opaque throughout is copied without SDL.
+  EXPECT_FALSE(sprite->Spans().Opaque());
+  EXPECT_FALSE(RenderSpans(ScreenRenderer(), sprite->Spans(), 0, 0, TextureLook{SDL_BLENDMODE_NONE, {255, 255, 255, 255}}));
+  Pixmap solid(45, 12);
+  for (auto& pixel : solid.pixels) pixel = 0xFF000000u | static_cast<std::uint32_t>(random());
+  const ImagePtr backdrop = CreateImageFromPixmap(std::move(solid));
+  ASSERT_TRUE(backdrop->Spans().Opaque());
+  for (const auto& [x, y] : {std::pair{20.0f, 30.0f}, {-13.0f, 90.0f}}) {
+    ExpectSameAsSdl(*backdrop, x, y, TextureLook{SDL_BLENDMODE_NONE, {255, 255, 255, 255}});
+  }
+  EXPECT_FALSE(RenderSpans(ScreenRenderer(), backdrop->Spans(), 0, 0, TextureLook{SDL_BLENDMODE_NONE, {255, 255, 255, 128}}))
+      << "a faded copy without blending is SDL's";
 }
 
 TEST_F(SpriteSpansTest, PlacementAndClippingMatchSdl) {
