@@ -380,6 +380,10 @@ void Rows(const SpanBlit& blit, const Blend blend) {
 }
 
 template <class Blend>
+[[gnu::target("avx512bw")]] void RowAvx512(std::uint32_t* dst, const std::uint32_t* src, int n, const Blend blend) {
+  RowOf<16>(dst, src, n, blend);
+}
+template <class Blend>
 [[gnu::target("avx2")]] void RowAvx2(std::uint32_t* dst, const std::uint32_t* src, int n, const Blend blend) {
   RowOf<8>(dst, src, n, blend);
 }
@@ -389,6 +393,7 @@ void RowPlain(std::uint32_t* dst, const std::uint32_t* src, int n, const Blend b
 }
 template <class Blend>
 void OneRow(std::uint32_t* dst, const std::uint32_t* src, int n, const Blend blend) {
+  if (kAvx512) return RowAvx512(dst, src, n, blend);
   kAvx2 ? RowAvx2(dst, src, n, blend) : RowPlain(dst, src, n, blend);
 }
 

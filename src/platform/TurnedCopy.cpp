@@ -290,10 +290,31 @@ void SampleNearest(std::uint32_t* out, int n, const PixelRect& picture, RowWalk 
 
 SDL_Rect TurnedBox(int width, int height, const Turn& turn) { return Geometry(width, height, turn).box; }
 
+namespace {
+
+// An unturned copy (text, icons, planets): the picture's visible rows blended as they are, with no
+// turn to work out per pixel. Blending a fully transparent pixel leaves the screen as it is, so
+// the rows need not be trimmed to their visible pixels.
+void BlitUnturned(SDL_Surface& target, const SDL_Rect& clip, const PixelRect& picture, int x, int y,
+                  const TextureLook& look) {
+  SDL_Rect area{x, y, picture.width, picture.height};
+  if (picture.visible.w > 0) area = SDL_Rect{x + picture.visible.x, y + picture.visible.y, picture.visible.w, picture.visible.h};
+  if (!SDL_IntersectRect(&area, &clip, &area)) return;
+  auto* pixels = static_cast<std::uint8_t*>(target.pixels);
+  for (int row = area.y; row < area.y + area.h; ++row) {
+    auto* line = reinterpret_cast<std::uint32_t*>(pixels + static_cast<std::ptrdiff_t>(row) * target.pitch);
+    const std::uint32_t* source = picture.pixels + static_cast<std::ptrdiff_t>(row - y) * picture.stride + (area.x - x);
+    BlendSpanRow(line + area.x, source, area.w, look);
+  }
+}
+
+}  // namespace
+
 void BlitTurned(SDL_Surface& target, const SDL_Rect& clip, const PixelRect& picture, int x, int y, const Turn& turn,
                 const TextureLook& look) {
   if (picture.width <= 0 || picture.height <= 0) return;
   const TurnGeometry geometry = Geometry(picture.width, picture.height, turn);
+  if (geometry.quarter == 0) return BlitUnturned(target, clip, picture, x + geometry.box.x, y + geometry.box.y, look);
   const bool smooth = turn.smooth && geometry.quarter < 0;
   const Reach reachX = ReachOf(picture.width, picture.visible.x, picture.visible.w, smooth);
   const Reach reachY = ReachOf(picture.height, picture.visible.y, picture.visible.h, smooth);
