@@ -48,11 +48,14 @@ class RecordBlocks {
   std::array<std::unique_ptr<Block>, kBlocks> blocks_;
 };
 
-// Which rows a thread draws, and where.
-struct Band {
-  SDL_Surface* target = nullptr;
-  SDL_Rect rows{};  // the band: the whole width, some rows
-};
+// Calls the software renderer draws itself: the game's thread draws them whole.
+bool DrawnWhole(Kind kind) {
+  return kind != Kind::Spans && kind != Kind::Turned && kind != Kind::Clear && kind != Kind::Clip &&
+         kind != Kind::Part;
+}
+
+// Calls that change what follows (the clip, the part being timed) rather than draw.
+bool ChangesState(Kind kind) { return kind == Kind::Clip || kind == Kind::Part; }
 
 // The clip a band's calls are cut to, followed through the kept calls.
 struct ClipState {
@@ -62,15 +65,15 @@ struct ClipState {
     clipped = record.clipped;
     rect = record.source;
   }
-  // Where a call may draw in the band.
-  SDL_Rect Area(const Band& band) const {
-    SDL_Rect area = band.rows;
+  // Where a call may draw within rows.
+  SDL_Rect Area(const SDL_Rect& rows) const {
+    SDL_Rect area = rows;
     if (clipped) SDL_IntersectRect(&area, &rect, &area);
     return area;
   }
 };
 
-// Each thread's drawing time per part of the frame; a thread stops its clock while it waits.
+// A thread's drawing time per part of the frame; the clock stops while the thread waits.
 struct PartClock {
   int part = 0;
   std::optional<Clock::time_point> since;
@@ -81,6 +84,7 @@ struct PartClock {
     since.reset();
   }
   void Switch(int next) {
+    if (next == part) return;
     const bool running = since.has_value();
     Stop();
     part = next;
@@ -88,20 +92,96 @@ struct PartClock {
   }
 };
 
-// Calls the software renderer draws itself: the game's thread draws them whole.
-bool DrawnWhole(Kind kind) { return kind != Kind::Spans && kind != Kind::Turned && kind != Kind::Clear &&
-                                    kind != Kind::Clip && kind != Kind::Part; }
-
-// Draws one call into a band; state calls change the clip or the part being timed.
-void DrawInBand(const DrawRecord& record, const Band& band, ClipState& clip, PartClock& clock) {
-  switch (record.kind) {
-    case Kind::Clip: clip.Follow(record); break;
-    case Kind::Part: clock.Switch(record.first); break;
-    // Clearing ignores the clip, as SDL's does.
-    case Kind::Clear: WriteIntoArea(*band.target, band.rows, record); break;
-    default: WriteIntoArea(*band.target, clip.Area(band), record); break;
+// Draws runs of kept calls into one band of the back buffer, strip by strip: every call of a run
+// that reaches a strip of rows is drawn there before the next strip is begun. A strip stays in
+// the cache while the run's layers and sprites go over it, where a whole-screen layer drawn
+// call by call goes out to memory and back once per layer.
+class BandPainter {
+ public:
+  // A frame's band, and the clip and part its first call starts with.
+  void Begin(SDL_Surface* target, const SDL_Rect& rows, const ClipState& clip, int part) {
+    target_ = target;
+    rows_ = rows;
+    clip_ = clip;
+    clock.part = part;
+    // Strips of about 256 kB of the back buffer, so a strip and what is drawn onto it fit the cache.
+    stripRows_ = std::clamp(65536 / std::max(target->w, 1), 8, 64);
+    strips_.resize(static_cast<std::size_t>((rows.h + stripRows_ - 1) / stripRows_));
   }
-}
+
+  // Draws the calls from `first` on, up to (not including) the first one SDL draws whole or
+  // `end`; returns where it stopped.
+  std::uint32_t DrawRun(const RecordBlocks& records, std::uint32_t first, std::uint32_t end) {
+    std::uint32_t stop = first;
+    while (stop < end && !DrawnWhole(records.At(stop).kind)) ++stop;
+    if (stop == first) return first;
+    const ClipState clipAtStart = clip_;
+    const int partAtStart = clock.part;
+    if (!strips_.empty()) Sort(records, first, stop);
+    for (std::size_t strip = 0; strip < strips_.size(); ++strip) {
+      if (drawsIn_[strip] == 0) continue;
+      clip_ = clipAtStart;
+      clock.Switch(partAtStart);
+      const int top = rows_.y + static_cast<int>(strip) * stripRows_;
+      const SDL_Rect rows{rows_.x, top, rows_.w, std::min(stripRows_, rows_.y + rows_.h - top)};
+      for (const std::uint32_t index : strips_[strip]) Draw(records.At(index), rows);
+    }
+    // The state the run leaves behind, for the calls after it.
+    clip_ = clipAtStart;
+    clock.Switch(partAtStart);
+    for (std::uint32_t index = first; index < stop; ++index) {
+      if (ChangesState(records.At(index).kind)) Follow(records.At(index));
+    }
+    return stop;
+  }
+
+  // A clip or part met among calls drawn whole.
+  void Follow(const DrawRecord& record) {
+    if (record.kind == Kind::Clip) clip_.Follow(record);
+    else if (record.kind == Kind::Part) clock.Switch(record.first);
+  }
+
+  const ClipState& Clip() const { return clip_; }
+  PartClock clock;
+
+ private:
+  // Lists each call of the run under the strips it reaches, in order; state calls go under all.
+  void Sort(const RecordBlocks& records, std::uint32_t first, std::uint32_t stop) {
+    for (auto& strip : strips_) strip.clear();
+    drawsIn_.assign(strips_.size(), 0);
+    const int last = static_cast<int>(strips_.size()) - 1;
+    for (std::uint32_t index = first; index < stop; ++index) {
+      const DrawRecord& record = records.At(index);
+      const bool everywhere = ChangesState(record.kind) || record.kind == Kind::Clear;
+      const int top = everywhere ? rows_.y : std::max(record.top, rows_.y);
+      const int bottom = everywhere ? rows_.y + rows_.h : std::min(record.bottom, rows_.y + rows_.h);
+      if (top >= bottom) continue;
+      const int from = std::clamp((top - rows_.y) / stripRows_, 0, last);
+      const int to = std::clamp((bottom - 1 - rows_.y) / stripRows_, 0, last);
+      for (int strip = from; strip <= to; ++strip) {
+        strips_[static_cast<std::size_t>(strip)].push_back(index);
+        if (!ChangesState(record.kind)) ++drawsIn_[static_cast<std::size_t>(strip)];
+      }
+    }
+  }
+
+  void Draw(const DrawRecord& record, const SDL_Rect& rows) {
+    switch (record.kind) {
+      case Kind::Clip:
+      case Kind::Part: Follow(record); break;
+      // Clearing ignores the clip, as SDL's does.
+      case Kind::Clear: WriteIntoArea(*target_, rows, record); break;
+      default: WriteIntoArea(*target_, clip_.Area(rows), record); break;
+    }
+  }
+
+  SDL_Surface* target_ = nullptr;
+  SDL_Rect rows_{};
+  ClipState clip_;
+  int stripRows_ = 32;
+  std::vector<std::vector<std::uint32_t>> strips_;
+  std::vector<int> drawsIn_;
+};
 
 class BandedFrame {
  public:
@@ -156,8 +236,8 @@ class BandedFrame {
   }
 
   BandTimes TakeTimes() {
-    BandTimes times{upper_.ms, lowerMs_};
-    upper_.ms = {};
+    BandTimes times{upper_.clock.ms, lowerMs_};
+    upper_.clock.ms = {};
     lowerMs_ = {};
     return times;
   }
@@ -172,8 +252,10 @@ class BandedFrame {
     count_ = 0;
     seam_ = fixedSeam_ > 0 ? std::min(fixedSeam_, target->h) : target->h / 2;
     // The clip the game set before the bands took over.
-    upperClip_.clipped = SDL_RenderIsClipEnabled(renderer);
-    if (upperClip_.clipped) SDL_RenderGetClipRect(renderer, &upperClip_.rect);
+    ClipState clip;
+    clip.clipped = SDL_RenderIsClipEnabled(renderer);
+    if (clip.clipped) SDL_RenderGetClipRect(renderer, &clip.rect);
+    upper_.Begin(target_, UpperRows(), clip, markedPart_);
     NextFrame();
     worker_ = std::jthread([this](const std::stop_token& stop) { RunLowerBand(stop); });
   }
@@ -237,35 +319,27 @@ class BandedFrame {
   }
 
   void DrawUpperBand(std::uint32_t count) {
-    const Band band = UpperBand();
-    upper_.Start();
+    upper_.clock.Start();
     for (std::uint32_t i = 0; i < count;) {
-      const DrawRecord& record = records_.At(i);
-      if (!DrawnWhole(record.kind)) {
-        DrawInBand(record, band, upperClip_, upper_);
-        ++i;
-        continue;
-      }
-      i = DrawWhole(i, count);
+      i = upper_.DrawRun(records_, i, count);
+      if (i < count) i = DrawWhole(i, count);
     }
-    upper_.Stop();
+    upper_.clock.Stop();
   }
 
   // Draws the run of calls from `first` that SDL draws itself (and the clips among them) over the
   // whole screen, once the lower band has caught up with them; returns where the run ends.
   std::uint32_t DrawWhole(std::uint32_t first, std::uint32_t count) {
-    upper_.Stop();
+    upper_.clock.Stop();
     WaitUntilReached(first);
-    upper_.Start();
+    upper_.clock.Start();
     SyncRendererClip();
     std::uint32_t end = first;
     for (; end < count; ++end) {
       const DrawRecord& record = records_.At(end);
-      if (record.kind == Kind::Clip) {
-        upperClip_.Follow(record);
-        SyncRendererClip();
-      } else if (record.kind == Kind::Part) {
-        upper_.Switch(record.first);
+      if (ChangesState(record.kind)) {
+        upper_.Follow(record);
+        if (record.kind == Kind::Clip) SyncRendererClip();
       } else if (DrawnWhole(record.kind)) {
         IssueDraw(renderer_, record, DataOf(record));
       } else {
@@ -288,12 +362,11 @@ class BandedFrame {
   void WaitForLowerBand(std::uint32_t count) {
     WaitUntilReached(count);
     lowerDone_ = Clock::time_point(Clock::duration(lowerFinished_.load(std::memory_order_acquire)));
-    const BandTimes::value_type& lower = lowerTimes_;
-    for (std::size_t i = 0; i < lower.size(); ++i) lowerMs_[i] += lower[i];
+    for (std::size_t i = 0; i < lowerTimes_.size(); ++i) lowerMs_[i] += lowerTimes_[i];
   }
 
   // Moves the seam towards where both bands would have finished together: the game's thread
-  // usually comes late to its band, the second thread draws while the game computes.
+  // comes late to its band, as the second thread draws while the game computes.
   void Balance(Clock::time_point start, Clock::time_point upperDone) {
     const int height = target_->h;
     if (fixedSeam_ > 0) {
@@ -309,12 +382,12 @@ class BandedFrame {
     seam_ = std::clamp(seam_ + step, 0, height);
   }
 
-  Band UpperBand() const { return Band{target_, SDL_Rect{0, 0, target_->w, seam_}}; }
-  Band LowerBand() const { return Band{target_, SDL_Rect{0, seam_, target_->w, target_->h - seam_}}; }
+  SDL_Rect UpperRows() const { return SDL_Rect{0, 0, target_->w, seam_}; }
+  SDL_Rect LowerRows() const { return SDL_Rect{0, seam_, target_->w, target_->h - seam_}; }
 
   void SyncRendererClip() {
-    const SDL_Rect& rect = upperClip_.rect;
-    SDL_RenderSetClipRect(renderer_, upperClip_.clipped ? &rect : nullptr);
+    const ClipState& clip = upper_.Clip();
+    SDL_RenderSetClipRect(renderer_, clip.clipped ? &clip.rect : nullptr);
   }
 
   // The next frame's calls start afresh; the second thread takes the new seam and clip with them.
@@ -323,9 +396,10 @@ class BandedFrame {
     vertices_.clear();
     indices_.clear();
     rects_.clear();
-    lowerStart_ = upperClip_;
+    lowerStart_ = upper_.Clip();
     lowerPart_ = markedPart_;
-    lowerBand_ = LowerBand();
+    lowerRows_ = LowerRows();
+    upper_.Begin(target_, UpperRows(), upper_.Clip(), markedPart_);
     ++epoch_;
     published_.store(Tagged(epoch_, 0), std::memory_order_release);
     published_.notify_one();
@@ -335,34 +409,34 @@ class BandedFrame {
   // waits at each call SDL draws whole until the game's thread has drawn it.
   void RunLowerBand(const std::stop_token& stop) {
     std::uint32_t epoch = 0, done = 0;
-    Band band;
-    ClipState clip;
-    PartClock clock;
+    BandPainter lower;
     while (!stop.stop_requested()) {
       const std::uint64_t published = published_.load(std::memory_order_acquire);
       if (EpochOf(published) != epoch) {
         epoch = EpochOf(published);
         done = 0;
-        band = lowerBand_;
-        clip = lowerStart_;
-        clock = PartClock{};
-        clock.part = lowerPart_;
+        lower.Begin(target_, lowerRows_, lowerStart_, lowerPart_);
+        lower.clock.ms = {};
       }
-      if (done == CountOf(published)) {
-        clock.Stop();
-        lowerTimes_ = clock.ms;
+      const std::uint32_t count = CountOf(published);
+      if (done == count) {
+        lowerTimes_ = lower.clock.ms;
         lowerFinished_.store(Clock::now().time_since_epoch().count(), std::memory_order_relaxed);
         reached_.store(Tagged(epoch, done), std::memory_order_release);
         reached_.notify_one();
         published_.wait(published, std::memory_order_acquire);
         continue;
       }
-      clock.Start();
-      for (const std::uint32_t end = CountOf(published); done < end && !stop.stop_requested(); ++done) {
-        const DrawRecord& record = records_.At(done);
-        if (!DrawnWhole(record.kind)) DrawInBand(record, band, clip, clock);
-        else if (!WaitToPass(epoch, done, clock, stop)) return;
+      lower.clock.Start();
+      while (done < count && !stop.stop_requested()) {
+        done = lower.DrawRun(records_, done, count);
+        if (done == count) break;
+        if (!WaitToPass(epoch, done, lower.clock, stop)) return;
+        // The calls drawn whole, and the clips and parts among them.
+        const std::uint32_t passed = std::min(CountOf(passed_.load(std::memory_order_acquire)), count);
+        for (; done < passed; ++done) lower.Follow(records_.At(done));
       }
+      lower.clock.Stop();
     }
   }
 
@@ -392,15 +466,14 @@ class BandedFrame {
   std::uint32_t epoch_ = 0, count_ = 0;
   int seam_ = 0, fixedSeam_ = 0;
   int wantedPart_ = 0, markedPart_ = 0;
-  ClipState upperClip_;
-  PartClock upper_;
+  BandPainter upper_;
   BandTimes::value_type lowerMs_{};
   Clock::time_point lowerDone_{};
   // Written by the game's thread before a frame's first call is published, read by the second
   // thread once it sees that frame.
   ClipState lowerStart_;
   int lowerPart_ = 0;
-  Band lowerBand_;
+  SDL_Rect lowerRows_{};
   // Written by the second thread before it says it has reached the end, read after.
   BandTimes::value_type lowerTimes_{};
   std::atomic<Clock::rep> lowerFinished_{0};

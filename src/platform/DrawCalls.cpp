@@ -245,13 +245,15 @@ bool CanRenderSpans(SDL_Renderer* renderer, const TextureLook& look) {
 }
 
 bool RenderSpans(SDL_Renderer* renderer, const SpriteSpans& sprite, int x, int y, const TextureLook& look) {
-  if (!CanRenderSpans(renderer, look)) return false;
+  if (!SpansCanDraw(sprite, look) || !SoftwareTarget(renderer)) return false;
   DrawRecord record;
   record.kind = Kind::Spans;
   record.sprite = &sprite;
   record.look = look;
   record.target = SDL_FRect{static_cast<float>(x), static_cast<float>(y), static_cast<float>(sprite.Width()),
                             static_cast<float>(sprite.Height())};
+  record.top = y;
+  record.bottom = y + sprite.Height();
   Draw(renderer, record);
   return true;
 }
@@ -270,6 +272,9 @@ bool RenderTurned(SDL_Renderer* renderer, SDL_Texture* texture, const TextureLoo
   record.smooth = scaleMode != SDL_ScaleModeNearest;
   record.angle = angle;
   record.centre = centre;
+  const SDL_Rect box = TurnedBox(picture.width, picture.height, Turn{angle, centre, record.smooth});
+  record.top = static_cast<int>(target.y) + box.y;
+  record.bottom = record.top + box.h;
   Draw(renderer, record);
   return true;
 }

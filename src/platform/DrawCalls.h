@@ -48,7 +48,7 @@ void RenderClear(SDL_Renderer* renderer, SDL_Color colour);
 void RenderClipRect(SDL_Renderer* renderer, const SDL_Rect* clip);
 // Blends a sprite with its top-left at (x, y) straight into a software renderer's back
 // buffer, as an unscaled RenderCopy would (see SpriteSpans); false, drawing nothing, when
-// the renderer draws on a GPU or the blend mode is not alpha or additive.
+// the renderer draws on a GPU or the sprite cannot be drawn so with that look (SpansCanDraw).
 bool RenderSpans(SDL_Renderer* renderer, const SpriteSpans& sprite, int x, int y, const TextureLook& look);
 // True when RenderSpans draws with this look on this renderer.
 bool CanRenderSpans(SDL_Renderer* renderer, const TextureLook& look);

@@ -34,6 +34,8 @@ struct DrawRecord {
   bool clipped = false;
   // Where the call's vertices, indices or rectangles lie in the list's side arrays.
   int first = 0, count = 0, firstIndex = 0, indexCount = 0;
+  // The screen rows [top, bottom) a span or turned copy may write.
+  int top = 0, bottom = 0;
 };
 
 // The vertices, indices and rectangles a record points into.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <type_traits>
 
 namespace tolvex {
 
@@ -15,6 +16,8 @@ SpriteSpans::SpriteSpans(const std::uint32_t* pixels, int stride, int width, int
     span.end = width;
     while (span.end > span.begin && (row[span.end - 1] >> 24) == 0) --span.end;
     visible_ += span.end - span.begin;
+    span.opaque = span.begin < span.end && std::all_of(row + span.begin, row + span.end,
+                                                       [](std::uint32_t pixel) { return (pixel >> 24) == 255; });
     if (span.begin < span.end) {
       const SDL_Rect line{span.begin, y, span.end - span.begin, 1};
       if (box_.w == 0) box_ = line;
@@ -28,9 +31,18 @@ SpriteSpans::SpriteSpans(const std::uint32_t* pixels, int stride, int width, int
     }
   }
   base_ = storage == Storage::Refer ? pixels : copy_.data();
+  opaque_ = Height() > 0 && std::all_of(spans_.begin(), spans_.end(), [width](const Span& span) {
+    return span.opaque && span.begin == 0 && span.end == width;
+  });
 }
 
 bool SpansCanBlend(SDL_BlendMode blend) { return blend == SDL_BLENDMODE_BLEND || blend == SDL_BLENDMODE_ADD; }
+
+bool SpansCanDraw(const SpriteSpans& sprite, const TextureLook& look) {
+  const SDL_Color mod = look.mod;
+  return SpansCanBlend(look.blend) ||
+         (look.blend == SDL_BLENDMODE_NONE && sprite.Opaque() && (mod.r & mod.g & mod.b & mod.a) == 255);
+}
 
 namespace {
 
@@ -41,6 +53,7 @@ struct BlitRow {
   std::uint32_t* dst = nullptr;
   const std::uint32_t* src = nullptr;
   int n = 0;
+  bool opaque = false;  // every pixel of it fully opaque
 };
 
 // Where the rows of a sprite land on the screen, clipped, worked out once per sprite.
@@ -62,7 +75,7 @@ struct SpanBlit {
     const int begin = std::max(span.begin, left), end = std::min(span.end, right);
     if (begin >= end) return {};
     auto* line = reinterpret_cast<std::uint32_t*>(screen + static_cast<std::ptrdiff_t>(row) * pitch);
-    return {line + x + begin, sprite.At(begin, row - y), end - begin};
+    return {line + x + begin, sprite.At(begin, row - y), end - begin, span.opaque};
   }
 
   // Row `row`, its pixels asked for, the sprite's and the screen's.
@@ -312,11 +325,12 @@ template <int W, class Blend>
   if (lastChanges) P::Store(dst + n - W, last);
 }
 
-// Any row: kWidest pixels at a time (eight or four), four for a row of four to seven, and shorter
-// rows through a small buffer.
+// Any row: kWidest pixels at a time (sixteen, eight or four), fewer for a shorter row, and rows
+// of fewer than four through a small buffer.
 template <int kWidest, class Blend>
 [[gnu::always_inline]] inline void RowOf(std::uint32_t* dst, const std::uint32_t* src, int n, const Blend& blend) {
-  if (kWidest == 8 && n >= 8) return RunOf<kWidest>(dst, src, n, blend);
+  if (kWidest >= 16 && n >= 16) return RunOf<16>(dst, src, n, blend);
+  if (kWidest >= 8 && n >= 8) return RunOf<8>(dst, src, n, blend);
   if (n >= 4) return RunOf<4>(dst, src, n, blend);
   std::uint32_t texels[4] = {}, pixels[4] = {};
   const auto bytes = static_cast<std::size_t>(n) * sizeof(std::uint32_t);
@@ -327,17 +341,30 @@ template <int kWidest, class Blend>
 }
 
 // A whole sprite row by row inside one build: most sprites are small, and a call chosen per
-// instruction set for every row would cost as much as blending it.
+// instruction set for every row would cost as much as blending it. Plain alpha blending copies
+// an opaque texel as it is, so a row opaque throughout is copied (a backdrop's, mostly).
 template <int kWidest, class Blend>
 [[gnu::always_inline]] inline void EachRow(const SpanBlit& blit, const Blend& blend) {
   for (RowQueue rows(blit); !rows.Done();) {
     const BlitRow line = rows.Next();
-    if (line.n > 0) RowOf<kWidest>(line.dst, line.src, line.n, blend);
+    if (line.n <= 0) continue;
+    if constexpr (std::is_same_v<Blend, Plain>) {
+      if (line.opaque) {
+        std::memcpy(line.dst, line.src, static_cast<std::size_t>(line.n) * sizeof(std::uint32_t));
+        continue;
+      }
+    }
+    RowOf<kWidest>(line.dst, line.src, line.n, blend);
   }
 }
 
 const bool kAvx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
+const bool kAvx512 = __builtin_cpu_supports("avx512bw");
 
+template <class Blend>
+[[gnu::target("avx512bw")]] void RowsAvx512(const SpanBlit& blit, const Blend blend) {
+  EachRow<16>(blit, blend);
+}
 template <class Blend>
 [[gnu::target("avx2")]] void RowsAvx2(const SpanBlit& blit, const Blend blend) {
   EachRow<8>(blit, blend);
@@ -348,9 +375,14 @@ void RowsPlain(const SpanBlit& blit, const Blend blend) {
 }
 template <class Blend>
 void Rows(const SpanBlit& blit, const Blend blend) {
+  if (kAvx512) return RowsAvx512(blit, blend);
   kAvx2 ? RowsAvx2(blit, blend) : RowsPlain(blit, blend);
 }
 
+template <class Blend>
+[[gnu::target("avx512bw")]] void RowAvx512(std::uint32_t* dst, const std::uint32_t* src, int n, const Blend blend) {
+  RowOf<16>(dst, src, n, blend);
+}
 template <class Blend>
 [[gnu::target("avx2")]] void RowAvx2(std::uint32_t* dst, const std::uint32_t* src, int n, const Blend blend) {
   RowOf<8>(dst, src, n, blend);
@@ -361,6 +393,7 @@ void RowPlain(std::uint32_t* dst, const std::uint32_t* src, int n, const Blend b
 }
 template <class Blend>
 void OneRow(std::uint32_t* dst, const std::uint32_t* src, int n, const Blend blend) {
+  if (kAvx512) return RowAvx512(dst, src, n, blend);
   kAvx2 ? RowAvx2(dst, src, n, blend) : RowPlain(dst, src, n, blend);
 }
 
@@ -378,13 +411,14 @@ void BlendRowsUnmodulated(const SpanBlit& blit, SDL_Color) { Rows(blit, Plain{})
 
 namespace {
 
-// How a look blends a row: adding, SDL's shortcut for plain alpha blending, or alpha blending
-// with a tint.
-enum class RowBlend { Add, Plain, Tinted };
+// How a look blends a row: adding, SDL's shortcut for plain alpha blending, alpha blending
+// with a tint, or copying without blending.
+enum class RowBlend { Add, Plain, Tinted, Copy };
 
 RowBlend RowBlendOf(const TextureLook& look) {
   const SDL_Color mod = look.mod;
   if (look.blend == SDL_BLENDMODE_ADD) return RowBlend::Add;
+  if (look.blend == SDL_BLENDMODE_NONE) return RowBlend::Copy;
   return (mod.r & mod.g & mod.b & mod.a) == 255 ? RowBlend::Plain : RowBlend::Tinted;
 }
 
@@ -395,8 +429,19 @@ void BlendSpanRow(std::uint32_t* dst, const std::uint32_t* src, int n, const Tex
     case RowBlend::Add: AddRow(dst, src, n, look.mod); break;
     case RowBlend::Plain: BlendRowUnmodulated(dst, src, n); break;
     case RowBlend::Tinted: BlendRow(dst, src, n, look.mod); break;
+    case RowBlend::Copy: std::memcpy(dst, src, static_cast<std::size_t>(n) * sizeof(std::uint32_t)); break;
   }
 }
+
+namespace {
+// An opaque sprite's rows copied as they are.
+void CopyRows(const SpanBlit& blit) {
+  for (RowQueue rows(blit); !rows.Done();) {
+    const BlitRow line = rows.Next();
+    if (line.n > 0) std::memcpy(line.dst, line.src, static_cast<std::size_t>(line.n) * sizeof(std::uint32_t));
+  }
+}
+}  // namespace
 
 void BlitSpans(SDL_Surface& target, const SDL_Rect& clip, const SpriteSpans& sprite, int x, int y,
                const TextureLook& look) {
@@ -405,6 +450,7 @@ void BlitSpans(SDL_Surface& target, const SDL_Rect& clip, const SpriteSpans& spr
     case RowBlend::Add: AddRows(blit, look.mod); break;
     case RowBlend::Plain: BlendRowsUnmodulated(blit, look.mod); break;
     case RowBlend::Tinted: BlendRows(blit, look.mod); break;
+    case RowBlend::Copy: CopyRows(blit); break;
   }
 }
 

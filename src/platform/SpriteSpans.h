@@ -22,6 +22,7 @@ class SpriteSpans {
   struct Span {
     int begin = 0, end = 0;
     std::ptrdiff_t offset = 0;  // where pixel x of the row lies: at offset + x
+    bool opaque = false;        // every pixel of the span is fully opaque
   };
   // Keep a reference to the pixels, or a copy of just the visible ones.
   enum class Storage { Refer, Copy };
@@ -36,6 +37,8 @@ class SpriteSpans {
   int Height() const { return static_cast<int>(spans_.size()); }
   // Visible pixels, summed over the rows.
   int VisiblePixels() const { return visible_; }
+  // Every pixel of the picture is fully opaque (a backdrop's tile, say).
+  bool Opaque() const { return opaque_; }
   // The smallest rectangle holding every visible pixel; empty (w = h = 0) when none is.
   const SDL_Rect& VisibleBox() const { return box_; }
   Span RowSpan(int y) const { return spans_[static_cast<std::size_t>(y)]; }
@@ -57,6 +60,7 @@ class SpriteSpans {
 
  private:
   int width_, visible_ = 0;
+  bool opaque_ = false;
   SDL_Rect box_{0, 0, 0, 0};
   std::vector<Span> spans_;
   std::vector<std::uint32_t> copy_;
@@ -65,6 +69,10 @@ class SpriteSpans {
 
 // True for the blend modes BlitSpans draws (alpha and additive).
 bool SpansCanBlend(SDL_BlendMode blend);
+// True where BlitSpans draws the sprite with that look: blending it, or, for a copy without
+// blending or tint, copying it when every pixel is opaque (SDL copies every pixel, the
+// transparent ones the spans leave out included).
+bool SpansCanDraw(const SpriteSpans& sprite, const TextureLook& look);
 // Blends n source pixels over n screen pixels with that look (alpha or additive), with SDL's
 // arithmetic for a copy from an ARGB8888 surface.
 void BlendSpanRow(std::uint32_t* dst, const std::uint32_t* src, int n, const TextureLook& look);

@@ -29,6 +29,10 @@ struct Turn {
   bool smooth = true;
 };
 
+// The box a picture of this size covers when turned, relative to its unturned top-left, as SDL
+// works it out: every pixel BlitTurned may write lies in it.
+SDL_Rect TurnedBox(int width, int height, const Turn& turn);
+
 // Blends picture, turned, with its unturned top-left at (x, y) into an ARGB8888 surface,
 // clipped to clip, exactly as SDL's software renderer draws an unscaled, unmirrored
 // turned copy with that look (alpha or additive blending).

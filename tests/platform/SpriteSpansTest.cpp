@@ -58,6 +58,38 @@ TEST_F(SpriteSpansTest, EveryLookMatchesSdlToTheBit) {
   }
 }
 
+// A backdrop's opaque rows are copied as they are, wherever the row is cut; rows with a hole
+// or a translucent pixel are blended, sixteen, eight or four pixels at a time.
+TEST_F(SpriteSpansTest, OpaqueRowsMatchSdl) {
+  std::mt19937 random(5);
+  Pixmap pixmap(45, 12);
+  for (auto& pixel : pixmap.pixels) pixel = 0xFF000000u | static_cast<std::uint32_t>(random());
+  pixmap.At(30, 4) = 0x80123456u;  // one row translucent in the middle
+  pixmap.At(44, 7) = 0;            // one row shorter
+  const ImagePtr sprite = CreateImageFromPixmap(std::move(pixmap));
+  EXPECT_TRUE(sprite->Spans().RowSpan(0).opaque);
+  EXPECT_FALSE(sprite->Spans().RowSpan(4).opaque);
+  EXPECT_TRUE(sprite->Spans().RowSpan(7).opaque);
+  for (const SDL_Color& mod : {SDL_Color{255, 255, 255, 255}, SDL_Color{255, 255, 255, 200}, SDL_Color{90, 255, 255, 255}}) {
+    for (const auto& [x, y] : {std::pair{20.0f, 30.0f}, {-13.0f, 90.0f}, {70.0f, -3.0f}}) {
+      ExpectSameAsSdl(*sprite, x, y, TextureLook{SDL_BLENDMODE_BLEND, mod});
+      ExpectSameAsSdl(*sprite, x, y, TextureLook{SDL_BLENDMODE_ADD, mod});
+    }
+  }
+  // A backdrop drawn solid: only a picture opaque throughout is copied without SDL.
+  EXPECT_FALSE(sprite->Spans().Opaque());
+  EXPECT_FALSE(RenderSpans(ScreenRenderer(), sprite->Spans(), 0, 0, TextureLook{SDL_BLENDMODE_NONE, {255, 255, 255, 255}}));
+  Pixmap solid(45, 12);
+  for (auto& pixel : solid.pixels) pixel = 0xFF000000u | static_cast<std::uint32_t>(random());
+  const ImagePtr backdrop = CreateImageFromPixmap(std::move(solid));
+  ASSERT_TRUE(backdrop->Spans().Opaque());
+  for (const auto& [x, y] : {std::pair{20.0f, 30.0f}, {-13.0f, 90.0f}}) {
+    ExpectSameAsSdl(*backdrop, x, y, TextureLook{SDL_BLENDMODE_NONE, {255, 255, 255, 255}});
+  }
+  EXPECT_FALSE(RenderSpans(ScreenRenderer(), backdrop->Spans(), 0, 0, TextureLook{SDL_BLENDMODE_NONE, {255, 255, 255, 128}}))
+      << "a faded copy without blending is SDL's";
+}
+
 TEST_F(SpriteSpansTest, PlacementAndClippingMatchSdl) {
   std::mt19937 random(5);
   const ImagePtr sprite = CreateImageFromPixmap(Sprite(random, 41, 33));
