@@ -1,7 +1,5 @@
 #include "core/Globals.h"
 
-#include "world/TUniverse.h"
-
 namespace tolvex {
 
 int GfxWidth = 1280, GfxHeight = 720, GfxDepth = 0;
@@ -13,7 +11,6 @@ std::string PlayerName;
 
 std::uint8_t GameState = kStateNone;
 std::uint8_t QuitGame = 0;
-std::unique_ptr<TUniverse> Universe;
 std::shared_ptr<TShip> Player;
 std::shared_ptr<TGObject> CameraTarget;
 float Difficulty = 1.0f;
@@ -49,7 +46,6 @@ void ResetShellGlobals() {
   PlayerName.clear();
   GameState = kStateNone;
   QuitGame = 0;
-  Universe.reset();
   Player.reset();
   CameraTarget.reset();
   Difficulty = 1.0f;

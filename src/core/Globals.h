@@ -26,6 +26,7 @@ extern std::string PlayerName;
 // States and the world.
 extern std::uint8_t GameState;
 extern std::uint8_t QuitGame;
+// The world of the running battle; it lives with its class in world/, the ship layer.
 extern std::unique_ptr<TUniverse> Universe;
 // The player's ship; kept after its death until the next game starts.
 extern std::shared_ptr<TShip> Player;

@@ -70,4 +70,19 @@ void PlaySoundAt(const SoundPtr& sound, int x, int y) {
   SetChannelVolume(channel, (1.0f - v) * SfxVolume);
 }
 
+std::string Latin1ToUtf8(std::string_view text) {
+  std::string utf8;
+  utf8.reserve(text.size());
+  for (const char c : text) {
+    const auto code = static_cast<unsigned char>(c);
+    if (code < 0x80) {
+      utf8.push_back(c);
+    } else {
+      utf8.push_back(static_cast<char>(0xC0 | code >> 6));
+      utf8.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    }
+  }
+  return utf8;
+}
+
 }  // namespace tolvex

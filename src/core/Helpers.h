@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "platform/Sound.h"
-#include "scores/RankTitle.h"
 
 namespace tolvex {
 
@@ -18,6 +17,8 @@ void SetColorRGB(int rgb);
 // The whole number a text starts with (after blanks, with an optional sign), as settings and files
 // read numbers: 0 when the text does not start with one; held at the ends of int's range.
 int TextToInt(std::string_view text);
+// The game's Latin-1 text as UTF-8 (JSON text must be UTF-8).
+std::string Latin1ToUtf8(std::string_view text);
 // The same for a decimal number; 0 for text that is not one, and for "inf", "nan" and overflow.
 float TextToFloat(std::string_view text);
 // The attenuation of a sound dx, dy pixels from the screen centre: 0 there, 1 at the edge of hearing.

@@ -9,7 +9,7 @@
 #include <limits>
 #include <utility>
 
-#include "core/FourLanes.h"
+#include "platform/FourLanes.h"
 #include "platform/Clock.h"
 
 namespace tolvex {

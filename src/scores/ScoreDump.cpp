@@ -3,8 +3,8 @@
 #include <nlohmann/json.hpp>
 
 #include "core/Globals.h"
+#include "core/Helpers.h"
 #include "scores/TScore.h"
-#include "ui/MessageDump.h"
 
 namespace tolvex {
 

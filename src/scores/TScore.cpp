@@ -8,7 +8,7 @@
 #include "core/Helpers.h"
 #include "platform/Clock.h"
 #include "platform/Diagnostics.h"
-#include "ui/TTextfield.h"
+#include "scores/RankTitle.h"
 
 namespace tolvex {
 
@@ -114,14 +114,14 @@ int TScore::GetLowest() {
   return 0;
 }
 
-void TScore::FillTextfield(TTextfield& panel) {
-  panel.AddContent("___ Highscore " + std::string(Version) + " ___");
-  panel.AddContent("Name   - Date - Points - Rank");
+std::vector<std::string> TScore::PanelLines() {
+  std::vector<std::string> lines{"___ Highscore " + std::string(Version) + " ___", "Name   - Date - Points - Rank"};
   std::size_t place = 0;
   for (const TScorePtr& entry : ScoreList()) {
-    panel.AddContent("");
-    panel.AddContent(EntryLine(*entry, ++place));
+    lines.emplace_back();
+    lines.push_back(EntryLine(*entry, ++place));
   }
+  return lines;
 }
 
 std::vector<std::string> TScore::extractParams(std::string_view line) {

@@ -15,7 +15,6 @@
 
 namespace tolvex {
 
-class TTextfield;
 
 // One entry of the highscore list; the type's static operations manage the whole list.
 class TScore {
@@ -57,8 +56,14 @@ class TScore {
   static void Save();
   // Adds the file's entries whose check values hold, and takes its best rank.
   static void Load();
-  // Appends the list's lines (title, header, one entry each) to a text panel.
-  static void FillTextfield(TTextfield& panel);
+  // The highscore panel's lines: a heading of two lines, then a blank line and a line per entry.
+  static std::vector<std::string> PanelLines();
+  // Appends the panel's lines to a text panel (the highscore screen's TTextfield: anything with
+  // AddContent), so the list needs nothing of the interface.
+  template <class Panel>
+  static void FillTextfield(Panel& panel) {
+    for (const std::string& line : PanelLines()) panel.AddContent(line);
+  }
   // Splits a file line: the key before the first "=", then the comma-separated fields after it.
   static std::vector<std::string> extractParams(std::string_view line);
 

@@ -10,9 +10,9 @@
 #include "core/Globals.h"
 #include "core/Helpers.h"
 #include "platform/Diagnostics.h"
+#include "scores/RankTitle.h"
 #include "scores/TScore.h"
 #include "shell/TMusic.h"
-#include "ui/MessageDump.h"
 #include "world/TShip.h"
 
 namespace tolvex {

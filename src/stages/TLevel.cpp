@@ -54,6 +54,7 @@ void TLevel::SetLevel(TLevelPtr stage) {
   }
   SwitchAmbient(CurrentLevel.get(), *stage);
   CurrentLevel = std::move(stage);
+  SetRunningStage(CurrentLevel);
   CurrentLevel->Init();
 }
 
@@ -115,6 +116,7 @@ void TLevel::TellConditions(std::string_view msg) {
 
 void ResetStages() {
   CurrentLevel.reset();
+  SetRunningStage(nullptr);
   Levels.clear();
 }
 

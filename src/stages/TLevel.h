@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/StageLink.h"
 #include "effects/TAmbient.h"
 
 namespace tolvex {
@@ -14,7 +15,7 @@ class TLevel;
 using TLevelPtr = std::shared_ptr<TLevel>;
 using TConditionPtr = std::shared_ptr<TCondition>;
 
-class TLevel {
+class TLevel : public StageLink {
  public:
   // Shown as a message when the stage starts; "" shows nothing.
   std::string Name;
@@ -50,8 +51,9 @@ class TLevel {
   void Run();
   // Spawns one enemy picked by weight.
   void NewEnemy();
+  const std::string& StageName() const override { return Name; }
   // Passes a message ("shipdeath,<id>") to every condition.
-  void TellConditions(std::string_view msg);
+  void TellConditions(std::string_view msg) override;
 
   // The entry a weighted draw r (1..totalchance) picks, or -1 for none.
   int PickEntry(int r) const;

@@ -15,7 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/FourLanes.h"
+#include "platform/FourLanes.h"
 #include "weapons/ShotBroadPhase.h"
 #include "weapons/TRocket.h"
 #include "world/TShip.h"

@@ -5,8 +5,8 @@
 #include <nlohmann/json.hpp>
 
 #include "core/Globals.h"
+#include "core/Helpers.h"
 #include "platform/Graphics.h"
-#include "ui/MessageDump.h"
 
 namespace tolvex {
 

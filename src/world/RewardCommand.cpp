@@ -3,9 +3,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "content/TShipInfo.h"
 #include "core/Globals.h"
-#include "stages/TLevel.h"
+#include "core/StageLink.h"
 #include "ui/TMessage.h"
 #include "weapons/TGun.h"
 #include "world/PlayerShip.h"
@@ -101,7 +100,7 @@ void RunRewardCommand(std::string_view command) {
   } else if (key == "buddy") {
     SpawnBuddy();
   } else if (key == "telldeath") {
-    if (CurrentLevel) CurrentLevel->TellConditions("shipdeath," + value);
+    TellRunningStage("shipdeath," + value);
   }
 }
 

@@ -9,6 +9,7 @@
 #include "core/ShellSounds.h"
 #include "effects/TBGObject.h"
 #include "platform/Clock.h"
+#include "scores/RankTitle.h"
 #include "ui/TMessage.h"
 #include "weapons/TGun.h"
 #include "world/DebrisImages.h"

@@ -7,11 +7,11 @@
 
 #include "core/Globals.h"
 #include "core/Helpers.h"
+#include "core/StageLink.h"
 #include "effects/ParticleEngine.h"
 #include "platform/Clock.h"
 #include "platform/Diagnostics.h"
 #include "platform/Graphics.h"
-#include "stages/TLevel.h"
 #include "ui/GameFonts.h"
 #include "world/HudImages.h"
 #include "world/HudRecord.h"
@@ -81,7 +81,7 @@ void TShip::DrawStatusLines() {
   SetScale(1, 1);
   SetAlpha(1);
   SetBlend(kBlendAlpha);
-  DrawHudText(TLevel::GetCurrentLevelName(), 10, 20);
+  DrawHudText(RunningStageName(), 10, 20);
   SetColor(255, 100, 50);
   DrawHudText("Kills: " + std::to_string(Kills), 10, 50);
   SetColor(50, 100, 255);

@@ -1,6 +1,10 @@
 #include "world/TUniverse.h"
 
+#include "core/Globals.h"
+
 namespace tolvex {
+
+std::unique_ptr<TUniverse> Universe;
 
 TUniverse::TUniverse() { WorldListSlot() = std::make_unique<WorldListType>(); }
 

@@ -7,6 +7,7 @@
 
 #include "core/Globals.h"
 #include "core/Helpers.h"
+#include "scores/RankTitle.h"
 #include "support/SilentSound.h"
 #include "support/TempFolder.h"
 

@@ -8,6 +8,7 @@
 #include "RunningServer.h"
 #include "core/Helpers.h"
 #include "scores/OnlineClient.h"
+#include "scores/RankTitle.h"
 #include "support/FileText.h"
 #include "support/MenuClick.h"
 #include "support/OnlineRecordPrint.h"

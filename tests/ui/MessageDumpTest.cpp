@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "core/Globals.h"
+#include "core/Helpers.h"
 #include "ui/MessageDump.h"
 #include "ui/TMessage.h"
 

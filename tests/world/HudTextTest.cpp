@@ -3,7 +3,7 @@
 
 #include "HudFixture.h"
 #include "platform/Diagnostics.h"
-#include "stages/TLevel.h"
+#include "core/StageLink.h"
 
 namespace tolvex {
 namespace {
@@ -19,8 +19,17 @@ void ExpectLine(const std::string& text, float x, float y, int color) {
   EXPECT_EQ(line->color, color) << text;
 }
 
+// A running stage as the ships see it: only its name.
+struct NamedStage : StageLink {
+  std::string name;
+  explicit NamedStage(std::string stageName) : name(std::move(stageName)) {}
+  const std::string& StageName() const override { return name; }
+  void TellConditions(std::string_view) override {}
+};
+
 TEST_F(HudTextTest, StatusLinesDownTheLeftEdgeMoveUpWhenTheSelectorIsOff) {
-  CurrentLevel = TLevel::Create("Test Stage", 0);
+  const auto stage = std::make_shared<NamedStage>("Test Stage");
+  SetRunningStage(stage);
   player_->Kills = 7;
   player_->Points = 1234.9f;
   player_->RocketAutoSelectHudtext = "Small Ship Fire:OK";
@@ -43,7 +52,7 @@ TEST_F(HudTextTest, StatusLinesDownTheLeftEdgeMoveUpWhenTheSelectorIsOff) {
   ExpectLine("RakAutoSelect: Off [R]", 10, 80, 0xFF6464);
   ExpectLine("AutoAim Helpsystem: On [T]", 10, 95, 0x64FF64);
   ExpectLine("Time:65", 10, 110, 0xF0F0C8);
-  CurrentLevel = nullptr;
+  SetRunningStage(nullptr);
 }
 
 TEST_F(HudTextTest, TargetAndWingmanPanelsAtTheBottomCorners) {
