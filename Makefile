@@ -3,7 +3,22 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps test-deps configure build run test bench contact-sheet sanitize-test fuzz clean package screenshots
+# ccache, where installed (scripts/install-deps.sh installs it), serves compilations this machine
+# has made before, also from another checkout: paths below the checkout count relative to it.
+ifneq ($(shell command -v ccache),)
+LAUNCHER_FLAGS := -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
+endif
+
+# One clang build with AddressSanitizer and UndefinedBehaviorSanitizer serves the tests, the fuzz
+# targets and the whole games under the sanitizers; it takes the generated files from $(BUILD).
+SANITIZE_BUILD ?= build-sanitize
+SANITIZE_FLAGS = -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DTOLVEX_SANITIZE=ON -DTOLVEX_FUZZ=ON -DTOLVEX_ASSETS_FROM=$(abspath $(BUILD))
+
+.PHONY: all deps test-deps configure build assets run test bench contact-sheet sanitize-configure sanitize-test fuzz \
+  clean package screenshots
 
 all: build
 
@@ -15,10 +30,14 @@ test-deps:
 	@bash scripts/install-deps.sh --test
 
 configure: deps
-	@cmake -S . -B $(BUILD) -G "Unix Makefiles" $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B $(BUILD) -G "Unix Makefiles" $(LAUNCHER_FLAGS) $(CMAKE_FLAGS) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
+
+# The generated artwork, fonts, sounds, songs and icons alone.
+assets: configure
+	@cmake --build $(BUILD) --target tolvex_assets -j$(JOBS)
 
 run: build
 	cd $(BUILD)/game && ./tolvex
@@ -33,21 +52,23 @@ bench: build
 	@bash scripts/menu-fps.sh $(BUILD)
 	@bash scripts/fight-fps.sh $(BUILD)
 
-# The tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
-sanitize-test:
-	@$(MAKE) --no-print-directory test BUILD=build-sanitize CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Debug -DTOLVEX_SANITIZE=ON"
+# The sanitizer build's folder, configured (scripts/games.sh builds its program there).
+sanitize-configure: assets
+	@$(MAKE) --no-print-directory configure BUILD=$(SANITIZE_BUILD) CMAKE_FLAGS="$(SANITIZE_FLAGS)"
 
-# The fuzz targets, built with clang in build-fuzz, each run for FUZZ_SECONDS under
-# AddressSanitizer and UndefinedBehaviorSanitizer (FUZZ_TARGETS picks some; see scripts/fuzz.sh).
+# The tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize-test: sanitize-configure
+	@$(MAKE) --no-print-directory test BUILD=$(SANITIZE_BUILD) CMAKE_FLAGS="$(SANITIZE_FLAGS)"
+
+# The fuzz targets of the sanitizer build, each run for FUZZ_SECONDS (FUZZ_TARGETS picks some; see
+# scripts/fuzz.sh).
 FUZZ_SECONDS ?= 60
-fuzz: deps
-	@cmake -S . -B build-fuzz -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
-	  -DCMAKE_CXX_COMPILER=clang++ -DTOLVEX_FUZZ=ON -DBUILD_TESTING=OFF >/dev/null
-	@cmake --build build-fuzz --target fuzzers -j$(JOBS)
-	@FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/fuzz.sh build-fuzz
+fuzz: sanitize-configure
+	@cmake --build $(SANITIZE_BUILD) --target fuzzers -j$(JOBS)
+	@FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/fuzz.sh $(SANITIZE_BUILD)
 
 clean:
-	rm -rf $(BUILD) build-sanitize build-fuzz
+	rm -rf $(BUILD) $(SANITIZE_BUILD)
 
 # The .deb of the installed game (build/tolvex_<version>_<arch>.deb), made by CPack.
 package: build

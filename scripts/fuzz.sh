@@ -2,7 +2,7 @@
 # Runs every fuzz target of a fuzzing build (make fuzz) for FUZZ_SECONDS each, one after the other,
 # and reports each target's executions and findings.
 #
-#   scripts/fuzz.sh [fuzz-build-folder]     (default: build-fuzz)
+#   scripts/fuzz.sh [sanitizer-build-folder]     (default: build-sanitize)
 # Environment: FUZZ_SECONDS (60), FUZZ_TARGETS (names, blank-separated; default: all),
 #              FUZZ_MAX_LEN (4096 bytes per input), FUZZ_RUNS (stop a target after this many
 #              executions, if that comes before FUZZ_SECONDS; default: no such limit).
@@ -12,7 +12,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
-build=$(cd "${1:-build-fuzz}" && pwd)
+build=$(cd "${1:-build-sanitize}" && pwd)
 seconds=${FUZZ_SECONDS:-60}
 max_len=${FUZZ_MAX_LEN:-4096}
 runs=${FUZZ_RUNS:--1}

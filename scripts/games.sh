@@ -21,7 +21,7 @@ size=${GAMES_SIZE:-640x480}
 frame_ms=16
 
 cd "$root"
-make --no-print-directory configure BUILD="$build" CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Debug -DTOLVEX_SANITIZE=ON"
+make --no-print-directory sanitize-configure SANITIZE_BUILD="$build"
 cmake --build "$build" --target tolvex -j"$(nproc)" >/dev/null
 out=$(mkdir -p "${GAMES_OUT:-$build/games}" && cd "${GAMES_OUT:-$build/games}" && pwd)
 rm -rf "$out"/* && mkdir -p "$out/results"

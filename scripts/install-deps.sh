@@ -17,6 +17,7 @@ PACKAGES=(
   espeak-ng
   clang libclang-rt-14-dev
   dpkg-dev desktop-file-utils appstream groff-base
+  ccache
 )
 [ "${1:-}" = "--test" ] && PACKAGES+=(chromium)
 

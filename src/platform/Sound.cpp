@@ -18,9 +18,9 @@ namespace tolvex {
 class Sound {
  public:
   explicit Sound(Mix_Chunk* chunk) : chunk_(chunk) {}
-  ~Sound() {
-    if (AudioOpen()) Mix_FreeChunk(chunk_);
-  }
+  // Freed even after the device has closed: effects held by the ship tables outlive it, and
+  // SDL_mixer lets a chunk go at any time.
+  ~Sound() { Mix_FreeChunk(chunk_); }
   Sound(const Sound&) = delete;
   Sound& operator=(const Sound&) = delete;
   Mix_Chunk* Chunk() const { return chunk_; }
