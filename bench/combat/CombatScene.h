@@ -7,7 +7,7 @@
 
 namespace tolvex {
 
-struct FrameHooks;
+class FrameHooks;
 
 // The fights' shots and rockets kept flying.
 constexpr int kShots = 1500;

@@ -166,7 +166,8 @@ TEST_F(TurnedCopyTest, ScaledCopiesMatchSdl) {
   const float x = 41.3f, y = 50.8f;
   for (const SDL_ScaleMode mode : {SDL_ScaleModeLinear, SDL_ScaleModeNearest}) {
     SDL_SetTextureScaleMode(sprite->Texture(ScreenRenderer()), mode);
-    for (const auto& [sx, sy] : scales) {
+    for (const auto& scale : scales) {
+      const float sx = scale.first, sy = scale.second;  // lambdas cannot capture bindings in clang 14
       for (const double angle : {0.0, 90.0, 33.3, 181.7}) {
         for (std::size_t look = 0; look < std::size(looks); ++look) {
           for (const int frame : {0, 1}) {

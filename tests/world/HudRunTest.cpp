@@ -77,8 +77,9 @@ TEST_F(HudRunTest, MidFightScreenshotShowsGaugesAndTextsWhereTheDumpSays) {
   const std::vector<std::pair<std::string, float>> column = {
       {"First Stage", 20}, {"Kills: ", 50}, {"Points: ", 65}, {"RakAutoSelect: On", 80}, {"Target <+", 660}};
   for (const auto& [prefix, y] : column) {
+    const std::string& wanted = prefix;  // lambdas cannot capture bindings in clang 14
     const auto line = std::find_if(texts.begin(), texts.end(), [&](const nlohmann::json& t) {
-      return t["text"].get<std::string>().rfind(prefix, 0) == 0;
+      return t["text"].get<std::string>().rfind(wanted, 0) == 0;
     });
     ASSERT_NE(line, texts.end()) << prefix;
     EXPECT_EQ((*line)["x"], 10.0);
