@@ -9,6 +9,8 @@ ifneq ($(shell command -v ccache),)
 LAUNCHER_FLAGS := -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := 1
+# The test programs' precompiled headers are cached too.
+export CCACHE_SLOPPINESS := pch_defines,time_macros,include_file_mtime,include_file_ctime
 endif
 
 # One clang build with AddressSanitizer and UndefinedBehaviorSanitizer serves the tests, the fuzz
