@@ -3,7 +3,7 @@ include_guard(GLOBAL)
 # songs (beside it) and the desktop icons. Each generator runs in the build by default. A second
 # build of the same sources (the sanitizer build, say) can take them from a first one instead with
 # -DTOLVEX_ASSETS_FROM=<that build folder>: they are copied whenever the first build draws them
-# anew, and its generators still build here, for the tests that run them.
+# anew, and only the generators the tests run again are built here.
 set(TOLVEX_ASSETS_FROM "" CACHE PATH "A build folder of the same sources whose generated files this build copies")
 
 if(TOLVEX_ASSETS_FROM)
@@ -37,6 +37,9 @@ function(tolvex_add_asset_step target)
   if(TOLVEX_ASSETS_FROM)
     add_custom_target(${target} ALL)
     add_dependencies(${target} tolvex_copied_assets)
+    # The generator is built only where something else needs it (the checks that run it again).
+    list(GET step_COMMAND 0 generator)
+    set_target_properties(${generator} PROPERTIES EXCLUDE_FROM_ALL TRUE)
   else()
     add_custom_command(OUTPUT ${step_STAMP}
       BYPRODUCTS ${step_BYPRODUCTS}

@@ -1,6 +1,7 @@
 #pragma once
-// A second of silence written as a WAV file and loaded as a sound effect: long enough to still be
-// playing while a test looks at its channel. Needs the audio device open.
+// Ten seconds of silence written as a WAV file and loaded as a sound effect: long enough to still be
+// playing while a test looks at its channel, even on a loaded machine under the sanitizers (one
+// second was not). Needs the audio device open.
 #include <cstdint>
 #include <fstream>
 #include <string>
@@ -10,7 +11,7 @@
 namespace tolvex::test {
 
 inline SoundPtr SilentSound(const std::string& path) {
-  const std::uint32_t rate = 22050, bytes = rate * 2;
+  const std::uint32_t rate = 22050, bytes = rate * 2 * 10;
   std::ofstream out(path, std::ios::binary);
   auto u32 = [&](std::uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
   auto u16 = [&](std::uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
