@@ -7,12 +7,19 @@
 #include <string>
 #include <vector>
 
+#include "BuildPaths.h"
 #include "ArtKit.h"
 
 namespace tolvex::test {
 
 // Full path of a generated file in the build's gfx folder.
-inline std::string gfxPath(const std::string& name) { return std::string(TOLVEX_GFX_DIR) + "/" + name; }
+inline std::string gfxPath(const std::string& name) {
+    // Appended piece by piece: g++ 12 sees a false array overrun in `literal + "/" + name`.
+    std::string path = TOLVEX_GFX_DIR;
+    path += '/';
+    path += name;
+    return path;
+}
 
 // Decodes a generated PNG or JPEG.
 inline art::Image loadGfx(const std::string& name) { return art::readImage(gfxPath(name)); }

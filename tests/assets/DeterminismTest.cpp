@@ -7,6 +7,7 @@
 
 #include <unistd.h>
 
+#include "BuildPaths.h"
 #include "AssetFiles.h"
 
 namespace tolvex::test {

@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "BuildPaths.h"
 #include "content/GunTable.h"
 #include "core/Globals.h"
 #include "effects/ParticleEffects.h"

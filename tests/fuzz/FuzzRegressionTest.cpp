@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "BuildPaths.h"
 #include "FuzzTargets.h"
 
 namespace tolvex::fuzz {

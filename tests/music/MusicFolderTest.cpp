@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <map>
 
+#include "BuildPaths.h"
 #include "SongDecoder.h"
 #include "musicgen/Arranger.h"
 #include "musicgen/Master.h"

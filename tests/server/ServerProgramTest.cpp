@@ -16,6 +16,7 @@
 #include <mutex>
 #include <thread>
 
+#include "BuildPaths.h"
 #include "HttpClient.h"
 #include "scores/OnlineClient.h"
 #include "scores/OnlineRequests.h"

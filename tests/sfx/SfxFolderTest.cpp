@@ -10,6 +10,7 @@
 #include <map>
 #include <set>
 
+#include "BuildPaths.h"
 #include "SoundMeasures.h"
 #include "WavFile.h"
 

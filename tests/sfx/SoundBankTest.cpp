@@ -7,6 +7,7 @@
 #include <iterator>
 #include <set>
 
+#include "BuildPaths.h"
 #include "Master.h"
 #include "SoundBank.h"
 #include "SoundMeasures.h"

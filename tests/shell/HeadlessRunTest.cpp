@@ -3,6 +3,7 @@
 #include <cmath>
 #include <set>
 
+#include "BuildPaths.h"
 #include "platform/Image.h"
 #include "support/ProgramRunTest.h"
 

@@ -6,6 +6,7 @@
 #include <thread>
 #include <vector>
 
+#include "BuildPaths.h"
 #include "StartedGame.h"
 #include "core/GameRequests.h"
 #include "core/ShellSounds.h"

@@ -11,6 +11,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "BuildPaths.h"
 #include "support/TempFolder.h"
 
 namespace tolvex {

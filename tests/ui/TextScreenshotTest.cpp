@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "BuildPaths.h"
 #include "GameFontScreen.h"
 #include "platform/Image.h"
 #include "ui/TTextfield.h"
