@@ -129,9 +129,11 @@ StartUpResult StartUp(const LaunchOptions& options) {
     return StartUpResult::ScreenFailed;
   }
   CapFrameRate(options.CapsFrameRate());
-  // A frame drawn in software is drawn on both cores; TOLVEX_DRAW_BANDS=off keeps it on one (to compare).
-  const char* bands = std::getenv("TOLVEX_DRAW_BANDS");
-  UseDrawBands(!bands || std::string_view(bands) != "off");
+  // A frame drawn in software is drawn on both cores where that pays off; TOLVEX_DRAW_BANDS=off keeps
+  // it on one and =on on both, whatever its size (to compare).
+  const std::string_view bands = std::getenv("TOLVEX_DRAW_BANDS") ? std::getenv("TOLVEX_DRAW_BANDS") : "";
+  UseDrawBands(bands == "on" ||
+               (bands != "off" && DrawBandsPayOff(GfxWidth, GfxHeight, SDL_GetCPUCount(), !IsHeadless())));
   // 8.
   TMessage::Init();
   AddDumpSection(DumpMessages);
