@@ -413,6 +413,8 @@ class BandedFrame {
     while (!stop.stop_requested()) {
       const std::uint64_t published = published_.load(std::memory_order_acquire);
       if (EpochOf(published) != epoch) {
+        // The frame that wakes this thread to stop may name a back buffer that is about to go.
+        if (stop.stop_requested()) return;
         epoch = EpochOf(published);
         done = 0;
         lower.Begin(target_, lowerRows_, lowerStart_, lowerPart_);
@@ -510,6 +512,8 @@ bool KeepForBands(SDL_Renderer* renderer, const DrawRecord& record, const DrawDa
 }
 
 void DrawKeptCalls() { Bands().frame.DrawAll(); }
+
+void FinishKeptCalls() { Bands().frame.Stop(); }
 
 std::uint64_t KeptCallsDrawn() { return Bands().frame.Drawn(); }
 

@@ -34,6 +34,9 @@ bool DrawBandsPayOff(int width, int height, int processors, bool window);
 bool KeepForBands(SDL_Renderer* renderer, const DrawRecord& record, const DrawData& data);
 // Draws every call kept so far, on both threads, and returns when the back buffer holds them all.
 void DrawKeptCalls();
+// Draws every call kept so far and lets the second thread go, before the back buffer it draws into
+// goes (the screen closes); the bands stay in use and start again on the next screen.
+void FinishKeptCalls();
 // How often every kept call has been drawn. Whatever a kept call refers to must live until this
 // count has moved on from where it stood when the call was made.
 std::uint64_t KeptCallsDrawn();

@@ -254,7 +254,7 @@ bool OpenHeadlessScreen(int width, int height) {
 
 void CloseScreen() {
   auto& screen = Screen();
-  DrawKeptCalls();  // the calls kept for the bands refer to this screen's back buffer and textures
+  FinishKeptCalls();  // the calls kept for the bands refer to this screen's back buffer and textures
   screen.presenter.reset();  // the frame in flight reaches the window before it goes
   if (screen.picture) SDL_DestroyTexture(screen.picture);
   screen.picture = nullptr;
