@@ -131,7 +131,8 @@ StartUpResult StartUp(const LaunchOptions& options) {
   CapFrameRate(options.CapsFrameRate());
   // A frame drawn in software is drawn on both cores where that pays off; TOLVEX_DRAW_BANDS=off keeps
   // it on one and =on on both, whatever its size (to compare).
-  const std::string_view bands = std::getenv("TOLVEX_DRAW_BANDS") ? std::getenv("TOLVEX_DRAW_BANDS") : "";
+  const char* bandsSetting = std::getenv("TOLVEX_DRAW_BANDS");
+  const std::string_view bands = bandsSetting ? bandsSetting : "";
   UseDrawBands(bands == "on" ||
                (bands != "off" && DrawBandsPayOff(GfxWidth, GfxHeight, SDL_GetCPUCount(), !IsHeadless())));
   // 8.
