@@ -12,7 +12,9 @@ window_run_setup() {
   [ -x "$program" ] || { echo "$prefix: no program at $program (build first)" >&2; exit 1; }
   work=$(mktemp -d "/tmp/tolvex-$prefix.XXXXXX")
   xvfb=""
-  trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
+  # The server is waited for, so a run that follows at once finds the display free: a second Xvfb
+  # started while the first still exits fails, and the game would meet a server on its way out.
+  trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null; rm -rf "$work"' EXIT
   if [ -z "${DISPLAY:-}" ]; then
     command -v Xvfb >/dev/null || { echo "$prefix: skipped, no X display and no Xvfb"; return 1; }
     Xvfb :77 -screen 0 "${width}x${height}x24" >/dev/null 2>&1 &

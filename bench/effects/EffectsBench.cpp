@@ -188,6 +188,7 @@ void BM_AmbientLayers(benchmark::State& state) {
 BENCHMARK(BM_AmbientLayers)
     ->ArgsProduct({{1280}, {720}, {0, 1, 2, 3, 4, 5}})
     ->ArgsProduct({{1920}, {1080}, {0, 1, 2, 3, 4, 5}})
+    ->ArgsProduct({{3840}, {2160}, {0}})
     ->ArgNames({"w", "h", "ambient"})
     ->Unit(benchmark::kMillisecond);
 

@@ -525,9 +525,4 @@ void MarkBandPart(int part) {
 
 BandTimes TakeBandTimes() { return Bands().frame.TakeTimes(); }
 
-bool DrawBandsPayOff(int width, int height, int processors, bool window) {
-  constexpr long kLargestBandedWindow = 2560L * 1440;
-  return !window || processors > 2 || static_cast<long>(width) * height <= kLargestBandedWindow;
-}
-
 }  // namespace tolvex

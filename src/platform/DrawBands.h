@@ -24,11 +24,6 @@ struct DrawData;
 // game's thread (false, the state the program starts in). Either way the pictures are the same.
 void UseDrawBands(bool on);
 bool DrawBandsInUse();
-// Whether two threads should draw a picture of this size shown in a window (or headless) on a
-// machine with this many processors. Up to 2560 x 1440 always; a larger window only with more than
-// two processors: the X server copies every frame into the window on a core of its own, and a 4K
-// frame's copy needs it (a 4K fight ran at 16 frames per second banded and at 32 on one thread).
-bool DrawBandsPayOff(int width, int height, int processors, bool window);
 // Keeps a call for the bands; false, keeping nothing, when calls are drawn at once (bands not in
 // use, or a renderer that draws on a GPU). The call's vertices and rectangles are copied.
 bool KeepForBands(SDL_Renderer* renderer, const DrawRecord& record, const DrawData& data);

@@ -129,12 +129,12 @@ StartUpResult StartUp(const LaunchOptions& options) {
     return StartUpResult::ScreenFailed;
   }
   CapFrameRate(options.CapsFrameRate());
-  // A frame drawn in software is drawn on both cores where that pays off; TOLVEX_DRAW_BANDS=off keeps
-  // it on one and =on on both, whatever its size (to compare).
+  // A frame drawn in software is drawn on two cores where there are two; TOLVEX_DRAW_BANDS=off keeps
+  // it on one and =on on both (to compare).
   const char* bandsSetting = std::getenv("TOLVEX_DRAW_BANDS");
   const std::string_view bands = bandsSetting ? bandsSetting : "";
   UseDrawBands(bands == "on" ||
-               (bands != "off" && DrawBandsPayOff(GfxWidth, GfxHeight, SDL_GetCPUCount(), !IsHeadless())));
+               (bands != "off" && SDL_GetCPUCount() > 1));
   // 8.
   TMessage::Init();
   AddDumpSection(DumpMessages);

@@ -169,18 +169,5 @@ TEST_F(DrawBandsTest, KeptCallsWaitForTheFrameAndAreDrawnWhenItsPixelsAreWanted)
   ASSERT_TRUE(OpenHeadlessScreen(size_, size_));
 }
 
-TEST(DrawBandsPayOff, LargeWindowsOnTwoCoresLeaveTheSecondToTheXServer) {
-  struct Case {
-    int width, height, processors;
-    bool window, banded;
-  };
-  const Case cases[] = {{1920, 1080, 2, true, true},   {2560, 1440, 2, true, true},  {2561, 1440, 2, true, false},
-                        {3840, 2160, 2, true, false},  {3840, 2160, 1, true, false}, {3840, 2160, 4, true, true},
-                        {3840, 2160, 2, false, true},  {1280, 720, 1, true, true}};
-  for (const Case& c : cases)
-    EXPECT_EQ(DrawBandsPayOff(c.width, c.height, c.processors, c.window), c.banded)
-        << c.width << "x" << c.height << " on " << c.processors << (c.window ? " in a window" : " headless");
-}
-
 }  // namespace
 }  // namespace tolvex
