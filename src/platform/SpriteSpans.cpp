@@ -82,10 +82,6 @@ struct SpanBlit {
   [[gnu::always_inline]] BlitRow Ask(int row) const {
     const BlitRow line = Row(row);
     constexpr int kPixelsPerLine = 64 / sizeof(std::uint32_t);  // a cache line
-    // A long row (a backdrop's) is one stream the processor fetches ahead by itself; asked line by
-    // line, its dozens of requests fill every slot for misses and the asking itself stalls.
-    constexpr int kLongestAskedRow = 256;
-    if (line.n > kLongestAskedRow) return line;
     for (int i = 0; i < line.n; i += kPixelsPerLine) {
       __builtin_prefetch(line.src + i);
       __builtin_prefetch(line.dst + i, 1);
