@@ -20,10 +20,13 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using Kind = DrawRecord::Kind;
 
-// A count tagged with the frame it belongs to, in one word, so a thread reads both at once.
+// A count tagged with the frame it belongs to, in one word, so a thread reads both at once. The
+// count's top bit says the frame is complete: no call follows.
+constexpr std::uint32_t kComplete = 1u << 31;
 std::uint64_t Tagged(std::uint32_t epoch, std::uint32_t count) { return (std::uint64_t{epoch} << 32) | count; }
 std::uint32_t EpochOf(std::uint64_t tagged) { return static_cast<std::uint32_t>(tagged >> 32); }
-std::uint32_t CountOf(std::uint64_t tagged) { return static_cast<std::uint32_t>(tagged); }
+std::uint32_t CountOf(std::uint64_t tagged) { return static_cast<std::uint32_t>(tagged) & ~kComplete; }
+bool CompleteIn(std::uint64_t tagged) { return (static_cast<std::uint32_t>(tagged) & kComplete) != 0; }
 
 double MsBetween(Clock::time_point from, Clock::time_point to) {
   return std::chrono::duration<double, std::milli>(to - from).count();
@@ -34,6 +37,7 @@ class RecordBlocks {
  public:
   static constexpr std::uint32_t kBlockBits = 10, kBlocks = 4096;
   static constexpr std::uint32_t kMost = kBlocks << kBlockBits;
+  static_assert(kMost < kComplete, "a count leaves its top bit to say the frame is complete");
 
   DrawRecord& At(std::uint32_t index) const { return (*blocks_[index >> kBlockBits])[index & kMask]; }
   // Makes room for call `index`; done before the call is published, never while it is read.
@@ -205,18 +209,23 @@ class BandedFrame {
   // The part is marked just before the next call that draws, so a part that draws nothing costs nothing.
   void MarkPart(int part) { wantedPart_ = std::clamp(part, 0, kBandParts - 1); }
 
-  void DrawAll() {
-    if (!target_ || count_ == 0) return;
+  bool DrawAll(const FinishedRows* finished = nullptr) {
+    if (!target_ || count_ == 0) return false;
     const std::uint32_t count = count_;
+    // Read by the second thread once it sees the frame complete.
+    finished_ = finished;
+    published_.store(Tagged(epoch_, count | kComplete), std::memory_order_release);
     published_.notify_one();
     const Clock::time_point start = Clock::now();
     DrawUpperBand(count);
+    if (finished) (*finished)(0, seam_);
     const Clock::time_point upperDone = Clock::now();
     WaitForLowerBand(count);
     Balance(start, upperDone);
     SyncRendererClip();
     NextFrame();
     drawn_.fetch_add(1, std::memory_order_release);
+    return true;
   }
 
   // Draws every kept call, then ends the second thread: the bands are no longer wanted.
@@ -352,15 +361,18 @@ class BandedFrame {
     return end;
   }
 
-  void WaitUntilReached(std::uint32_t index) {
+  // Waits until the second thread has drawn the calls before `index`, or, `complete`, the whole
+  // frame and has done with its rows.
+  void WaitUntilReached(std::uint32_t index, bool complete = false) {
     for (std::uint64_t reached = reached_.load(std::memory_order_acquire);
-         EpochOf(reached) != epoch_ || CountOf(reached) < index; reached = reached_.load(std::memory_order_acquire)) {
+         EpochOf(reached) != epoch_ || CountOf(reached) < index || (complete && !CompleteIn(reached));
+         reached = reached_.load(std::memory_order_acquire)) {
       reached_.wait(reached, std::memory_order_acquire);
     }
   }
 
   void WaitForLowerBand(std::uint32_t count) {
-    WaitUntilReached(count);
+    WaitUntilReached(count, true);
     lowerDone_ = Clock::time_point(Clock::duration(lowerFinished_.load(std::memory_order_acquire)));
     for (std::size_t i = 0; i < lowerTimes_.size(); ++i) lowerMs_[i] += lowerTimes_[i];
   }
@@ -422,9 +434,11 @@ class BandedFrame {
       }
       const std::uint32_t count = CountOf(published);
       if (done == count) {
+        const bool complete = CompleteIn(published);
+        if (complete && finished_) (*finished_)(lowerRows_.y, lowerRows_.y + lowerRows_.h);
         lowerTimes_ = lower.clock.ms;
         lowerFinished_.store(Clock::now().time_since_epoch().count(), std::memory_order_relaxed);
-        reached_.store(Tagged(epoch, done), std::memory_order_release);
+        reached_.store(Tagged(epoch, done | (complete ? kComplete : 0)), std::memory_order_release);
         reached_.notify_one();
         published_.wait(published, std::memory_order_acquire);
         continue;
@@ -476,6 +490,8 @@ class BandedFrame {
   ClipState lowerStart_;
   int lowerPart_ = 0;
   SDL_Rect lowerRows_{};
+  // What the second thread does with its rows once the frame is complete; set before it is.
+  const FinishedRows* finished_ = nullptr;
   // Written by the second thread before it says it has reached the end, read after.
   BandTimes::value_type lowerTimes_{};
   std::atomic<Clock::rep> lowerFinished_{0};
@@ -512,6 +528,8 @@ bool KeepForBands(SDL_Renderer* renderer, const DrawRecord& record, const DrawDa
 }
 
 void DrawKeptCalls() { Bands().frame.DrawAll(); }
+
+bool DrawKeptCalls(const FinishedRows& finished) { return Bands().frame.DrawAll(&finished); }
 
 void FinishKeptCalls() { Bands().frame.Stop(); }
 

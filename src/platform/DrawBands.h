@@ -12,6 +12,7 @@
 // each of them whole, once the second thread has drawn every call before it, while that waits.
 #include <array>
 #include <cstdint>
+#include <functional>
 
 struct SDL_Renderer;
 
@@ -29,6 +30,12 @@ bool DrawBandsInUse();
 bool KeepForBands(SDL_Renderer* renderer, const DrawRecord& record, const DrawData& data);
 // Draws every call kept so far, on both threads, and returns when the back buffer holds them all.
 void DrawKeptCalls();
+// What a thread does with rows [top, bottom) of the back buffer once they hold the whole frame.
+using FinishedRows = std::function<void(int top, int bottom)>;
+// Draws every call kept so far as DrawKeptCalls does, and each thread then hands its band's rows to
+// `finished` (copying them into the window, both threads at once). False, handing over nothing,
+// when no call was kept: the back buffer already holds the frame.
+bool DrawKeptCalls(const FinishedRows& finished);
 // Draws every call kept so far and lets the second thread go, before the back buffer it draws into
 // goes (the screen closes); the bands stay in use and start again on the next screen.
 void FinishKeptCalls();

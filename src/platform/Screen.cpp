@@ -13,6 +13,7 @@
 #include "platform/DrawCalls.h"
 #include "platform/Graphics.h"
 #include "platform/Input.h"
+#include "platform/WindowCopy.h"
 #include "platform/RendererSession.h"
 
 namespace tolvex {
@@ -123,7 +124,11 @@ void FillBars(SDL_Surface* shown, const SDL_Rect& picture) {
 // Copies the back buffer into the window's surface: as it is, or scaled to fit a window of another size.
 bool CopyBackBuffer(const ScreenState& screen, SDL_Surface* shown) {
   const SDL_Rect picture = PictureArea(shown->w, shown->h, screen.width, screen.height);
-  if (Unscaled(picture, screen)) return SDL_BlitSurface(screen.surface, nullptr, shown, nullptr) == 0;
+  if (Unscaled(picture, screen)) {
+    if (!PixelsLaidOutAlike(*screen.surface, *shown)) return SDL_BlitSurface(screen.surface, nullptr, shown, nullptr) == 0;
+    StreamPixelRows(*screen.surface, *shown, 0, shown->h);
+    return true;
+  }
   FillBars(shown, picture);
   SDL_Rect target = picture;
   // Smooth where both hold the same pixel format; SDL's own stretch otherwise.
@@ -131,12 +136,20 @@ bool CopyBackBuffer(const ScreenState& screen, SDL_Surface* shown) {
          SDL_BlitScaled(screen.surface, nullptr, shown, &target) == 0;
 }
 
-// Copies a software back buffer to the window and shows it.
+// Finishes a software frame, copies it to the window and shows it. Where the window's surface holds
+// its pixels as the back buffer does, the two threads that drew the frame copy it, each its band.
 void ShowBackBuffer(const ScreenState& screen) {
-  // The window's surface is written only once the server has copied the frame before.
-  if (screen.presenter) screen.presenter->WaitUntilShown();
-  SDL_Surface* shown = SDL_GetWindowSurface(screen.window);
-  if (!shown || !CopyBackBuffer(screen, shown)) return;
+  // The window's surface is taken, and written, only once the server has copied the frame before.
+  BandedWindowCopy copy(*screen.surface, [&screen] {
+    if (screen.presenter) screen.presenter->WaitUntilShown();
+    return SDL_GetWindowSurface(screen.window);
+  });
+  const bool banded = DrawKeptCalls([&copy](int top, int bottom) { copy.CopyRows(top, bottom); });
+  if (!banded || !copy.Copied()) {
+    SDL_RenderPresent(screen.renderer);
+    SDL_Surface* shown = copy.WindowSurface();
+    if (!shown || !CopyBackBuffer(screen, shown)) return;
+  }
   if (screen.presenter) {
     screen.presenter->Show();
   } else {
@@ -320,10 +333,13 @@ void Flip(int sync) {
     if (elapsed < period) SDL_Delay(period - elapsed);
     screen.lastPacedFlip = SDL_GetTicks();
   }
-  DrawKeptCalls();
-  if (screen.window && !screen.surface) PresentGpuFrame(screen);
-  else SDL_RenderPresent(screen.renderer);
-  if (screen.window && screen.surface) ShowBackBuffer(screen);
+  if (screen.window && screen.surface) {
+    ShowBackBuffer(screen);
+  } else {
+    DrawKeptCalls();
+    if (screen.window) PresentGpuFrame(screen);
+    else SDL_RenderPresent(screen.renderer);
+  }
   if (sync != 0) PumpWindowEvents();
 }
 

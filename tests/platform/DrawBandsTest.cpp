@@ -3,8 +3,15 @@
 // SDL draws whole (masks, shading, rectangles, lines) falling between the bands' own.
 #include <SDL.h>
 
+#include <algorithm>
+#include <mutex>
+#include <thread>
+#include <tuple>
+#include <vector>
+
 #include "BackBufferTest.h"
 #include "platform/DrawBands.h"
+#include "platform/RendererSession.h"
 
 namespace tolvex {
 namespace {
@@ -150,6 +157,43 @@ TEST_F(DrawBandsTest, AFrameOfManyScaledSizesDrawsEachOne) {
   UseDrawBands(true);
   SetBandSeam(50);
   EXPECT_EQ(frame(), expected);
+}
+
+// The window's copy of the frame is made by both threads, each from its own band once that holds
+// its part of the whole frame.
+TEST_F(DrawBandsTest, EachThreadHandsOverItsBandOnceItHoldsTheWholeFrame) {
+  const Pixmap expected = OneThread();
+  UseDrawBands(true);
+  SetBandSeam(40);
+  Scene();
+  const SDL_Surface& back = *SoftwareTarget(ScreenRenderer());
+  std::mutex mutex;
+  std::vector<std::tuple<int, int, std::thread::id>> handed;
+  int differing = 0;
+  const bool banded = DrawKeptCalls([&](int top, int bottom) {
+    int wrong = 0;
+    for (int y = top; y < bottom; ++y) {
+      const auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(back.pixels) + y * back.pitch);
+      for (int x = 0; x < size_; ++x) wrong += row[x] != expected.At(x, y);
+    }
+    const std::lock_guard lock(mutex);
+    differing += wrong;
+    handed.emplace_back(top, bottom, std::this_thread::get_id());
+  });
+  EXPECT_TRUE(banded);
+  EXPECT_EQ(differing, 0) << "a band is handed over with its last pixel drawn";
+  ASSERT_EQ(handed.size(), 2u);
+  std::sort(handed.begin(), handed.end(), [](const auto& a, const auto& b) { return std::get<0>(a) < std::get<0>(b); });
+  EXPECT_EQ(std::get<0>(handed[0]), 0);
+  EXPECT_EQ(std::get<1>(handed[0]), 40);
+  EXPECT_EQ(std::get<2>(handed[0]), std::this_thread::get_id()) << "the upper band is the game's";
+  EXPECT_EQ(std::get<0>(handed[1]), 40);
+  EXPECT_EQ(std::get<1>(handed[1]), size_);
+  EXPECT_NE(std::get<2>(handed[1]), std::this_thread::get_id());
+  // With nothing kept, the back buffer already holds the frame and nothing is handed over.
+  int calls = 0;
+  EXPECT_FALSE(DrawKeptCalls([&calls](int, int) { ++calls; }));
+  EXPECT_EQ(calls, 0);
 }
 
 TEST_F(DrawBandsTest, KeptCallsWaitForTheFrameAndAreDrawnWhenItsPixelsAreWanted) {

@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include "platform/DrawBands.h"
 #include "platform/DrawCalls.h"
 #include "platform/Graphics.h"
 #include "platform/Input.h"
@@ -32,15 +33,21 @@ SDL_Window* OnlyWindow() {
   return nullptr;
 }
 
-class WindowBackBuffer : public ::testing::Test {
+// Drawn on one thread, or on two that also copy the frame into the window, each its own band.
+class WindowBackBuffer : public ::testing::TestWithParam<bool> {
  protected:
   void TearDown() override {
     CloseScreen();
+    UseDrawBands(false);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
   }
 };
 
-TEST_F(WindowBackBuffer, FlipShowsTheBackBufferInTheWindow) {
+INSTANTIATE_TEST_SUITE_P(OneThreadAndBands, WindowBackBuffer, ::testing::Bool());
+
+TEST_P(WindowBackBuffer, FlipShowsTheBackBufferInTheWindow) {
+  UseDrawBands(GetParam());
+  SetBandSeam(17);  // through the rectangle
   ASSERT_TRUE(OpenScreen(64, 48, 0, 60, RendererKind::Software)) << SDL_GetError();
   EXPECT_FALSE(IsHeadless());
   SDL_Surface* back = SoftwareTarget(ScreenRenderer());
@@ -101,7 +108,8 @@ void PressF11() {
 // F11 belongs to the window: it switches to full screen and back at once and never reaches the
 // game; in full screen the picture is scaled to the display, of its shape or another, and the
 // pointer is read back in the game's own pixels.
-TEST_F(WindowBackBuffer, F11SwitchesToFullScreenWithThePictureScaledToTheDisplay) {
+TEST_P(WindowBackBuffer, F11SwitchesToFullScreenWithThePictureScaledToTheDisplay) {
+  UseDrawBands(GetParam());
   SDL_DisplayMode desktop;
   ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0);
   ASSERT_EQ(SDL_GetDesktopDisplayMode(0, &desktop), 0);
