@@ -63,8 +63,6 @@ void WriteClipped(SDL_Renderer* renderer, const DrawRecord& record) {
   if (SDL_Surface* target = WritableTarget(renderer, area)) WriteIntoArea(*target, area, record);
 }
 
-// The rows of area in the back buffer filled with one pixel, as SDL clears (to the pixel SDL
-// maps the colour to in the back buffer's format).
 // Sixteen pixels of one colour, stored at once: a clear is the first write to each row of a frame.
 using SixteenPixels = std::uint32_t __attribute__((vector_size(64)));
 
@@ -75,6 +73,8 @@ void FillRow(std::uint32_t* row, int n, std::uint32_t pixel) {
   std::fill(row + x, row + n, pixel);
 }
 
+// The rows of area in the back buffer filled with one pixel, as SDL clears (to the pixel SDL
+// maps the colour to in the back buffer's format).
 void Fill(SDL_Surface& target, const SDL_Rect& area, SDL_Color colour) {
   const std::uint32_t pixel = SDL_MapRGBA(target.format, colour.r, colour.g, colour.b, colour.a);
   for (int y = area.y; y < area.y + area.h; ++y) {

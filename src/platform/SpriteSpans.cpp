@@ -4,6 +4,8 @@
 #include <cstring>
 #include <type_traits>
 
+#include "platform/Processor.h"
+
 namespace tolvex {
 
 SpriteSpans::SpriteSpans(const std::uint32_t* pixels, int stride, int width, int height, Storage storage)
@@ -306,9 +308,6 @@ void OneRow(std::uint32_t* dst, const std::uint32_t* src, int n, const Blend ble
   RowOf<4>(dst, src, n, blend);
 }
 #else
-const bool kAvx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
-const bool kAvx512 = __builtin_cpu_supports("avx512bw");
-
 template <class Blend>
 [[gnu::target("avx512bw")]] void RowsAvx512(const SpanBlit& blit, const Blend blend) {
   EachRow<16>(blit, blend);
@@ -323,8 +322,8 @@ void RowsPlain(const SpanBlit& blit, const Blend blend) {
 }
 template <class Blend>
 void Rows(const SpanBlit& blit, const Blend blend) {
-  if (kAvx512) return RowsAvx512(blit, blend);
-  kAvx2 ? RowsAvx2(blit, blend) : RowsPlain(blit, blend);
+  if (kHasAvx512) return RowsAvx512(blit, blend);
+  kHasAvx2 ? RowsAvx2(blit, blend) : RowsPlain(blit, blend);
 }
 
 template <class Blend>
@@ -341,8 +340,8 @@ void RowPlain(std::uint32_t* dst, const std::uint32_t* src, int n, const Blend b
 }
 template <class Blend>
 void OneRow(std::uint32_t* dst, const std::uint32_t* src, int n, const Blend blend) {
-  if (kAvx512) return RowAvx512(dst, src, n, blend);
-  kAvx2 ? RowAvx2(dst, src, n, blend) : RowPlain(dst, src, n, blend);
+  if (kHasAvx512) return RowAvx512(dst, src, n, blend);
+  kHasAvx2 ? RowAvx2(dst, src, n, blend) : RowPlain(dst, src, n, blend);
 }
 #endif
 

@@ -9,6 +9,7 @@
 #include <immintrin.h>
 #endif
 
+#include "platform/Processor.h"
 #include "platform/SpriteSpans.h"
 
 namespace tolvex {
@@ -265,10 +266,6 @@ TOLVEX_PER_INSTRUCTION_SET void SampleSmooth(std::uint32_t* out, int n, const Pi
 #if !defined(__clang__)
 #pragma GCC diagnostic pop
 #endif
-
-// Asked while statics are set up: the processor check must be readied first.
-const bool kHasAvx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
-const bool kHasAvx512 = __builtin_cpu_supports("avx512bw");
 #endif
 
 // Filtered sampling, the fastest way this processor has.

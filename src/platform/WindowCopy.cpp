@@ -7,11 +7,11 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/Processor.h"
+
 namespace tolvex {
 
 namespace {
-
-const bool kAvx2 = (__builtin_cpu_init(), __builtin_cpu_supports("avx2"));
 
 // Streams a row 32 bytes at a time from where its destination is aligned; the ends are copied as usual.
 [[gnu::target("avx2")]] void StreamRowAvx2(std::uint8_t* to, const std::uint8_t* from, std::size_t bytes) {
@@ -42,11 +42,11 @@ void StreamPixelRows(const SDL_Surface& from, SDL_Surface& to, int top, int bott
   for (int row = top; row < bottom; ++row) {
     const std::uint8_t* in = source + static_cast<std::ptrdiff_t>(row) * from.pitch;
     std::uint8_t* out = target + static_cast<std::ptrdiff_t>(row) * to.pitch;
-    if (kAvx2) StreamRowAvx2(out, in, bytes);
+    if (kHasAvx2) StreamRowAvx2(out, in, bytes);
     else std::memcpy(out, in, bytes);
   }
   // Streamed bytes reach the other threads (the presenter, the window system) once fenced.
-  if (kAvx2) _mm_sfence();
+  if (kHasAvx2) _mm_sfence();
 }
 
 BandedWindowCopy::BandedWindowCopy(const SDL_Surface& back, std::function<SDL_Surface*()> takeWindowSurface)

@@ -39,7 +39,6 @@ class BandedWindowCopy {
   bool Copied() const;
 
  private:
-
   const SDL_Surface& back_;
   std::function<SDL_Surface*()> takeWindowSurface_;
   const std::thread::id owner_ = std::this_thread::get_id();

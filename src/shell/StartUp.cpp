@@ -133,8 +133,7 @@ StartUpResult StartUp(const LaunchOptions& options) {
   // it on one and =on on both (to compare).
   const char* bandsSetting = std::getenv("TOLVEX_DRAW_BANDS");
   const std::string_view bands = bandsSetting ? bandsSetting : "";
-  UseDrawBands(bands == "on" ||
-               (bands != "off" && SDL_GetCPUCount() > 1));
+  UseDrawBands(bands == "on" || (bands != "off" && SDL_GetCPUCount() > 1));
   // 8.
   TMessage::Init();
   AddDumpSection(DumpMessages);
