@@ -185,6 +185,23 @@ struct Modulated {
   typename P::U32 alpha;
 };
 
+// Alpha blending of colour (as the two lane pairs) with alpha over the screen: the colour weighted
+// by the alpha, the screen by what the alpha leaves; where every alpha is 0 the screen stays. The
+// alpha lane is the alpha itself: weighted by 255, it stays.
+template <int W>
+[[gnu::always_inline]] inline bool Over(typename Pixels<W>::U16 low, typename Pixels<W>::U16 high,
+                                        typename Pixels<W>::U32 alpha, const std::uint32_t* screen,
+                                        typename Pixels<W>::U32& out) {
+  using P = Pixels<W>;
+  if (P::None(alpha)) return false;
+  const typename P::U16 spread = P::Both(alpha), keep = 255 - spread;
+  const typename P::U16 highWeight = (typename P::U16)(alpha | 0x00FF0000u);
+  const typename P::U32 under = P::Load(screen);
+  out = P::Join(P::Div255(low * spread) + P::Div255(keep * P::Low(under)),
+                P::Div255(high * highWeight) + P::Div255(keep * P::High(under)));
+  return true;
+}
+
 // Each blend below works out W pixels from their texels and the screen under them, and says
 // whether any of them changes; the screen is read only when one might.
 
@@ -209,23 +226,42 @@ struct Add {
   }
 };
 
-// Alpha blending with a tint: the modulated colour weighted by the modulated alpha, over the
-// screen weighted by what the alpha leaves; where the modulated alpha is 0 the screen stays.
+// Alpha blending with a tint: the texel modulated in colour and alpha, laid over the screen.
 struct Tinted {
   SDL_Color mod;
   template <int W>
   [[gnu::always_inline]] bool Apply(typename Pixels<W>::U32 texels, const std::uint32_t* screen,
                                     typename Pixels<W>::U32& out) const {
-    using P = Pixels<W>;
     const Modulated<W> m(texels, mod);
-    if (P::None(m.alpha)) return false;
-    const typename P::U16 spread = P::Both(m.alpha), keep = 255 - spread;
-    // The alpha lane is the modulated alpha itself: weighted by 255, it stays.
-    const typename P::U16 highWeight = (typename P::U16)(m.alpha | 0x00FF0000u);
-    const typename P::U32 under = P::Load(screen);
-    out = P::Join(P::Div255(m.low * spread) + P::Div255(keep * P::Low(under)),
-                  P::Div255(m.high * highWeight) + P::Div255(keep * P::High(under)));
-    return true;
+    return Over<W>(m.low, m.high, m.alpha, screen, out);
+  }
+};
+
+// Alpha blending of a picture faded but not tinted (a backdrop fading in): modulating by white
+// leaves a colour as it is (c · 255 / 255 = c), so only the alpha is modulated, and the rest is
+// Tinted's arithmetic to the bit.
+struct Faded {
+  std::uint8_t alpha;
+  template <int W>
+  [[gnu::always_inline]] bool Apply(typename Pixels<W>::U32 texels, const std::uint32_t* screen,
+                                    typename Pixels<W>::U32& out) const {
+    using P = Pixels<W>;
+    const typename P::U16 high = P::Div255(P::High(texels) * P::HighMod(SDL_Color{255, 255, 255, alpha}));
+    return Over<W>(P::Low(texels), high, (typename P::U32)high >> 16, screen, out);
+  }
+};
+
+// A faded row whose texels are all opaque: every modulated alpha is the fade's own, so the
+// weights are the same for the whole row.
+struct FadedOpaque {
+  std::uint8_t alpha;
+  template <int W>
+  [[gnu::always_inline]] bool Apply(typename Pixels<W>::U32 texels, const std::uint32_t* screen,
+                                    typename Pixels<W>::U32& out) const {
+    using P = Pixels<W>;
+    const typename P::U32 modulated = typename P::U32{} + alpha;
+    const typename P::U16 high = P::High((texels & 0x00FFFFFFu) | modulated << 24);
+    return Over<W>(P::Low(texels), high, modulated, screen, out);
   }
 };
 
@@ -279,7 +315,8 @@ template <int kWidest, class Blend>
 
 // A whole sprite row by row inside one build: most sprites are small, and a call chosen per
 // instruction set for every row would cost as much as blending it. Plain alpha blending copies
-// an opaque texel as it is, so a row opaque throughout is copied (a backdrop's, mostly).
+// an opaque texel as it is, so a row opaque throughout is copied (a backdrop's, mostly); a faded
+// row opaque throughout has one alpha.
 template <int kWidest, class Blend>
 [[gnu::always_inline]] inline void EachRow(const SpanBlit& blit, const Blend& blend) {
   for (RowQueue rows(blit); !rows.Done();) {
@@ -288,6 +325,12 @@ template <int kWidest, class Blend>
     if constexpr (std::is_same_v<Blend, Plain>) {
       if (line.opaque) {
         std::memcpy(line.dst, line.src, static_cast<std::size_t>(line.n) * sizeof(std::uint32_t));
+        continue;
+      }
+    }
+    if constexpr (std::is_same_v<Blend, Faded>) {
+      if (line.opaque) {
+        RowOf<kWidest>(line.dst, line.src, line.n, FadedOpaque{blend.alpha});
         continue;
       }
     }
@@ -349,9 +392,13 @@ void AddRow(std::uint32_t* dst, const std::uint32_t* src, int n, SDL_Color colou
 void BlendRow(std::uint32_t* dst, const std::uint32_t* src, int n, SDL_Color colour) {
   OneRow(dst, src, n, Tinted{colour});
 }
+void BlendRowFaded(std::uint32_t* dst, const std::uint32_t* src, int n, SDL_Color colour) {
+  OneRow(dst, src, n, Faded{colour.a});
+}
 void BlendRowUnmodulated(std::uint32_t* dst, const std::uint32_t* src, int n) { OneRow(dst, src, n, Plain{}); }
 void AddRows(const SpanBlit& blit, SDL_Color colour) { Rows(blit, Add{colour}); }
 void BlendRows(const SpanBlit& blit, SDL_Color colour) { Rows(blit, Tinted{colour}); }
+void BlendRowsFaded(const SpanBlit& blit, SDL_Color colour) { Rows(blit, Faded{colour.a}); }
 void BlendRowsUnmodulated(const SpanBlit& blit, SDL_Color) { Rows(blit, Plain{}); }
 
 }  // namespace
@@ -359,14 +406,15 @@ void BlendRowsUnmodulated(const SpanBlit& blit, SDL_Color) { Rows(blit, Plain{})
 namespace {
 
 // How a look blends a row: adding, SDL's shortcut for plain alpha blending, alpha blending
-// with a tint, or copying without blending.
-enum class RowBlend { Add, Plain, Tinted, Copy };
+// with a tint or only faded, or copying without blending.
+enum class RowBlend { Add, Plain, Tinted, Faded, Copy };
 
 RowBlend RowBlendOf(const TextureLook& look) {
   const SDL_Color mod = look.mod;
   if (look.blend == SDL_BLENDMODE_ADD) return RowBlend::Add;
   if (look.blend == SDL_BLENDMODE_NONE) return RowBlend::Copy;
-  return (mod.r & mod.g & mod.b & mod.a) == 255 ? RowBlend::Plain : RowBlend::Tinted;
+  if ((mod.r & mod.g & mod.b) != 255) return RowBlend::Tinted;
+  return mod.a == 255 ? RowBlend::Plain : RowBlend::Faded;
 }
 
 }  // namespace
@@ -376,6 +424,7 @@ void BlendSpanRow(std::uint32_t* dst, const std::uint32_t* src, int n, const Tex
     case RowBlend::Add: AddRow(dst, src, n, look.mod); break;
     case RowBlend::Plain: BlendRowUnmodulated(dst, src, n); break;
     case RowBlend::Tinted: BlendRow(dst, src, n, look.mod); break;
+    case RowBlend::Faded: BlendRowFaded(dst, src, n, look.mod); break;
     case RowBlend::Copy: std::memcpy(dst, src, static_cast<std::size_t>(n) * sizeof(std::uint32_t)); break;
   }
 }
@@ -397,6 +446,7 @@ void BlitSpans(SDL_Surface& target, const SDL_Rect& clip, const SpriteSpans& spr
     case RowBlend::Add: AddRows(blit, look.mod); break;
     case RowBlend::Plain: BlendRowsUnmodulated(blit, look.mod); break;
     case RowBlend::Tinted: BlendRows(blit, look.mod); break;
+    case RowBlend::Faded: BlendRowsFaded(blit, look.mod); break;
     case RowBlend::Copy: CopyRows(blit); break;
   }
 }
