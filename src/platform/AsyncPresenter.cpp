@@ -25,6 +25,11 @@ void AsyncPresenter::Show() {
   changed_.notify_all();
 }
 
+bool AsyncPresenter::Showing() {
+  const std::lock_guard lock(mutex_);
+  return pending_;
+}
+
 void AsyncPresenter::Run(const std::stop_token& stop) {
   std::unique_lock lock(mutex_);
   while (changed_.wait(lock, stop, [this] { return pending_; })) {

@@ -23,6 +23,8 @@ class AsyncPresenter {
   void WaitUntilShown();
   // Hands over a frame to show and returns at once (after the frame before has been shown).
   void Show();
+  // A frame handed over is being shown now.
+  bool Showing();
 
  private:
   void Run(const std::stop_token& stop);

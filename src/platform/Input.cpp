@@ -6,6 +6,7 @@
 #include <array>
 #include <deque>
 #include <utility>
+#include <vector>
 
 #include "platform/Gamepad.h"
 #include "platform/Graphics.h"
@@ -33,6 +34,7 @@ struct InputState {
   bool closeRequested = false;
   bool windowInputIgnored = false;
   InputListener listener;
+  std::vector<SDL_Event> collected;  // taken from SDL's queue, not handled yet
 };
 
 InputState& State() {
@@ -173,10 +175,18 @@ bool PadButtonHeld(PadButton button) { return State().padHeld[static_cast<int>(b
 int PadButtonPressed(PadButton button) { return std::exchange(State().padPresses[static_cast<int>(button)], 0); }
 int FocusLosses() { return std::exchange(State().focusLosses, 0); }
 
-void PumpEvents() {
+void PumpEvents(bool fromWindow) {
+  std::vector<SDL_Event>& collected = State().collected;
+  for (const SDL_Event& event : collected) HandleEvent(event);
+  collected.clear();
   SDL_Event event;
-  while (SDL_PollEvent(&event)) HandleEvent(event);
+  while (fromWindow && SDL_PollEvent(&event)) HandleEvent(event);
   if (!State().windowInputIgnored) FlushGamepadAxes();
+}
+
+void CollectEvents() {
+  SDL_Event event;
+  while (SDL_PollEvent(&event)) State().collected.push_back(event);
 }
 
 void SetInputListener(InputListener listener) { State().listener = std::move(listener); }

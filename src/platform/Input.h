@@ -42,8 +42,12 @@ int PadButtonPressed(PadButton button);
 // Times the window lost the keyboard's focus since the previous call (then reset).
 int FocusLosses();
 
-// Reads the window events waiting in SDL's queue into the input state.
-void PumpEvents();
+// Reads the window events into the input state: first those CollectEvents took, then, unless
+// `fromWindow` is false, those waiting in SDL's queue now.
+void PumpEvents(bool fromWindow = true);
+// Takes the events waiting in SDL's queue, to be handled by the next PumpEvents. Taking them talks
+// to the window system, which is free just before a frame is handed over to be shown.
+void CollectEvents();
 
 // One event as the input layer receives it: from the window, a script, the autopilot or a replay.
 struct InputEvent {

@@ -151,6 +151,9 @@ void ShowBackBuffer(const ScreenState& screen) {
     if (!shown || !CopyBackBuffer(screen, shown)) return;
   }
   if (screen.presenter) {
+    // The X server is free now and busy while it copies the frame, and SDL's connection to it with
+    // it: the window's events are taken now, so the next frame need not wait to read them.
+    CollectEvents();
     screen.presenter->Show();
   } else {
     SDL_UpdateWindowSurface(screen.window);
@@ -387,7 +390,11 @@ void ScreenPointToWindow(float& x, float& y) {
 }
 
 void PumpWindowEvents() {
-  if (Screen().window) PumpEvents();
+  const auto& screen = Screen();
+  if (!screen.window) return;
+  // While a frame is shown, reading the window system would wait until it is: the events taken
+  // just before it was handed over are handled, the rest on the next frame.
+  PumpEvents(!(screen.presenter && screen.presenter->Showing()));
 }
 
 void FinishDrawing() {

@@ -68,5 +68,20 @@ TEST(AsyncPresenter, APresenterNeverHandedAFrameShowsNothingAndEndsCleanly) {
   EXPECT_EQ(log.shown, 0);
 }
 
+// The game reads the window's events only while no frame is being shown: reading them then would
+// wait until it is.
+TEST(AsyncPresenter, SaysWhileAFrameIsBeingShown) {
+  std::atomic<bool> release{false};
+  AsyncPresenter presenter([&] {
+    while (!release) std::this_thread::sleep_for(std::chrono::microseconds(100));
+  });
+  EXPECT_FALSE(presenter.Showing());
+  presenter.Show();
+  EXPECT_TRUE(presenter.Showing());
+  release = true;
+  presenter.WaitUntilShown();
+  EXPECT_FALSE(presenter.Showing());
+}
+
 }  // namespace
 }  // namespace tolvex

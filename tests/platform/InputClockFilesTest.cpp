@@ -30,6 +30,29 @@ TEST_F(InputTest, KeyPressedCountsThenResets) {
   EXPECT_FALSE(KeyHeld(KEY_SPACE));
 }
 
+// Events taken from the window before a frame is shown are handled when the next frame pumps,
+// before any that came later; a pump that may not read the window handles only those.
+TEST_F(InputTest, CollectedEventsAreHandledFirstAndAloneWhenTheWindowMayNotBeRead) {
+  ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_EVENTS), 0);
+  const auto press = [](SDL_Keycode key) {
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.keysym.sym = key;
+    SDL_PushEvent(&event);
+  };
+  press(SDLK_SPACE);
+  CollectEvents();
+  EXPECT_EQ(KeyPressed(KEY_SPACE), 0) << "taken, not handled yet";
+  press(SDLK_a);
+  PumpEvents(false);
+  EXPECT_EQ(KeyPressed(KEY_SPACE), 1);
+  EXPECT_EQ(KeyPressed(LetterKey('a')), 0) << "still waiting in the window's queue";
+  PumpEvents();
+  EXPECT_EQ(KeyPressed(LetterKey('a')), 1);
+  EXPECT_EQ(KeyPressed(KEY_SPACE), 0) << "a collected event is handled once";
+  SDL_QuitSubSystem(SDL_INIT_EVENTS);
+}
+
 TEST_F(InputTest, ClearKeyPressesForgetsPressesButNotHeldKeys) {
   FeedKey(LetterKey('w'), true);
   FeedButton(1, true);
