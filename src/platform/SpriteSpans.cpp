@@ -239,29 +239,22 @@ struct Tinted {
 
 // Alpha blending of a picture faded but not tinted (a backdrop fading in): modulating by white
 // leaves a colour as it is (c · 255 / 255 = c), so only the alpha is modulated, and the rest is
-// Tinted's arithmetic to the bit.
+// Tinted's arithmetic to the bit. Over a row whose texels are all opaque (kOpaque), every
+// modulated alpha is the fade's own, so the weights are the same for the whole row.
+template <bool kOpaque = false>
 struct Faded {
   std::uint8_t alpha;
   template <int W>
   [[gnu::always_inline]] bool Apply(typename Pixels<W>::U32 texels, const std::uint32_t* screen,
                                     typename Pixels<W>::U32& out) const {
     using P = Pixels<W>;
-    const typename P::U16 high = P::Div255(P::High(texels) * P::HighMod(SDL_Color{255, 255, 255, alpha}));
-    return Over<W>(P::Low(texels), high, (typename P::U32)high >> 16, screen, out);
-  }
-};
-
-// A faded row whose texels are all opaque: every modulated alpha is the fade's own, so the
-// weights are the same for the whole row.
-struct FadedOpaque {
-  std::uint8_t alpha;
-  template <int W>
-  [[gnu::always_inline]] bool Apply(typename Pixels<W>::U32 texels, const std::uint32_t* screen,
-                                    typename Pixels<W>::U32& out) const {
-    using P = Pixels<W>;
-    const typename P::U32 modulated = typename P::U32{} + alpha;
-    const typename P::U16 high = P::High((texels & 0x00FFFFFFu) | modulated << 24);
-    return Over<W>(P::Low(texels), high, modulated, screen, out);
+    if constexpr (kOpaque) {
+      const typename P::U32 modulated = typename P::U32{} + alpha;
+      return Over<W>(P::Low(texels), P::High((texels & 0x00FFFFFFu) | modulated << 24), modulated, screen, out);
+    } else {
+      const typename P::U16 high = P::Div255(P::High(texels) * P::HighMod(SDL_Color{255, 255, 255, alpha}));
+      return Over<W>(P::Low(texels), high, (typename P::U32)high >> 16, screen, out);
+    }
   }
 };
 
@@ -322,15 +315,12 @@ template <int kWidest, class Blend>
   for (RowQueue rows(blit); !rows.Done();) {
     const BlitRow line = rows.Next();
     if (line.n <= 0) continue;
-    if constexpr (std::is_same_v<Blend, Plain>) {
-      if (line.opaque) {
+    if (line.opaque) {
+      if constexpr (std::is_same_v<Blend, Plain>) {
         std::memcpy(line.dst, line.src, static_cast<std::size_t>(line.n) * sizeof(std::uint32_t));
         continue;
-      }
-    }
-    if constexpr (std::is_same_v<Blend, Faded>) {
-      if (line.opaque) {
-        RowOf<kWidest>(line.dst, line.src, line.n, FadedOpaque{blend.alpha});
+      } else if constexpr (std::is_same_v<Blend, Faded<>>) {
+        RowOf<kWidest>(line.dst, line.src, line.n, Faded<true>{blend.alpha});
         continue;
       }
     }
@@ -393,12 +383,12 @@ void BlendRow(std::uint32_t* dst, const std::uint32_t* src, int n, SDL_Color col
   OneRow(dst, src, n, Tinted{colour});
 }
 void BlendRowFaded(std::uint32_t* dst, const std::uint32_t* src, int n, SDL_Color colour) {
-  OneRow(dst, src, n, Faded{colour.a});
+  OneRow(dst, src, n, Faded<>{colour.a});
 }
 void BlendRowUnmodulated(std::uint32_t* dst, const std::uint32_t* src, int n) { OneRow(dst, src, n, Plain{}); }
 void AddRows(const SpanBlit& blit, SDL_Color colour) { Rows(blit, Add{colour}); }
 void BlendRows(const SpanBlit& blit, SDL_Color colour) { Rows(blit, Tinted{colour}); }
-void BlendRowsFaded(const SpanBlit& blit, SDL_Color colour) { Rows(blit, Faded{colour.a}); }
+void BlendRowsFaded(const SpanBlit& blit, SDL_Color colour) { Rows(blit, Faded<>{colour.a}); }
 void BlendRowsUnmodulated(const SpanBlit& blit, SDL_Color) { Rows(blit, Plain{}); }
 
 }  // namespace
