@@ -7,7 +7,8 @@
 # per folder, alternating, so both meet the same machine.
 #
 #   scripts/fight-fps.sh [build-folder] [WxH ...]     (default: build 1280x720 1920x1080 3840x2160)
-# Environment: FIGHT_FPS_FRAMES (600), FIGHT_FPS_SEED (5); TOLVEX_RENDERER is passed on to the game.
+# Environment: FIGHT_FPS_FRAMES (600), FIGHT_FPS_SEED (5), FPS_MACHINE_SECONDS (5: how long the
+# machine's own stalls are counted first; 0 skips that); TOLVEX_RENDERER is passed on to the game.
 set -euo pipefail
 source "$(dirname "$0")/window-run.sh"
 
@@ -17,6 +18,7 @@ sizes=("$@")
 [ ${#sizes[@]} -gt 0 ] || sizes=(1280x720 1920x1080 3840x2160)
 read -r width height < <(window_run_largest 1920x1080 "${sizes[@]}")
 window_run_setup "$build" fight-fps "$width" "$height" || exit 0
+window_run_machine
 
 # Ten ship types from light fighters to heavy cruisers, six of each.
 types=(j_bat js_bee f_acteon j_silverhawk kr_silvereagle j_moskito js_dragonfly t_turtle kr_shark ko_kail)

@@ -1,14 +1,17 @@
 # Shared by the frame-rate scripts (menu-fps.sh, fight-fps.sh): sourced, not run.
 # window_run_setup BUILD PREFIX WIDTH HEIGHT: finds the program in BUILD, makes a scratch folder
 # (removed at exit) and, without an X display, starts Xvfb on :77 with a screen of WIDTH x HEIGHT,
-# so windows up to that size fit. Sets `program` and `work`; returns 1 when there is no display
+# so windows up to that size fit. Sets `program`, `probe` and `work`; returns 1 when there is no display
 # and no Xvfb to start (the caller skips).
+# window_run_machine: says how often the machine itself held a busy thread up long enough to
+# miss a frame (the floor under the runs' p99), where the build has its probe.
 # window_run_options SIZE: writes an Options.ini for a window of SIZE (WxH) with sound and music off,
 # so the first-run settings window does not open.
 
 window_run_setup() {
   local build=$1 prefix=$2 width=$3 height=$4
   program=$(cd "$build/game" && pwd)/tolvex
+  probe=$(cd "$build" && pwd)/bench/machine/tolvex_bench_machine
   [ -x "$program" ] || { echo "$prefix: no program at $program (build first)" >&2; exit 1; }
   work=$(mktemp -d "/tmp/tolvex-$prefix.XXXXXX")
   xvfb=""
@@ -23,6 +26,11 @@ window_run_setup() {
     sleep 2
   fi
   cd "$work"
+}
+
+window_run_machine() {
+  [ -x "$probe" ] && [ "${FPS_MACHINE_SECONDS:-5}" != 0 ] && "$probe" "${FPS_MACHINE_SECONDS:-5}"
+  return 0
 }
 
 window_run_options() {
