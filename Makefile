@@ -19,8 +19,15 @@ SANITIZE_BUILD ?= build-sanitize
 SANITIZE_FLAGS = -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DTOLVEX_SANITIZE=ON -DTOLVEX_FUZZ=ON -DTOLVEX_ASSETS_FROM=$(abspath $(BUILD))
 
+# The tests of the threads that draw and show a frame under ThreadSanitizer, in a clang build of
+# their own (it cannot share one with AddressSanitizer).
+THREAD_BUILD ?= build-thread
+THREAD_FLAGS = -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+  -DTOLVEX_THREAD_SANITIZE=ON -DTOLVEX_ASSETS_FROM=$(abspath $(BUILD))
+THREAD_TEST_FOLDERS = platform effects
+
 .PHONY: all deps test-deps configure build assets run test bench contact-sheet sanitize-configure sanitize-test fuzz \
-  clean package screenshots
+  thread-test clean package screenshots
 
 all: build
 
@@ -69,8 +76,17 @@ fuzz: sanitize-configure
 	@cmake --build $(SANITIZE_BUILD) --target fuzzers -j$(JOBS)
 	@FUZZ_SECONDS=$(FUZZ_SECONDS) bash scripts/fuzz.sh $(SANITIZE_BUILD)
 
+# The drawing threads' tests (the banded frame, the presenter, the window copy, particles drawn in
+# bands) under ThreadSanitizer: a race between the threads fails them.
+thread-test: assets test-deps
+	@$(MAKE) --no-print-directory configure BUILD=$(THREAD_BUILD) CMAKE_FLAGS="$(THREAD_FLAGS)"
+	@cmake --build $(THREAD_BUILD) -j$(JOBS) --target $(THREAD_TEST_FOLDERS:%=tolvex_%_tests)
+	@for folder in $(THREAD_TEST_FOLDERS); do \
+	  (cd $(THREAD_BUILD)/tests/$$folder && ./tolvex_$${folder}_tests --gtest_brief=1) || exit 1; \
+	done
+
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(THREAD_BUILD)
 
 # The .deb of the installed game (build/tolvex_<version>_<arch>.deb), made by CPack.
 package: build

@@ -241,7 +241,10 @@ class BandedFrame {
     fixedSeam_ = row;
     if (!target_) return;
     seam_ = row > 0 ? std::min(row, target_->h) : target_->h / 2;
-    NextFrame();  // the second thread takes the new seam with the next frame
+    // The second thread may still be taking the frame just begun (its rows and clip), which the
+    // next frame rewrites: the new seam waits until it has.
+    WaitUntilReached(0);
+    NextFrame();
   }
 
   BandTimes TakeTimes() {
