@@ -4,8 +4,8 @@
 # statistics. Without an X display it starts Xvfb on :77 when Xvfb is installed, else it skips.
 #
 #   scripts/menu-fps.sh [build-folder] [WxH ...]     (default: build 1280x720 1920x1080)
-# Environment: MENU_FPS_FRAMES (240), FPS_MACHINE_SECONDS (5: how long the
-# machine's own stalls are counted first; 0 skips that); TOLVEX_RENDERER is passed on to the game.
+# Environment: MENU_FPS_FRAMES (240), FPS_MACHINE_SECONDS (5: how long the machine's own stalls
+# are counted first; 0 skips that); TOLVEX_RENDERER is passed on to the game.
 set -euo pipefail
 source "$(dirname "$0")/window-run.sh"
 

@@ -1,8 +1,8 @@
 # Shared by the frame-rate scripts (menu-fps.sh, fight-fps.sh): sourced, not run.
 # window_run_setup BUILD PREFIX WIDTH HEIGHT: finds the program in BUILD, makes a scratch folder
 # (removed at exit) and, without an X display, starts Xvfb on :77 with a screen of WIDTH x HEIGHT,
-# so windows up to that size fit. Sets `program`, `probe` and `work`; returns 1 when there is no display
-# and no Xvfb to start (the caller skips).
+# so windows up to that size fit. Sets `program`, `probe` and `work`; returns 1 when there is no
+# display and no Xvfb to start (the caller skips).
 # window_run_machine: says how often the machine itself held a busy thread up long enough to
 # miss a frame (the floor under the runs' p99), where the build has its probe.
 # window_run_options SIZE: writes an Options.ini for a window of SIZE (WxH) with sound and music off,
@@ -29,7 +29,8 @@ window_run_setup() {
 }
 
 window_run_machine() {
-  [ -x "$probe" ] && [ "${FPS_MACHINE_SECONDS:-5}" != 0 ] && "$probe" "${FPS_MACHINE_SECONDS:-5}"
+  local seconds=${FPS_MACHINE_SECONDS:-5}
+  [ -x "$probe" ] && [ "$seconds" != 0 ] && "$probe" "$seconds"
   return 0
 }
 
