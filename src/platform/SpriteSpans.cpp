@@ -6,6 +6,10 @@
 
 #include "platform/Processor.h"
 
+#ifdef __SSE2__
+#include <immintrin.h>
+#endif
+
 namespace tolvex {
 
 SpriteSpans::SpriteSpans(const std::uint32_t* pixels, int stride, int width, int height, Storage storage)
@@ -80,11 +84,13 @@ struct SpanBlit {
     return {line + x + begin, sprite.At(begin, row - y), end - begin, span.opaque};
   }
 
-  // Row `row`, its pixels asked for, the sprite's and the screen's.
+  // Row `row`, its pixels asked for, the sprite's and the screen's: the first two cache lines and
+  // the last. Along a longer row (a backdrop's tile is 1024 pixels) the processor's own prefetcher
+  // takes over, and asking for every line of it would only hold the loop up.
   [[gnu::always_inline]] BlitRow Ask(int row) const {
     const BlitRow line = Row(row);
     constexpr int kPixelsPerLine = 64 / sizeof(std::uint32_t);  // a cache line
-    for (int i = 0; i < line.n; i += kPixelsPerLine) {
+    for (int i = 0; i < std::min(line.n, 2 * kPixelsPerLine); i += kPixelsPerLine) {
       __builtin_prefetch(line.src + i);
       __builtin_prefetch(line.dst + i, 1);
     }
@@ -136,15 +142,76 @@ class RowQueue {
 #pragma GCC diagnostic ignored "-Wpsabi"
 #endif
 
+// The two steps GCC's vector extension has no words for, at each width: whether every lane is
+// zero, and the high half of a product of 16-bit lanes. The wide ones are built for the
+// instruction set their width needs and end up inside the row loops built for that set (they
+// cannot be forced inline: GCC refuses to force them into the width-blind helpers that call them).
+typedef std::uint32_t U32x4 __attribute__((vector_size(16)));
+typedef std::uint32_t U32x8 __attribute__((vector_size(32)));
+typedef std::uint32_t U32x16 __attribute__((vector_size(64)));
+typedef std::uint16_t U16x8 __attribute__((vector_size(16)));
+typedef std::uint16_t U16x16 __attribute__((vector_size(32)));
+typedef std::uint16_t U16x32 __attribute__((vector_size(64)));
+typedef std::uint8_t U8x16 __attribute__((vector_size(16)));
+typedef std::uint8_t U8x32 __attribute__((vector_size(32)));
+typedef std::uint8_t U8x64 __attribute__((vector_size(64)));
+
+// The vectors that hold W pixels: as 32-bit pixels, as 16-bit lanes, as bytes.
+template <int W>
+struct VectorsOf;
+template <>
+struct VectorsOf<4> {
+  using U32 = U32x4;
+  using U16 = U16x8;
+  using U8 = U8x16;
+};
+template <>
+struct VectorsOf<8> {
+  using U32 = U32x8;
+  using U16 = U16x16;
+  using U8 = U8x32;
+};
+template <>
+struct VectorsOf<16> {
+  using U32 = U32x16;
+  using U16 = U16x32;
+  using U8 = U8x64;
+};
+
+#if defined(__SSE2__) && !defined(__clang__)
+[[gnu::target("avx512bw")]] inline bool AllZero(U32x16 v) { return _mm512_test_epi32_mask((__m512i)v, (__m512i)v) == 0; }
+[[gnu::target("avx2")]] inline bool AllZero(U32x8 v) { return _mm256_testz_si256((__m256i)v, (__m256i)v) != 0; }
+[[gnu::target("avx512bw")]] inline U16x32 HighProduct(U16x32 a, U16x32 b) {
+  return (U16x32)_mm512_mulhi_epu16((__m512i)a, (__m512i)b);
+}
+[[gnu::target("avx2")]] inline U16x16 HighProduct(U16x16 a, U16x16 b) {
+  return (U16x16)_mm256_mulhi_epu16((__m256i)a, (__m256i)b);
+}
+#endif
+#if defined(__SSE2__)
+[[gnu::always_inline]] inline bool AllZero(U32x4 v) {
+  return _mm_movemask_epi8(_mm_cmpeq_epi32((__m128i)v, _mm_setzero_si128())) == 0xFFFF;
+}
+[[gnu::always_inline]] inline U16x8 HighProduct(U16x8 a, U16x8 b) {
+  return (U16x8)_mm_mulhi_epu16((__m128i)a, (__m128i)b);
+}
+#else
+[[gnu::always_inline]] inline bool AllZero(U32x4 v) { return (v[0] | v[1] | v[2] | v[3]) == 0; }
+[[gnu::always_inline]] inline U16x8 HighProduct(U16x8 a, U16x8 b) {
+  U16x8 high;
+  for (int i = 0; i < 8; ++i) high[i] = static_cast<std::uint16_t>((std::uint32_t{a[i]} * b[i]) >> 16);
+  return high;
+}
+#endif
+
 // W pixels at once. Each pixel is worked as two pairs of 16-bit lanes, blue and red ("low")
 // and green and alpha ("high"), picked out with a mask and a shift: no lane ever moves
 // between pixels, and the results are put back together the same way.
 template <int W>
 struct Pixels {
-  // typedef, not using: GCC drops a vector size that depends on W from an alias.
-  typedef std::uint32_t U32 __attribute__((vector_size(4 * W)));
-  typedef std::uint16_t U16 __attribute__((vector_size(4 * W)));
-  typedef std::uint8_t U8 __attribute__((vector_size(4 * W)));
+  using U32 = typename VectorsOf<W>::U32;
+  using U16 = typename VectorsOf<W>::U16;
+  using U8 = typename VectorsOf<W>::U8;
 
   [[gnu::always_inline]] static U32 Load(const std::uint32_t* pixels) {
     U32 v;
@@ -160,13 +227,18 @@ struct Pixels {
   // x / 255 rounded down, as SDL divides: a high multiply and a shift, for the vector widths each
   // build uses (a vector wider than the build's registers would be divided lane by lane).
   [[gnu::always_inline]] static U16 Div255(U16 x) { return x / 255; }
-  [[gnu::always_inline]] static bool None(U32 v) {
-    std::uint64_t words[W / 2] = {};
-    std::memcpy(words, &v, sizeof v);
-    std::uint64_t any = 0;
-    for (const std::uint64_t word : words) any |= word;
-    return any == 0;
-  }
+  [[gnu::always_inline]] static bool None(U32 v) { return AllZero(v); }
+  // The high 16 bits of each lane's product.
+  [[gnu::always_inline]] static U16 HighProduct(U16 a, U16 b) { return tolvex::HighProduct(a, b); }
+  // (x · weight) >> 8 for x < 256 and weight < 256, from x moved up into the lane's high byte.
+  [[gnu::always_inline]] static U16 Weigh(U16 xUp, U16 weight) { return HighProduct(xUp, weight); }
+  // For 0 <= w < 255: x · w / 255 rounded down is HighProduct(x, Div255Factor(w)) for every
+  // x < 256 (x · (257 · w + 1) / 65536 exceeds x · w / 255 by less than the 1/255 a fraction
+  // of it always leaves below the next whole number).
+  [[gnu::always_inline]] static U16 Div255Factor(int w) { return Both(U32{} + static_cast<std::uint32_t>(257 * w + 1)); }
+  // The lane pairs with each byte in the high half of its lane: (blue, red) and (green, alpha).
+  [[gnu::always_inline]] static U16 LowUp(U32 p) { return (U16)((p << 8) & 0xFF00FF00u); }
+  [[gnu::always_inline]] static U16 HighUp(U32 p) { return (U16)(p & 0xFF00FF00u); }
   // A colour's modulation as the low and high lane pairs: (blue, red) and (green, alpha).
   [[gnu::always_inline]] static U16 LowMod(SDL_Color mod) { return (U16)(U32{} + (mod.b | mod.r << 16)); }
   [[gnu::always_inline]] static U16 HighMod(SDL_Color mod) { return (U16)(U32{} + (mod.g | mod.a << 16)); }
@@ -249,8 +321,15 @@ struct Faded {
                                     typename Pixels<W>::U32& out) const {
     using P = Pixels<W>;
     if constexpr (kOpaque) {
-      const typename P::U32 modulated = typename P::U32{} + alpha;
-      return Over<W>(P::Low(texels), P::High((texels & 0x00FFFFFFu) | modulated << 24), modulated, screen, out);
+      // The weights hold for the whole row, and each weighted value divided by 255 is one high
+      // multiply. The alpha lane weighs 255 by the fade: the fade itself, as Over gives it.
+      if (alpha == 0) return false;
+      const typename P::U16 texelWeight = P::Div255Factor(alpha), screenWeight = P::Div255Factor(255 - alpha);
+      const typename P::U32 under = P::Load(screen);
+      out = P::Join(P::HighProduct(P::Low(texels), texelWeight) + P::HighProduct(P::Low(under), screenWeight),
+                    P::HighProduct(P::High(texels | 0xFF000000u), texelWeight) +
+                        P::HighProduct(P::High(under), screenWeight));
+      return true;
     } else {
       const typename P::U16 high = P::Div255(P::High(texels) * P::HighMod(SDL_Color{255, 255, 255, alpha}));
       return Over<W>(P::Low(texels), high, (typename P::U32)high >> 16, screen, out);
@@ -270,9 +349,10 @@ struct Plain {
     if (P::None(alpha)) return false;
     const typename P::U16 spread = P::Both(alpha), keep = 255 - spread;
     const typename P::U32 under = P::Load(screen);
-    const typename P::U16 high = P::High(texels | 0xFF000000u);
-    const typename P::U32 mixed = P::Join(((P::Low(texels) * spread) >> 8) + ((P::Low(under) * keep) >> 8),
-                                          ((high * spread) >> 8) + ((P::High(under) * keep) >> 8));
+    const typename P::U16 high = P::HighUp(texels | 0xFF000000u);
+    const typename P::U32 mixed =
+        P::Join(P::Weigh(P::LowUp(texels), spread) + P::Weigh(P::LowUp(under), keep),
+                P::Weigh(high, spread) + P::Weigh(P::HighUp(under), keep));
     out = alpha == 0 ? under : (alpha == 255 ? texels : mixed);
     return true;
   }

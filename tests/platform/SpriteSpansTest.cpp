@@ -138,16 +138,20 @@ TEST_F(SpriteSpansTest, PlainBlendingMatchesSdlAtEveryAlpha) {
 }
 
 // A picture faded but not tinted (a backdrop fading in) takes a shorter way than a tint, and its
-// opaque rows one alpha for the whole row: every fade, over rows opaque and rows with holes.
+// opaque rows one alpha for the whole row: every fade, over rows opaque (the first four holding
+// every value in every colour) and rows with holes.
 TEST_F(SpriteSpansTest, FadedPicturesMatchSdlAtEveryFade) {
   std::mt19937 random(17);
-  Pixmap pixmap(37, 6);
+  Pixmap pixmap(64, 6);
   for (auto& pixel : pixmap.pixels) pixel = 0xFF000000u | static_cast<std::uint32_t>(random());
-  for (int x = 0; x < 37; x += 3) pixmap.At(x, 4) = static_cast<std::uint32_t>(random());  // translucent here and there
+  for (std::uint32_t value = 0; value < 256; ++value) {
+    pixmap.At(static_cast<int>(value % 64), static_cast<int>(value / 64)) = 0xFF000000u | value * 0x010101u;
+  }
+  for (int x = 0; x < 64; x += 3) pixmap.At(x, 4) = static_cast<std::uint32_t>(random());  // translucent here and there
   const ImagePtr sprite = CreateImageFromPixmap(std::move(pixmap));
   ASSERT_TRUE(sprite->Spans().RowSpan(0).opaque);
   ASSERT_FALSE(sprite->Spans().RowSpan(4).opaque);
-  for (int fade = 0; fade < 256; fade += 3) {
+  for (int fade = 0; fade < 256; ++fade) {
     ExpectSameAsSdl(*sprite, 11, 5, TextureLook{SDL_BLENDMODE_BLEND, {255, 255, 255, static_cast<Uint8>(fade)}});
   }
 }
