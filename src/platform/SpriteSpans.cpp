@@ -375,8 +375,13 @@ template <int W, class Blend>
 // of fewer than four through a small buffer.
 template <int kWidest, class Blend>
 [[gnu::always_inline]] inline void RowOf(std::uint32_t* dst, const std::uint32_t* src, int n, const Blend& blend) {
-  if (kWidest >= 16 && n >= 16) return RunOf<16>(dst, src, n, blend);
-  if (kWidest >= 8 && n >= 8) return RunOf<8>(dst, src, n, blend);
+  // Only the widths of this build are made: the wider ones need instructions it may not have.
+  if constexpr (kWidest >= 16) {
+    if (n >= 16) return RunOf<16>(dst, src, n, blend);
+  }
+  if constexpr (kWidest >= 8) {
+    if (n >= 8) return RunOf<8>(dst, src, n, blend);
+  }
   if (n >= 4) return RunOf<4>(dst, src, n, blend);
   std::uint32_t texels[4] = {}, pixels[4] = {};
   const auto bytes = static_cast<std::size_t>(n) * sizeof(std::uint32_t);
