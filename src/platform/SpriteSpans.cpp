@@ -179,7 +179,9 @@ struct VectorsOf<16> {
 };
 
 #if defined(__SSE2__) && !defined(__clang__)
-[[gnu::target("avx512bw")]] inline bool AllZero(U32x16 v) { return _mm512_test_epi32_mask((__m512i)v, (__m512i)v) == 0; }
+[[gnu::target("avx512bw")]] inline bool AllZero(U32x16 v) {
+  return _mm512_test_epi32_mask((__m512i)v, (__m512i)v) == 0;
+}
 [[gnu::target("avx2")]] inline bool AllZero(U32x8 v) { return _mm256_testz_si256((__m256i)v, (__m256i)v) != 0; }
 [[gnu::target("avx512bw")]] inline U16x32 HighProduct(U16x32 a, U16x32 b) {
   return (U16x32)_mm512_mulhi_epu16((__m512i)a, (__m512i)b);
@@ -205,8 +207,9 @@ struct VectorsOf<16> {
 #endif
 
 // W pixels at once. Each pixel is worked as two pairs of 16-bit lanes, blue and red ("low")
-// and green and alpha ("high"), picked out with a mask and a shift: no lane ever moves
-// between pixels, and the results are put back together the same way.
+// and green and alpha ("high"), picked out with a mask and a shift (into the lanes' low bytes,
+// or their high bytes for a high multiply): no lane ever moves between pixels, and the results
+// are put back together the same way.
 template <int W>
 struct Pixels {
   using U32 = typename VectorsOf<W>::U32;
@@ -228,14 +231,14 @@ struct Pixels {
   // build uses (a vector wider than the build's registers would be divided lane by lane).
   [[gnu::always_inline]] static U16 Div255(U16 x) { return x / 255; }
   [[gnu::always_inline]] static bool None(U32 v) { return AllZero(v); }
-  // The high 16 bits of each lane's product.
-  [[gnu::always_inline]] static U16 HighProduct(U16 a, U16 b) { return tolvex::HighProduct(a, b); }
   // (x · weight) >> 8 for x < 256 and weight < 256, from x moved up into the lane's high byte.
   [[gnu::always_inline]] static U16 Weigh(U16 xUp, U16 weight) { return HighProduct(xUp, weight); }
   // For 0 <= w < 255: x · w / 255 rounded down is HighProduct(x, Div255Factor(w)) for every
   // x < 256 (x · (257 · w + 1) / 65536 exceeds x · w / 255 by less than the 1/255 a fraction
   // of it always leaves below the next whole number).
-  [[gnu::always_inline]] static U16 Div255Factor(int w) { return Both(U32{} + static_cast<std::uint32_t>(257 * w + 1)); }
+  [[gnu::always_inline]] static U16 Div255Factor(int w) {
+    return Both(U32{} + static_cast<std::uint32_t>(257 * w + 1));
+  }
   // The lane pairs with each byte in the high half of its lane: (blue, red) and (green, alpha).
   [[gnu::always_inline]] static U16 LowUp(U32 p) { return (U16)((p << 8) & 0xFF00FF00u); }
   [[gnu::always_inline]] static U16 HighUp(U32 p) { return (U16)(p & 0xFF00FF00u); }
@@ -326,9 +329,10 @@ struct Faded {
       if (alpha == 0) return false;
       const typename P::U16 texelWeight = P::Div255Factor(alpha), screenWeight = P::Div255Factor(255 - alpha);
       const typename P::U32 under = P::Load(screen);
-      out = P::Join(P::HighProduct(P::Low(texels), texelWeight) + P::HighProduct(P::Low(under), screenWeight),
-                    P::HighProduct(P::High(texels | 0xFF000000u), texelWeight) +
-                        P::HighProduct(P::High(under), screenWeight));
+      const typename P::U16 low = HighProduct(P::Low(texels), texelWeight) + HighProduct(P::Low(under), screenWeight);
+      const typename P::U16 high =
+          HighProduct(P::High(texels | 0xFF000000u), texelWeight) + HighProduct(P::High(under), screenWeight);
+      out = P::Join(low, high);
       return true;
     } else {
       const typename P::U16 high = P::Div255(P::High(texels) * P::HighMod(SDL_Color{255, 255, 255, alpha}));
